@@ -1,0 +1,26 @@
+# Compile settings shared by every target of the project.
+set(CMAKE_EXPORT_COMPILE_COMMANDS ON)
+if(NOT CMAKE_BUILD_TYPE AND NOT CMAKE_CONFIGURATION_TYPES)
+  set(CMAKE_BUILD_TYPE RelWithDebInfo CACHE STRING "Build type" FORCE)
+endif()
+
+add_library(quorvex_common INTERFACE)
+target_compile_features(quorvex_common INTERFACE cxx_std_20)
+set_target_properties(quorvex_common PROPERTIES INTERFACE_CXX_EXTENSIONS OFF)
+
+if(MSVC)
+  target_compile_options(quorvex_common INTERFACE /W4 /WX /utf-8)
+  target_compile_definitions(quorvex_common INTERFACE NOMINMAX WIN32_LEAN_AND_MEAN _CRT_SECURE_NO_WARNINGS)
+else()
+  target_compile_options(quorvex_common INTERFACE -Wall -Wextra -Werror)
+endif()
+
+if(QUORVEX_SANITIZE)
+  if(MSVC)
+    target_compile_options(quorvex_common INTERFACE /fsanitize=address)
+  else()
+    target_compile_options(quorvex_common INTERFACE -fsanitize=address,undefined -fno-omit-frame-pointer
+                                                    -fno-sanitize-recover=undefined)
+    target_link_options(quorvex_common INTERFACE -fsanitize=address,undefined)
+  endif()
+endif()

@@ -1,0 +1,2 @@
+target_sources(quorvex_core PRIVATE
+)

@@ -1,0 +1,64 @@
+#pragma once
+// File and directory operations of the operating system. Every function
+// reports failure through its result; none throws.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace quorvex::platform {
+
+// The whole file as raw bytes, or nothing when it cannot be read.
+std::optional<std::string> ReadFileBytes(const std::string& path);
+
+// Replaces the whole file: the bytes go to a temporary file in the same
+// directory, are flushed to disk and renamed over the target, so a crash or
+// a full disk leaves either the old or the new file. On failure the target is
+// untouched, the temporary file is removed and a reason is put in error.
+bool ReplaceFileAtomically(const std::string& path, std::string_view bytes,
+                           std::string* error = nullptr);
+
+// Appends bytes at the end of the file, creating it when missing.
+bool AppendFileBytes(const std::string& path, std::string_view bytes);
+
+// True when path names something that can be opened for reading and is not a directory.
+bool IsReadableFile(const std::string& path);
+bool IsDirectory(const std::string& path);
+// Length in bytes, 0 when the file cannot be examined.
+std::uintmax_t FileLengthOf(const std::string& path);
+
+struct DirectoryEntry {
+    std::string name;  // bare name, no directory part
+    bool isDirectory = false;
+    std::uintmax_t size = 0;
+};
+
+// True when name matches a DOS-style wildcard pattern ('*' any run, '?' one
+// character), ignoring letter case; "*.*" matches every name, as it did on DOS.
+bool MatchesWildcard(std::string_view name, std::string_view pattern);
+
+// The entries of directory whose names match pattern, sorted by name
+// (byte order, ignoring case), without "." and "..". Empty when the
+// directory cannot be listed.
+std::vector<DirectoryEntry> ListDirectory(const std::string& directory,
+                                          std::string_view pattern = "*");
+
+// Copies a file, replacing an existing target.
+bool CopyFileOverwriting(const std::string& from, const std::string& to);
+// Renames a file; fails, leaving both in place, when the target exists.
+bool MoveFileNoOverwrite(const std::string& from, const std::string& to);
+// Deletes a file (never a directory).
+bool RemoveFile(const std::string& path);
+// Creates one directory; true when it exists afterwards.
+bool MakeDirectory(const std::string& path);
+// Removes an empty directory.
+bool RemoveEmptyDirectory(const std::string& path);
+// Makes a file writable by its owner (the batch "attrib -r").
+bool MakeWritable(const std::string& path);
+
+// The process's current directory, ending with the native separator.
+std::string CurrentDirectory();
+
+}  // namespace quorvex::platform
