@@ -23,6 +23,13 @@ class GameDatabase {
 public:
     GameDatabase() = default;
     explicit GameDatabase(std::vector<GameRecord> records) : m_records(std::move(records)) {}
+    // The description index points into the records, so a copy builds its own.
+    GameDatabase(const GameDatabase& other) : m_records(other.m_records) {}
+    GameDatabase(GameDatabase&& other) noexcept : m_records(std::move(other.m_records)) {
+        other.m_indexValid = false;
+    }
+    GameDatabase& operator=(const GameDatabase& other);
+    GameDatabase& operator=(GameDatabase&& other) noexcept;
 
     int count() const { return static_cast<int>(m_records.size()); }
     bool empty() const { return m_records.empty(); }

@@ -17,8 +17,10 @@ std::string GetRecordValue(std::string_view line, std::string_view key);
 // Sets key to value in line. An empty value removes the token. A new token
 // goes in front of the first settings marker (one is appended when the line
 // has none), or at the very end when afterMarker is set. A marker byte inside
-// a token's value is part of that value, not a marker.
-void SetRecordValue(std::string& line, std::string_view key, std::string_view value,
+// a token's value is part of that value, not a marker. False, with the line
+// unchanged, when the key or value cannot be stored (a key with a colon, a
+// value holding ":+", a CR or an LF).
+bool SetRecordValue(std::string& line, std::string_view key, std::string_view value,
                     bool afterMarker = false);
 
 // Position of the first settings marker that stands outside every token, or npos.

@@ -1,0 +1,305 @@
+#include "platform/file_system.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <random>
+
+#ifdef _WIN32
+#include <io.h>
+#include <windows.h>
+#else
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
+#include "platform/paths.h"
+
+namespace quorvex::platform {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+char LowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+
+bool LessIgnoringCase(const std::string& a, const std::string& b) {
+    const std::size_t n = std::min(a.size(), b.size());
+    for (std::size_t i = 0; i < n; ++i) {
+        const auto ca = static_cast<unsigned char>(LowerAscii(a[i]));
+        const auto cb = static_cast<unsigned char>(LowerAscii(b[i]));
+        if (ca != cb) {
+            return ca < cb;
+        }
+    }
+    if (a.size() != b.size()) {
+        return a.size() < b.size();
+    }
+    return a < b;
+}
+
+bool WildcardMatch(std::string_view name, std::string_view pattern) {
+    // Iterative matcher with one backtrack point: linear in practice.
+    std::size_t n = 0, p = 0, starP = std::string_view::npos, starN = 0;
+    while (n < name.size()) {
+        if (p < pattern.size() && (pattern[p] == '?' || LowerAscii(pattern[p]) == LowerAscii(name[n]))) {
+            ++n;
+            ++p;
+        } else if (p < pattern.size() && pattern[p] == '*') {
+            starP = p++;
+            starN = n;
+        } else if (starP != std::string_view::npos) {
+            p = starP + 1;
+            n = ++starN;
+        } else {
+            return false;
+        }
+    }
+    while (p < pattern.size() && pattern[p] == '*') {
+        ++p;
+    }
+    return p == pattern.size();
+}
+
+std::string TemporarySibling(const std::string& path) {
+    static std::mt19937_64 generator{std::random_device{}()};
+    char suffix[32];
+    std::snprintf(suffix, sizeof suffix, ".tmp%016llx",
+                  static_cast<unsigned long long>(generator()));
+    return path + suffix;
+}
+
+}  // namespace
+
+std::optional<std::string> ReadFileBytes(const std::string& path) {
+    std::ifstream in(fs::path(path), std::ios::binary);
+    if (!in) {
+        return std::nullopt;
+    }
+    std::string bytes;
+    in.seekg(0, std::ios::end);
+    const std::streamoff length = in.tellg();
+    if (length > 0) {
+        bytes.resize(static_cast<std::size_t>(length));
+        in.seekg(0, std::ios::beg);
+        in.read(bytes.data(), length);
+        if (in.gcount() != length) {
+            return std::nullopt;
+        }
+    } else if (length < 0) {
+        return std::nullopt;
+    }
+    return bytes;
+}
+
+bool ReplaceFileAtomically(const std::string& path, std::string_view bytes, std::string* error) {
+    const std::string temporary = TemporarySibling(path);
+    auto fail = [&](const std::string& reason) {
+        if (error) {
+            *error = reason;
+        }
+        std::error_code ignored;
+        fs::remove(fs::path(temporary), ignored);
+        return false;
+    };
+#ifdef _WIN32
+    FILE* out = _fsopen(temporary.c_str(), "wb", _SH_DENYWR);
+    if (!out) {
+        return fail("cannot create " + temporary + ": " + std::strerror(errno));
+    }
+    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), out) == bytes.size() &&
+                         std::fflush(out) == 0 && _commit(_fileno(out)) == 0;
+    const int writeErrno = errno;
+    if (std::fclose(out) != 0 || !written) {
+        return fail("cannot write " + path + ": " + std::strerror(writeErrno));
+    }
+    if (!MoveFileExA(temporary.c_str(), path.c_str(),
+                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        return fail("cannot replace " + path);
+    }
+#else
+    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+    if (fd < 0) {
+        return fail("cannot create a file beside " + path + ": " + std::strerror(errno));
+    }
+    // Keep the permissions of the file being replaced.
+    struct stat existing {};
+    if (::stat(path.c_str(), &existing) == 0) {
+        ::fchmod(fd, existing.st_mode & 07777);
+    }
+    const char* data = bytes.data();
+    std::size_t left = bytes.size();
+    while (left > 0) {
+        const ssize_t n = ::write(fd, data, left);
+        if (n < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            const int writeErrno = errno;
+            ::close(fd);
+            return fail("cannot write " + path + ": " + std::strerror(writeErrno));
+        }
+        data += n;
+        left -= static_cast<std::size_t>(n);
+    }
+    if (::fsync(fd) != 0) {
+        const int syncErrno = errno;
+        ::close(fd);
+        return fail("cannot write " + path + ": " + std::strerror(syncErrno));
+    }
+    if (::close(fd) != 0) {
+        return fail("cannot write " + path + ": " + std::strerror(errno));
+    }
+    if (::rename(temporary.c_str(), path.c_str()) != 0) {
+        return fail("cannot replace " + path + ": " + std::strerror(errno));
+    }
+#endif
+    return true;
+}
+
+bool AppendFileBytes(const std::string& path, std::string_view bytes) {
+    std::ofstream out(fs::path(path), std::ios::binary | std::ios::app);
+    if (!out) {
+        return false;
+    }
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    out.flush();
+    return static_cast<bool>(out);
+}
+
+bool IsReadableFile(const std::string& path) {
+    std::error_code error;
+    if (path.empty() || fs::is_directory(fs::path(path), error)) {
+        return false;
+    }
+    std::ifstream in(fs::path(path), std::ios::binary);
+    return static_cast<bool>(in);
+}
+
+bool IsDirectory(const std::string& path) {
+    std::error_code error;
+    return !path.empty() && fs::is_directory(fs::path(path), error);
+}
+
+std::uintmax_t FileLengthOf(const std::string& path) {
+    std::error_code error;
+    const std::uintmax_t size = fs::file_size(fs::path(path), error);
+    return error ? 0 : size;
+}
+
+bool MatchesWildcard(std::string_view name, std::string_view pattern) {
+    if (pattern == "*.*") {
+        return true;
+    }
+    return WildcardMatch(name, pattern);
+}
+
+std::vector<DirectoryEntry> ListDirectory(const std::string& directory, std::string_view pattern) {
+    std::vector<DirectoryEntry> entries;
+    std::error_code error;
+    fs::directory_iterator it(fs::path(directory), error);
+    if (error) {
+        return entries;
+    }
+    for (; it != fs::directory_iterator(); it.increment(error)) {
+        if (error) {
+            break;
+        }
+        std::string name = it->path().filename().string();
+        if (name == "." || name == ".." || !MatchesWildcard(name, pattern)) {
+            continue;
+        }
+        DirectoryEntry entry;
+        std::error_code statError;
+        entry.isDirectory = it->is_directory(statError);
+        entry.size = entry.isDirectory ? 0 : it->file_size(statError);
+        if (statError) {
+            entry.size = 0;
+        }
+        entry.name = std::move(name);
+        entries.push_back(std::move(entry));
+    }
+    std::sort(entries.begin(), entries.end(),
+              [](const DirectoryEntry& a, const DirectoryEntry& b) {
+                  return LessIgnoringCase(a.name, b.name);
+              });
+    return entries;
+}
+
+bool CopyFileOverwriting(const std::string& from, const std::string& to) {
+    std::error_code error;
+    if (fs::equivalent(fs::path(from), fs::path(to), error)) {
+        return true;
+    }
+    error.clear();
+    return fs::copy_file(fs::path(from), fs::path(to), fs::copy_options::overwrite_existing,
+                         error) &&
+           !error;
+}
+
+bool MoveFileNoOverwrite(const std::string& from, const std::string& to) {
+#ifdef _WIN32
+    return MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_COPY_ALLOWED) != 0;
+#else
+    // link() refuses an existing target, so no check-then-rename race can overwrite it.
+    if (::link(from.c_str(), to.c_str()) == 0) {
+        if (::unlink(from.c_str()) != 0) {
+            ::unlink(to.c_str());
+            return false;
+        }
+        return true;
+    }
+    if (errno == EEXIST) {
+        return false;
+    }
+    // Across file systems or where hard links are not supported: copy, then delete.
+    std::error_code error;
+    if (fs::exists(fs::path(to), error)) {
+        return false;
+    }
+    if (!fs::copy_file(fs::path(from), fs::path(to), fs::copy_options::none, error) || error) {
+        return false;
+    }
+    return fs::remove(fs::path(from), error) && !error;
+#endif
+}
+
+bool RemoveFile(const std::string& path) {
+    std::error_code error;
+    if (fs::is_directory(fs::path(path), error)) {
+        return false;
+    }
+    return fs::remove(fs::path(path), error) && !error;
+}
+
+bool MakeDirectory(const std::string& path) {
+    std::error_code error;
+    fs::create_directory(fs::path(path), error);
+    return fs::is_directory(fs::path(path), error);
+}
+
+bool RemoveEmptyDirectory(const std::string& path) {
+    std::error_code error;
+    if (!fs::is_directory(fs::path(path), error)) {
+        return false;
+    }
+    return fs::remove(fs::path(path), error) && !error;
+}
+
+bool MakeWritable(const std::string& path) {
+    std::error_code error;
+    fs::permissions(fs::path(path), fs::perms::owner_write, fs::perm_options::add, error);
+    return !error;
+}
+
+std::string CurrentDirectory() {
+    std::error_code error;
+    const fs::path current = fs::current_path(error);
+    return error ? std::string() : WithTrailingSeparator(current.string());
+}
+
+}  // namespace quorvex::platform
