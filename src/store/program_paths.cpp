@@ -57,10 +57,11 @@ std::optional<std::string> NormaliseEmulatorDirectory(const std::string& typed) 
     if (text.empty()) {
         return std::nullopt;
     }
-    // The user may type the directory or the program inside it.
+    // The user may type the directory or the program inside it; on POSIX a
+    // folder may well be called like the program, so a folder wins.
     const std::string name = FileNamePart(text);
     std::string directory;
-    if (!name.empty() &&
+    if (!name.empty() && !platform::IsDirectory(text) &&
         (EqualsNoCase(name, "mame.exe") || name == platform::EmulatorExecutableName())) {
         directory = text.substr(0, text.size() - name.size());
         if (directory.empty()) {

@@ -1,0 +1,207 @@
+#include <gtest/gtest.h>
+
+#include <deque>
+
+#include "platform/file_system.h"
+#include "platform/paths.h"
+#include "store/program_paths.h"
+#include "store/record_file.h"
+#include "store/startup.h"
+#include "test_support.h"
+
+namespace quorvex::store {
+namespace {
+
+using testing::ReadBytes;
+using testing::WriteBytes;
+
+// Windows that answer from a script and write down what they were asked to show.
+class ScriptedWindows : public StartupWindows {
+public:
+    std::optional<std::string> AskEmulatorDirectory() override {
+        events.push_back("ask directory");
+        if (directoryAnswers.empty()) {
+            return std::nullopt;
+        }
+        auto answer = directoryAnswers.front();
+        directoryAnswers.pop_front();
+        return answer;
+    }
+    void ShowMessage(const std::string& text, MessageIcon icon) override {
+        events.push_back("message " + std::to_string(static_cast<int>(icon)) + ": " + text);
+    }
+    bool AskYesNo(const std::string&) override { return true; }
+    void OpenSplash() override { events.push_back("splash"); }
+    void SetSplashStatus(const std::string& text) override { events.push_back("status " + text); }
+    void CloseSplash() override { events.push_back("splash closed"); }
+    void ShowWhatsNew(const CatalogueChanges& changes) override {
+        events.push_back("whats new " + std::to_string(changes.inserted.size()) + "/" +
+                         std::to_string(changes.removed.size()));
+    }
+    void RunMainWindow(Session& session) override {
+        events.push_back("main window");
+        session.state.lastGameSelection = "Galaga";
+    }
+
+    std::deque<std::optional<std::string>> directoryAnswers;
+    std::vector<std::string> events;
+};
+
+// Inserts one game into the database file, as a first import would.
+class OneGameImporter : public CatalogueImporter {
+public:
+    CatalogueChanges Import(Session& session, StartupWindows& windows) override {
+        windows.SetSplashStatus("Checking games supported ...");
+        CatalogueChanges changes;
+        if (insert) {
+            AppendRecordLine(session.files.gameDatabase, "+:A:galaga:+ +:B:Galaga:+\xA7");
+            SetHeaderValue(session.files.gameDatabase, "GAMES_COUNT", "1");
+            changes.inserted.push_back({"+:A:galaga:+ +:B:Galaga:+\xA7", "", "Galaga"});
+        }
+        return changes;
+    }
+    bool insert = true;
+};
+
+class RecordingBatches : public BatchRunner {
+public:
+    bool WriteAndRun(const std::string& directory, const std::string& fileName,
+                     const std::string& text) override {
+        runs.push_back(directory + fileName + "\n" + text);
+        return true;
+    }
+    std::vector<std::string> runs;
+};
+
+class Startup : public ::testing::Test {
+protected:
+    Startup() {
+        m_emulator = m_emulatorDir.path();
+        WriteBytes(m_emulator + platform::EmulatorExecutableName(), "#!/bin/sh\n");
+    }
+
+    bool Start() {
+        StartupServices services{windows, importer, batches};
+        return RunProgram(m_programDir.path(), services);
+    }
+    std::string ProgramFile(const char* name) const { return m_programDir.File(name); }
+
+    testing::TempDir m_programDir;
+    testing::TempDir m_emulatorDir;
+    std::string m_emulator;
+    ScriptedWindows windows;
+    OneGameImporter importer;
+    RecordingBatches batches;
+};
+
+std::size_t CountStartingWith(const std::vector<std::string>& events, const std::string& prefix) {
+    std::size_t n = 0;
+    for (const auto& event : events) {
+        n += event.rfind(prefix, 0) == 0;
+    }
+    return n;
+}
+
+TEST_F(Startup, FirstStartAsksWarnsImportsAndRemembers) {
+    windows.directoryAnswers.push_back(m_emulator);
+    ASSERT_TRUE(Start());
+
+    // Four warnings (settings, filters, sortings, fields), none for the database.
+    EXPECT_EQ(CountStartingWith(windows.events, "message 1: Warning!\nSomething has happened"), 4u);
+    EXPECT_EQ(windows.events.front(), "ask directory");
+    ASSERT_EQ(windows.events.size(), 17u);
+    const std::vector<std::string> tail(windows.events.begin() + 5, windows.events.end());
+    EXPECT_EQ(tail, (std::vector<std::string>{
+                        "splash", "status Checking games supported ...", "status Loading games ...",
+                        "status Loading settings ...", "status Loading filters ...",
+                        "status Loading sortings ...", "status Loading fields ...",
+                        "status Loading games issues ...",
+                        "status Loading games history and tips ...", "splash closed",
+                        "whats new 1/0", "main window"}));
+    for (const char* name : {"mamegame.qvx", "settings.qvx", "filters.qvx", "sortings.qvx",
+                             "mamefld.qvx"}) {
+        EXPECT_TRUE(FileExists(ProgramFile(name))) << name;
+    }
+    for (const char* sub : {"roms", "samples", "snapshot", "replay", "hi", "cfg", "pcx", "inp",
+                            "oldmame", "snap"}) {
+        EXPECT_TRUE(platform::IsDirectory(m_emulator + sub)) << sub;
+    }
+    // The state written at the end keeps the directory and what the main window changed.
+    EXPECT_EQ(GetHeaderValue(ProgramFile("quorvex.qvx"), "MAME_DIR"), m_emulator);
+    EXPECT_EQ(GetHeaderValue(ProgramFile("quorvex.qvx"), "LAST_GAME_SELECTION"), "Galaga");
+    EXPECT_EQ(GetHeaderValue(ProgramFile("quorvex.qvx"), "LAST_CONV_COMMAND_LINE"),
+              "nconvert -s14 -C2 *.*");
+
+    ASSERT_EQ(batches.runs.size(), 1u);
+    const std::string sep(1, platform::kSeparator);
+    EXPECT_EQ(batches.runs[0], m_emulator + "QVXLaunch.bat\n@attrib " + m_emulator + "roms" + sep +
+                                   sep + "*.* -r -a -h -s\n@attrib " + m_emulator + "samples" +
+                                   sep + sep + "*.* -r -a -h -s\n");
+
+    // A second start asks nothing and warns about nothing.
+    windows.events.clear();
+    importer.insert = false;
+    ASSERT_TRUE(Start());
+    EXPECT_EQ(CountStartingWith(windows.events, "message"), 0u);
+    EXPECT_EQ(CountStartingWith(windows.events, "ask"), 0u);
+    EXPECT_EQ(CountStartingWith(windows.events, "whats new"), 0u);
+}
+
+TEST_F(Startup, CancellingTheDirectoryDialogEndsWithoutWritingAnything) {
+    EXPECT_FALSE(Start());
+    EXPECT_EQ(windows.events,
+              (std::vector<std::string>{"ask directory",
+                                        "message 0: Goodbye... but please, do return!"}));
+    EXPECT_TRUE(platform::ListDirectory(m_programDir.path()).empty());
+}
+
+TEST_F(Startup, AVanishedEmulatorIsAskedForAgainButTheOtherStateStays) {
+    WriteBytes(ProgramFile("quorvex.qvx"),
+               " +:MAME_DIR:" + m_emulator + "gone/:+ +:LAST_GAME_SELECTION:Galaga:+\xA7\r\n");
+    EXPECT_FALSE(Start());
+    EXPECT_EQ(windows.events.back(),
+              "message 2: " + MissingEmulatorMessage(m_emulator + "gone/" +
+                                                     platform::EmulatorExecutableName()));
+    EXPECT_EQ(GetHeaderValue(ProgramFile("quorvex.qvx"), "MAME_DIR"), "");
+    EXPECT_EQ(GetHeaderValue(ProgramFile("quorvex.qvx"), "LAST_GAME_SELECTION"), "Galaga");
+
+    windows.events.clear();
+    windows.directoryAnswers.push_back(m_emulator);
+    ASSERT_TRUE(Start());
+    EXPECT_EQ(windows.events.front(), "ask directory");
+    EXPECT_EQ(GetHeaderValue(ProgramFile("quorvex.qvx"), "MAME_DIR"), m_emulator);
+}
+
+TEST_F(Startup, LeftoverPicturesAreMovedAsideWithOneWarning) {
+    windows.directoryAnswers.push_back(m_emulator);
+    WriteBytes(m_emulator + "pcx/a.pcx", "1");
+    WriteBytes(m_emulator + "pcx/b.pcx", "2");
+    platform::MakeDirectory(m_emulator + "inp");
+    ASSERT_TRUE(Start());
+    EXPECT_EQ(CountStartingWith(windows.events, "message 0: Warning!\nQVX has found 2 files in the "
+                                                "..." + std::string(1, platform::kSeparator) +
+                                                "mame" + std::string(1, platform::kSeparator) +
+                                                "pcx directory!"),
+              1u);
+    EXPECT_EQ(CountStartingWith(windows.events, "message 0: Warning!\nQVX has found"), 1u);
+    EXPECT_EQ(ReadBytes(m_emulator + "pcx/OldPcx/b.pcx"), "2");
+    EXPECT_FALSE(FileExists(m_emulator + "pcx/a.pcx"));
+    // An empty directory gets its archive all the same.
+    EXPECT_TRUE(platform::IsDirectory(m_emulator + "inp/OldInp"));
+}
+
+TEST(EmulatorDirectory, TypedTextIsNormalised) {
+    testing::TempDir temp;
+    const std::string exe = platform::EmulatorExecutableName();
+    WriteBytes(temp.File("mame/" + exe), "x");
+    const std::string expected = temp.File("mame") + platform::kSeparator;
+    EXPECT_EQ(NormaliseEmulatorDirectory("  " + temp.File("mame") + "  "), expected);
+    EXPECT_EQ(NormaliseEmulatorDirectory(temp.File("mame/")), expected);
+    EXPECT_EQ(NormaliseEmulatorDirectory(temp.File("mame/" + exe)), expected);
+    EXPECT_EQ(NormaliseEmulatorDirectory(temp.File("mame/mame.exe")), expected);
+    EXPECT_EQ(NormaliseEmulatorDirectory(temp.File("elsewhere")), std::nullopt);
+    EXPECT_EQ(NormaliseEmulatorDirectory("   "), std::nullopt);
+}
+
+}  // namespace
+}  // namespace quorvex::store
