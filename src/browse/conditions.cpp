@@ -1,0 +1,149 @@
+#include "browse/conditions.h"
+
+#include "store/record_line.h"
+#include "store/text_utils.h"
+
+namespace quorvex::browse {
+
+namespace {
+
+std::string Normalised(std::string_view text) {
+    return store::ToLowerAscii(store::TrimmedBlanks(text));
+}
+
+}  // namespace
+
+bool IsNumericField(char code) {
+    return code == 'H' || code == 'S' || code == 'T' || code == 'K';
+}
+
+long long LeadingNumber(std::string_view text) {
+    std::size_t i = 0;
+    while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) {
+        ++i;
+    }
+    bool negative = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+        negative = text[i] == '-';
+        ++i;
+    }
+    long long value = 0;
+    constexpr long long kLimit = 1'000'000'000'000'000LL;
+    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
+        if (value < kLimit) {
+            value = value * 10 + (text[i] - '0');
+        }
+    }
+    return negative ? -value : value;
+}
+
+Condition::Condition(std::string_view text) {
+    if (text.empty()) {
+        // Compares the empty value with the empty text: an empty field passes.
+        m_kind = Kind::AtMost;
+        return;
+    }
+    m_field = text[0];
+    const std::string_view rest = text.substr(1);
+    if (rest == "==NULL") {
+        m_kind = Kind::IsEmpty;
+        return;
+    }
+    if (rest == "!=NULL") {
+        m_kind = Kind::IsNotEmpty;
+        return;
+    }
+    if (!rest.empty() && rest[0] == '$') {
+        const std::size_t paren = rest.find('(');
+        const std::string_view word = rest.substr(0, paren);
+        std::string_view needle;
+        if (paren != std::string_view::npos) {
+            needle = rest.substr(paren + 1);
+            if (!needle.empty()) {
+                needle.remove_suffix(1);
+            }
+        }
+        const std::string op = Normalised(word);
+        m_operand = Normalised(needle);
+        m_kind = op == "$contains"      ? Kind::Contains
+                 : op == "$notcontains" ? Kind::NotContains
+                                        : Kind::AlwaysTrue;
+        return;
+    }
+    const std::string_view op = rest.substr(0, 2);
+    m_operand = Normalised(rest.size() > 2 ? rest.substr(2) : std::string_view());
+    if (op == "==") {
+        m_kind = Kind::Equals;
+    } else if (op == "<>") {
+        m_kind = Kind::Differs;
+    } else {
+        m_kind = op == ">=" ? Kind::AtLeast : Kind::AtMost;
+        m_numeric = IsNumericField(m_field);
+        m_number = LeadingNumber(m_operand);
+    }
+}
+
+bool Condition::Matches(std::string_view value) const {
+    switch (m_kind) {
+        case Kind::IsEmpty:
+            return value.empty();
+        case Kind::IsNotEmpty:
+            return !value.empty();
+        case Kind::AlwaysTrue:
+            return true;
+        default:
+            break;
+    }
+    const std::string normalised = Normalised(value);
+    switch (m_kind) {
+        case Kind::Contains:
+            return normalised.find(m_operand) != std::string::npos;
+        case Kind::NotContains:
+            return normalised.find(m_operand) == std::string::npos;
+        case Kind::Equals:
+            return normalised == m_operand;
+        case Kind::Differs:
+            return normalised != m_operand;
+        case Kind::AtLeast:
+            return m_numeric ? LeadingNumber(normalised) >= m_number
+                             : normalised.compare(m_operand) >= 0;
+        case Kind::AtMost:
+            return m_numeric ? LeadingNumber(normalised) <= m_number
+                             : normalised.compare(m_operand) <= 0;
+        default:
+            return true;
+    }
+}
+
+bool EvaluateCondition(std::string_view condition, std::string_view value) {
+    return Condition(condition).Matches(value);
+}
+
+std::vector<Condition> ActiveConditions(const std::vector<store::FilterDefinition>& filters,
+                                        std::string_view flags) {
+    std::vector<Condition> active;
+    for (std::size_t i = 0; i < filters.size() && i < flags.size(); ++i) {
+        if (flags[i] == '1') {
+            active.emplace_back(filters[i].condition);
+        }
+    }
+    return active;
+}
+
+bool MatchActiveFilters(std::string_view gameLine, const std::vector<Condition>& active,
+                        FilterMode mode) {
+    bool result = true;
+    for (const Condition& condition : active) {
+        const char key = condition.field();
+        result = condition.Matches(store::GetRecordValue(gameLine, std::string_view(&key, 1)));
+        if (mode == FilterMode::And && !result) {
+            return false;
+        }
+        if (mode == FilterMode::Or && result) {
+            return true;
+        }
+    }
+    return result;
+}
+
+}  // namespace quorvex::browse

@@ -1,0 +1,115 @@
+#include <gtest/gtest.h>
+
+#include "browse/definition_editing.h"
+#include "store/default_files.h"
+#include "store/definitions.h"
+#include "store/record_file.h"
+#include "store/record_line.h"
+#include "test_support.h"
+
+namespace quorvex::browse {
+namespace {
+
+using testing::ReadBytes;
+using testing::WriteBytes;
+
+class DefinitionEditing : public ::testing::Test {
+protected:
+    DefinitionEditing() {
+        store::CreateDefaultFieldCatalogue(m_temp.File("mamefld.qvx"));
+        m_fields = store::LoadFieldCatalogue(m_temp.File("mamefld.qvx"));
+        store::CreateDefaultFilters(filters());
+        store::CreateDefaultSortings(sortings());
+    }
+    std::string filters() const { return m_temp.File("filters.qvx"); }
+    std::string sortings() const { return m_temp.File("sortings.qvx"); }
+    int field(char code) const {
+        for (std::size_t i = 0; i < m_fields.size(); ++i) {
+            if (m_fields[i].code[0] == code) {
+                return static_cast<int>(i);
+            }
+        }
+        return -1;
+    }
+
+    testing::TempDir m_temp;
+    std::vector<store::FieldDefinition> m_fields;
+};
+
+TEST_F(DefinitionEditing, FilterLinesAreBuiltFromTheEditorAndDecodedBack) {
+    EXPECT_EQ(BuildFilterLine({"  ", field('S'), 2, "80"}, m_fields, 4).error,
+              BuildError::MissingName);
+    EXPECT_EQ(BuildFilterLine({"Good", -1, 2, "80"}, m_fields, 4).error, BuildError::MissingField);
+    EXPECT_EQ(BuildFilterLine({"Good", field('S'), -1, "80"}, m_fields, 4).error,
+              BuildError::MissingOperator);
+    EXPECT_EQ(FilterBuildMessage(BuildError::MissingOperator), "Please select an operator!");
+
+    EXPECT_EQ(BuildFilterLine({" Good ", field('S'), 2, " 80 "}, m_fields, 4).line,
+              " +:CODE:4:+ +:FILTER_NAME:Good:+ +:CONDITION:S>=80:+\xA7");
+    EXPECT_EQ(store::GetRecordValue(
+                  BuildFilterLine({"Empty", field('C'), 4, "dropped"}, m_fields, 1).line,
+                  "CONDITION"),
+              "C==NULL");
+    EXPECT_EQ(store::GetRecordValue(
+                  BuildFilterLine({"Capcom", field('X'), 7, "capcom"}, m_fields, 1).line,
+                  "CONDITION"),
+              "X$NotContains(capcom)");
+
+    DecodedFilter decoded = DecodeFilterCondition("X$Contains(Data East)", m_fields);
+    EXPECT_EQ(decoded.fieldIndex, field('X'));
+    EXPECT_EQ(decoded.operatorIndex, 6);
+    EXPECT_EQ(decoded.value, "Data East");
+    decoded = DecodeFilterCondition("j<=1985", m_fields);
+    EXPECT_EQ(decoded.fieldIndex, field('J'));
+    EXPECT_EQ(decoded.operatorIndex, 3);
+    EXPECT_EQ(decoded.value, "1985");
+    EXPECT_EQ(DecodeFilterCondition("c!=null", m_fields).operatorIndex, 5);
+    decoded = DecodeFilterCondition("9~~x", m_fields);
+    EXPECT_EQ(decoded.fieldIndex, -1);
+    EXPECT_EQ(decoded.operatorIndex, std::nullopt);
+}
+
+TEST_F(DefinitionEditing, NewModifyAndDeleteKeepCodesAndCounts) {
+    const long code = NextDefinitionCode(filters(), "FILTERS_COUNT");
+    EXPECT_EQ(code, 4);
+    ASSERT_TRUE(AddDefinition(filters(), "FILTERS_COUNT",
+                              BuildFilterLine({"Good", field('S'), 2, "80"}, m_fields, code).line));
+    EXPECT_EQ(store::GetHeaderValue(filters(), "FILTERS_COUNT"), "4");
+    ASSERT_EQ(store::LoadFilterDefinitions(filters()).size(), 4u);
+
+    ASSERT_TRUE(ReplaceDefinition(
+        filters(), BuildFilterLine({"Roms linked", field('C'), 5, ""}, m_fields, 2).line));
+    auto table = store::LoadFilterDefinitions(filters());
+    EXPECT_EQ(table[1].name, "Roms linked");
+    EXPECT_EQ(table[1].code, "2");
+
+    ASSERT_TRUE(DeleteDefinitionAt(filters(), "FILTERS_COUNT", 1));
+    table = store::LoadFilterDefinitions(filters());
+    ASSERT_EQ(table.size(), 3u);
+    EXPECT_EQ(store::GetHeaderValue(filters(), "FILTERS_COUNT"), "3");
+    EXPECT_EQ(table[0].code + table[1].code + table[2].code, "123");
+    EXPECT_EQ(table[1].name, "Games without samples");
+    EXPECT_EQ(table[2].name, "Good");
+
+    // A position with no record removes nothing and leaves the count alone.
+    const std::string before = ReadBytes(filters());
+    EXPECT_FALSE(DeleteDefinitionAt(filters(), "FILTERS_COUNT", 9));
+    EXPECT_EQ(ReadBytes(filters()), before);
+}
+
+TEST_F(DefinitionEditing, SortingsAreAddedWithTheirDirection) {
+    EXPECT_EQ(BuildSortingLine({"", field('T'), true}, m_fields, 3).error, BuildError::MissingName);
+    EXPECT_EQ(SortingBuildMessage(BuildError::MissingName),
+              "Please type a name for this new sorting!");
+    const auto built = BuildSortingLine({"Most played", field('T'), false}, m_fields, 3);
+    EXPECT_EQ(built.line, " +:CODE:3:+ +:SORTING_NAME:Most played:+ +:CONDITION:TD:+\xA7");
+    ASSERT_TRUE(AddDefinition(sortings(), "SORTINGS_COUNT", built.line));
+    EXPECT_EQ(ReadBytes(sortings()),
+              " +:SORTINGS_COUNT:3:+\xA7\r\n"
+              "+:CODE:1:+ +:SORTING_NAME:Descriptions:+    +:CONDITION:A:+\r\n"
+              "+:CODE:2:+ +:SORTING_NAME:Raw Names:+       +:CONDITION:B:+\r\n"
+              " +:CODE:3:+ +:SORTING_NAME:Most played:+ +:CONDITION:TD:+\xA7\r\n");
+}
+
+}  // namespace
+}  // namespace quorvex::browse
