@@ -13,6 +13,11 @@ if(MSVC)
   target_compile_definitions(quorvex_common INTERFACE NOMINMAX WIN32_LEAN_AND_MEAN _CRT_SECURE_NO_WARNINGS)
 else()
   target_compile_options(quorvex_common INTERFACE -Wall -Wextra -Werror)
+  if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU" AND CMAKE_CXX_COMPILER_VERSION VERSION_LESS 13)
+    # GCC 12 reports std::string concatenations as overlapping copies when
+    # optimising (GCC bug 105329); the warning is wrong there, so it goes.
+    target_compile_options(quorvex_common INTERFACE -Wno-restrict)
+  endif()
 endif()
 
 if(QUORVEX_SANITIZE)

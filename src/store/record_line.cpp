@@ -16,15 +16,24 @@ std::string Pattern(std::string_view key) {
 
 }  // namespace
 
-std::string GetRecordValue(std::string_view line, std::string_view key) {
-    const std::string pattern = Pattern(key);
-    const std::size_t at = line.find(pattern);
-    if (at == std::string_view::npos) {
-        return std::string();
+std::string_view RecordValueView(std::string_view line, std::string_view key) {
+    // Searching "+:" and checking the key in place avoids building the pattern.
+    std::size_t at = 0;
+    while ((at = line.find(kTokenOpen, at)) != std::string_view::npos) {
+        const std::size_t keyStart = at + kTokenOpen.size();
+        if (line.compare(keyStart, key.size(), key) == 0 && keyStart + key.size() < line.size() &&
+            line[keyStart + key.size()] == ':') {
+            const std::size_t start = keyStart + key.size() + 1;
+            const std::size_t end = line.find(kTokenClose, start);
+            return line.substr(start, end == std::string_view::npos ? end : end - start);
+        }
+        ++at;
     }
-    const std::size_t start = at + pattern.size();
-    const std::size_t end = line.find(kTokenClose, start);
-    return std::string(line.substr(start, end == std::string_view::npos ? end : end - start));
+    return std::string_view();
+}
+
+std::string GetRecordValue(std::string_view line, std::string_view key) {
+    return std::string(RecordValueView(line, key));
 }
 
 std::size_t FindSettingsMarker(std::string_view line) {

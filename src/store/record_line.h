@@ -13,6 +13,8 @@ inline constexpr std::string_view kLineEnd = "\r\n";
 
 // The value of key in line; empty when the token is absent or empty.
 std::string GetRecordValue(std::string_view line, std::string_view key);
+// The same without a copy: a view into line.
+std::string_view RecordValueView(std::string_view line, std::string_view key);
 
 // Sets key to value in line. An empty value removes the token. A new token
 // goes in front of the first settings marker (one is appended when the line

@@ -11,11 +11,6 @@ namespace quorvex::store {
 
 namespace {
 
-// A batch argument stays one word even when the path holds a blank.
-std::string BatchWord(const std::string& text) {
-    return text.find(' ') == std::string::npos ? text : "\"" + text + "\"";
-}
-
 std::string ReadCompanionText(const std::string& path) {
     std::string text = platform::ReadFileBytes(path).value_or(std::string());
     if (text.size() > kCompanionTextLimit) {
@@ -82,8 +77,8 @@ std::string MissingEmulatorMessage(const std::string& failedPath) {
 
 std::string AttributeClearingBatch(const EmulatorPaths& paths) {
     const std::string wildcard = std::string(1, platform::kSeparator) + "*.*";
-    return "@attrib " + BatchWord(paths.roms + wildcard) + " -r -a -h -s\n" + "@attrib " +
-           BatchWord(paths.samples + wildcard) + " -r -a -h -s\n";
+    return "@attrib " + paths.roms + wildcard + " -r -a -h -s\n" + "@attrib " + paths.samples +
+           wildcard + " -r -a -h -s\n";
 }
 
 bool RunStartup(const std::string& programDirectory, Session& session, StartupServices& services) {

@@ -1,0 +1,338 @@
+#include "catalogue/catalogue_import.h"
+
+#include <optional>
+#include <unordered_map>
+#include <unordered_set>
+#include <vector>
+
+#include "catalogue/command_runner.h"
+#include "catalogue/emulator_commands.h"
+#include "catalogue/emulator_output.h"
+#include "platform/file_system.h"
+#include "store/record_file.h"
+#include "store/record_line.h"
+#include "store/text_utils.h"
+
+namespace quorvex::catalogue {
+
+namespace {
+
+constexpr int kPumpMilliseconds = 2;
+constexpr const char* kNeoGeo = "neogeo";
+
+// Lookups by a lower-cased key; the first entry of a key wins, as a linear
+// search from the top of the list would.
+template <typename Entry>
+class FirstByKey {
+public:
+    template <typename KeyOf>
+    FirstByKey(const std::vector<Entry>& entries, KeyOf keyOf) {
+        m_entries.reserve(entries.size());
+        for (const Entry& entry : entries) {
+            m_entries.emplace(store::ToLowerAscii(keyOf(entry)), &entry);
+        }
+    }
+    const Entry* Find(std::string_view key) const {
+        const auto found = m_entries.find(store::ToLowerAscii(key));
+        return found == m_entries.end() ? nullptr : found->second;
+    }
+
+private:
+    std::unordered_map<std::string, const Entry*> m_entries;
+};
+
+// The lists behind the refresh, printed by the second batch.
+struct CloneInfo {
+    std::vector<CloneEntry> clones;
+    std::vector<GameDetails> details;
+    std::vector<CompanyEntry> companies;
+    std::string version;
+    bool available = false;  // false when the batch could not run or printed nothing
+};
+
+class CatalogueUpdate {
+public:
+    CatalogueUpdate(store::Session& session, store::StartupWindows& windows, MessagePump* pump)
+        : m_directory(session.emulator.directory),
+          m_databasePath(session.files.gameDatabase),
+          m_statePath(session.files.state),
+          m_windows(windows),
+          m_pump(pump) {}
+
+    store::CatalogueChanges Run();
+
+private:
+    void Status(const std::string& text) {
+        m_windows.SetSplashStatus(text);
+        PumpMessages(m_pump, kPumpMilliseconds);
+    }
+    void Remove(const char* name) { platform::RemoveFile(m_directory + name); }
+    // Writes and runs a batch, then reads one output; nothing when the batch
+    // could not run or left no output.
+    std::optional<std::string> RunBatch(const char* batch, const std::string& text,
+                                        const char* output);
+    std::string ReadOutput(const char* output) {
+        return platform::ReadFileBytes(m_directory + output).value_or(std::string());
+    }
+    CloneInfo ReadCloneInfo();
+
+    void RemoveDeletedGames(const std::unordered_set<std::string>& deleted,
+                            store::CatalogueChanges& changes);
+    void InsertNewGames(const std::vector<const SupportedGame*>& newGames,
+                        const std::string& version, store::CatalogueChanges& changes);
+    void RefreshEveryGame(const std::vector<SupportedGame>& supported, const CloneInfo& info);
+    void AddToGamesCount(long difference);
+
+    std::string m_directory;
+    std::string m_databasePath;
+    std::string m_statePath;
+    store::StartupWindows& m_windows;
+    MessagePump* m_pump;
+    std::vector<std::string> m_lines;  // the database file, header first
+};
+
+std::string DatabaseName(std::string_view line) {
+    return store::ToLowerAscii(store::TrimmedBlanks(store::GetRecordValue(line, "A")));
+}
+
+store::GameRecord MakeRecord(const std::string& line) {
+    return store::GameRecord{line, {}, store::GetRecordValue(line, "B")};
+}
+
+std::optional<std::string> CatalogueUpdate::RunBatch(const char* batch, const std::string& text,
+                                                     const char* output) {
+    WriteBatchFile(batch, m_directory, text);
+    const bool ran = RunBatchFile(batch, m_directory, false, m_pump);
+    PumpMessages(m_pump, kPumpMilliseconds);
+    if (!ran) {
+        return std::nullopt;
+    }
+    return platform::ReadFileBytes(m_directory + output);
+}
+
+CloneInfo CatalogueUpdate::ReadCloneInfo() {
+    Remove(kCloneInfoBatch);
+    Status("Inserting new games ...");
+    CloneInfo info;
+    if (RunBatch(kCloneInfoBatch, CloneInfoBatchText(), kClonesFile)) {
+        info.available = true;
+        info.clones = ParseClones(ReadOutput(kClonesFile));
+        info.details = ParseDetails(ReadOutput(kDetailsFile));
+        info.companies = ParseCompanies(ReadOutput(kCompaniesFile));
+        info.version = ParseVersion(ReadOutput(kVersionFile));
+    }
+    for (const char* name :
+         {kCloneInfoBatch, kClonesFile, kDetailsFile, kVersionFile, kCompaniesFile}) {
+        Remove(name);
+    }
+    return info;
+}
+
+void CatalogueUpdate::RemoveDeletedGames(const std::unordered_set<std::string>& deleted,
+                                         store::CatalogueChanges& changes) {
+    std::vector<std::string> kept;
+    kept.reserve(m_lines.size());
+    for (std::size_t i = 0; i < m_lines.size(); ++i) {
+        if (i > 0 && deleted.count(DatabaseName(m_lines[i])) != 0) {
+            changes.removed.push_back(MakeRecord(m_lines[i]));
+        } else {
+            kept.push_back(std::move(m_lines[i]));
+        }
+    }
+    m_lines = std::move(kept);
+    AddToGamesCount(-static_cast<long>(changes.removed.size()));
+}
+
+void CatalogueUpdate::InsertNewGames(const std::vector<const SupportedGame*>& newGames,
+                                     const std::string& version, store::CatalogueChanges& changes) {
+    const std::string today = store::CurrentDate();
+    changes.inserted.reserve(newGames.size());
+    for (const SupportedGame* game : newGames) {
+        std::string line;
+        store::SetRecordValue(line, "A", game->name);
+        store::TrimBlanks(line);
+        store::SetRecordValue(line, "B", game->description);
+        store::SetRecordValue(line, "S", "0");
+        store::SetRecordValue(line, "V", today);
+        store::SetRecordValue(line, "U", version);
+        m_lines.push_back(line);
+        changes.inserted.push_back(MakeRecord(line));
+    }
+    AddToGamesCount(static_cast<long>(newGames.size()));
+}
+
+void CatalogueUpdate::RefreshEveryGame(const std::vector<SupportedGame>& supported,
+                                       const CloneInfo& info) {
+    Status("Getting clones and hardware info ...");
+    const FirstByKey<CloneEntry> clones(info.clones, [](const CloneEntry& e) { return e.clone; });
+    const FirstByKey<SupportedGame> games(supported, [](const SupportedGame& e) { return e.name; });
+    const FirstByKey<GameDetails> details(info.details,
+                                          [](const GameDetails& e) { return e.name; });
+    const FirstByKey<CompanyEntry> companies(info.companies,
+                                             [](const CompanyEntry& e) { return e.description; });
+
+    for (std::size_t i = 1; i < m_lines.size(); ++i) {
+        std::string& line = m_lines[i];
+        const std::string name = DatabaseName(line);
+
+        if (const CloneEntry* clone = clones.Find(name)) {
+            // Neo Geo games name the BIOS as their parent; they are not a family of it.
+            store::SetRecordValue(line, store::EqualsNoCase(clone->parent, kNeoGeo) ? "I" : "F",
+                                  clone->parent);
+        } else {
+            store::SetRecordValue(line, "F", "");
+        }
+
+        if (const SupportedGame* game = games.Find(name)) {
+            // Two games share this title; the Neo Geo one must stay tellable apart.
+            const bool neoGeoTwin = store::EqualsNoCase(game->description, "double dragon") &&
+                                    !store::GetRecordValue(line, "I").empty();
+            store::SetRecordValue(line, "B", neoGeoTwin ? "Neo Double Dragon" : game->description);
+        }
+
+        // A game the details list leaves out keeps its hardware and sample fields.
+        if (const GameDetails* hardware = details.Find(name)) {
+            const char* const cpuKeys[] = {"M", "N", "O"};
+            const char* const soundKeys[] = {"P", "Q", "R"};
+            for (std::size_t k = 0; k < 3; ++k) {
+                store::SetRecordValue(line, cpuKeys[k], hardware->cpus[k]);
+            }
+            for (std::size_t k = 0; k < 3; ++k) {
+                store::SetRecordValue(line, soundKeys[k], hardware->sounds[k]);
+            }
+            const std::string sounds = store::ToLowerAscii(
+                hardware->sounds[0] + hardware->sounds[1] + hardware->sounds[2]);
+            if (sounds.find("samples") != std::string::npos) {
+                store::SetRecordValue(line, "L", "yes");
+            } else {
+                store::SetRecordValue(line, "L", "");
+                store::SetRecordValue(line, "D", "");
+            }
+        }
+
+        if (const CompanyEntry* company = companies.Find(store::GetRecordValue(line, "B"))) {
+            store::SetRecordValue(line, "J", company->year);
+            store::SetRecordValue(line, "X", company->manufacturer);
+        }
+    }
+}
+
+void CatalogueUpdate::AddToGamesCount(long difference) {
+    if (m_lines.empty()) {
+        m_lines.emplace_back();
+    }
+    const long count =
+        store::ParseLeadingNumber(store::GetRecordValue(m_lines.front(), "GAMES_COUNT"));
+    store::SetRecordValue(m_lines.front(), "GAMES_COUNT", std::to_string(count + difference));
+}
+
+store::CatalogueChanges CatalogueUpdate::Run() {
+    Remove(kSupportedGamesBatch);
+    Status("Checking games supported ...");
+    const std::optional<std::string> listing =
+        RunBatch(kSupportedGamesBatch, SupportedGamesBatchText(), kSupportedGamesFile);
+    Remove(kSupportedGamesBatch);
+    Remove(kSupportedGamesFile);
+    const std::vector<SupportedGame> supported =
+        listing ? ParseSupportedGames(*listing) : std::vector<SupportedGame>();
+
+    // Without a list every game would count as gone; the user's data is worth more.
+    if (supported.empty()) {
+        m_windows.ShowMessage(NoGamesListMessage(m_directory), store::MessageIcon::Exclamation);
+        return {};
+    }
+    const std::optional<std::string> database = platform::ReadFileBytes(m_databasePath);
+    if (!database) {
+        m_windows.ShowMessage(UnreadableDatabaseMessage(m_databasePath),
+                              store::MessageIcon::Exclamation);
+        return {};
+    }
+    m_lines = store::SplitRecordLines(*database);
+
+    std::unordered_set<std::string> databaseNames;
+    for (std::size_t i = 1; i < m_lines.size(); ++i) {
+        std::string name = DatabaseName(m_lines[i]);
+        // A line without a name is no game of the emulator's, so it cannot have vanished.
+        if (!name.empty()) {
+            databaseNames.insert(std::move(name));
+        }
+    }
+    std::unordered_set<std::string> supportedNames;
+    std::vector<const SupportedGame*> newGames;
+    for (const SupportedGame& game : supported) {
+        if (supportedNames.insert(game.name).second && databaseNames.count(game.name) == 0) {
+            newGames.push_back(&game);
+        }
+    }
+    std::unordered_set<std::string> deleted;
+    for (const std::string& name : databaseNames) {
+        if (supportedNames.count(name) == 0) {
+            deleted.insert(name);
+        }
+    }
+
+    store::CatalogueChanges changes;
+    if (!deleted.empty()) {
+        RemoveDeletedGames(deleted, changes);
+    }
+    CloneInfo info;
+    if (!newGames.empty()) {
+        info = ReadCloneInfo();
+        InsertNewGames(newGames, info.version, changes);
+        // Without the lists the refresh would strip every game of its clone link.
+        if (info.available) {
+            RefreshEveryGame(supported, info);
+        }
+    }
+    if (changes.empty()) {
+        return changes;
+    }
+
+    std::string text;
+    text.reserve(database->size() + newGames.size() * 200);
+    for (const std::string& line : m_lines) {
+        text += line;
+        text += store::kLineEnd;
+    }
+    std::string error;
+    if (!platform::ReplaceFileAtomically(m_databasePath, text, &error)) {
+        m_windows.ShowMessage(UnwritableDatabaseMessage(m_databasePath, error),
+                              store::MessageIcon::Exclamation);
+        return {};
+    }
+    // An emulator whose banner gave no version keeps the one stored before.
+    if (!info.version.empty()) {
+        store::SetHeaderValue(m_statePath, "MAME_ACTUAL_VERSION", info.version);
+    }
+    return changes;
+}
+
+}  // namespace
+
+store::CatalogueChanges ImportCatalogue(store::Session& session, store::StartupWindows& windows,
+                                        MessagePump* pump) {
+    return CatalogueUpdate(session, windows, pump).Run();
+}
+
+store::CatalogueChanges EmulatorCatalogueImporter::Import(store::Session& session,
+                                                          store::StartupWindows& windows) {
+    return ImportCatalogue(session, windows, m_pump);
+}
+
+std::string NoGamesListMessage(const std::string& emulatorDirectory) {
+    return "Warning!\nThe emulator in\n" + emulatorDirectory +
+           "\ngave no list of the games it supports.\n"
+           "The game database has been left as it was.\n";
+}
+
+std::string UnreadableDatabaseMessage(const std::string& path) {
+    return "Warning!\nThe game database\n" + path +
+           "\ncannot be read, so the emulator's games have not been checked.\n";
+}
+
+std::string UnwritableDatabaseMessage(const std::string& path, const std::string& reason) {
+    return "Warning!\nThe game database\n" + path + "\ncannot be written (" + reason +
+           ").\nIt has been left as it was.\n";
+}
+
+}  // namespace quorvex::catalogue

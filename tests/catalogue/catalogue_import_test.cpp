@@ -1,0 +1,288 @@
+#include "catalogue/catalogue_import.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <sstream>
+#include <utility>
+#include <vector>
+
+#include "catalogue/command_runner.h"
+#include "fake_emulator_setup.h"
+#include "platform/file_system.h"
+#include "store/default_files.h"
+#include "store/program_paths.h"
+#include "store/record_file.h"
+#include "store/record_line.h"
+#include "store/state_file.h"
+#include "store/text_utils.h"
+#include "test_support.h"
+
+namespace quorvex::catalogue {
+namespace {
+
+using quorvex::testing::InstallFakeEmulator;
+using quorvex::testing::ReadBytes;
+using quorvex::testing::ScopedEnvironment;
+using quorvex::testing::TempDir;
+using quorvex::testing::WriteBytes;
+
+class RecordingWindows : public store::StartupWindows {
+public:
+    void ShowMessage(const std::string& text, store::MessageIcon icon) override {
+        messages.emplace_back(text, icon);
+    }
+    bool AskYesNo(const std::string&) override { return false; }
+    std::optional<std::string> AskEmulatorDirectory() override { return std::nullopt; }
+    void OpenSplash() override {}
+    void SetSplashStatus(const std::string& text) override { statuses.push_back(text); }
+    void CloseSplash() override {}
+    void ShowWhatsNew(const store::CatalogueChanges&) override {}
+    void RunMainWindow(store::Session&) override {}
+
+    std::vector<std::pair<std::string, store::MessageIcon>> messages;
+    std::vector<std::string> statuses;
+};
+
+constexpr const char* kCatalogue =
+    "@version\tv0.37b16\n"
+    "@delay\t0\n"
+    "neogeo\tNeo-Geo\t\tM68000,Z80\tYM2610\t1990\tSNK\n"
+    "starblst\tStar Blaster\t\tZ80,Z80\tAY8910,AY8910\t1981\tNakamura\n"
+    "starblsj\tStar Blaster (Japan)\tstarblst\tZ80\tAY8910\t1981\tNakamura\n"
+    "ghostrn\tGhost Run\t\tM6502,M6502,I8086\tDAC,Samples,DAC\t1980\tIrem Corp.\t\tjump.wav\n"
+    "ninjaz\tNinja Zone\tneogeo\tM68000,Z80\tYM2610\t1994\tSNK\n";
+
+class CatalogueImport : public ::testing::Test {
+protected:
+    CatalogueImport() {
+        session.files = store::MakeProgramFiles(program.path());
+        session.emulator = store::MakeEmulatorPaths(emulator.path());
+        WriteBytes(session.files.gameDatabase, store::DefaultGameDatabaseText());
+        store::CreateStateFile(session.files.state, emulator.path());
+    }
+
+    store::CatalogueChanges Import() { return ImportCatalogue(session, windows); }
+    std::string Database() const { return ReadBytes(session.files.gameDatabase); }
+    std::vector<std::string> DatabaseLines() const { return store::SplitRecordLines(Database()); }
+    // The emulator runs so far, one line of arguments each.
+    std::vector<std::string> Runs() const { return store::SplitRecordLines(ReadBytes(m_log)); }
+    std::string Version() const {
+        return store::GetHeaderValue(session.files.state, "MAME_ACTUAL_VERSION");
+    }
+
+    TempDir program;
+    TempDir emulator;
+    store::Session session;
+    RecordingWindows windows;
+
+private:
+    std::string m_log = emulator.File("runs.log");
+    ScopedEnvironment m_logSetting{"QUORVEX_FAKE_MAME_LOG", m_log};
+};
+
+TEST_F(CatalogueImport, FirstStartInsertsEveryGameWithItsCloneHardwareAndCompanyFields) {
+    InstallFakeEmulator(emulator.path(), kCatalogue);
+    const store::CatalogueChanges changes = Import();
+
+    const std::string v = " +:V:" + store::CurrentDate() + ":+ +:U:v0.37b16:+";
+    const std::string expected =
+        " +:GAMES_COUNT:5:+\xA7\r\n"
+        "+:A:neogeo:+ +:B:Neo-Geo:+ +:S:0:+" +
+        v +
+        " +:M:M68000:+ +:N:Z80:+ +:P:YM2610:+ +:J:1990:+ +:X:SNK:+\xA7\r\n"
+        "+:A:starblst:+ +:B:Star Blaster:+ +:S:0:+" +
+        v +
+        " +:M:Z80:+ +:N:Z80:+ +:P:AY8910:+ +:Q:AY8910:+ +:J:1981:+ +:X:Nakamura:+\xA7\r\n"
+        "+:A:starblsj:+ +:B:Star Blaster (Japan):+ +:S:0:+" +
+        v +
+        " +:F:starblst:+ +:M:Z80:+ +:P:AY8910:+ +:J:1981:+ +:X:Nakamura:+\xA7\r\n"
+        "+:A:ghostrn:+ +:B:Ghost Run:+ +:S:0:+" +
+        v +
+        " +:M:M6502:+ +:N:M6502:+ +:O:I8086:+ +:P:DAC:+ +:Q:Samples:+ +:R:DAC:+ +:L:yes:+"
+        " +:J:1980:+ +:X:Irem Corp.:+\xA7\r\n"
+        "+:A:ninjaz:+ +:B:Ninja Zone:+ +:S:0:+" +
+        v + " +:I:neogeo:+ +:M:M68000:+ +:N:Z80:+ +:P:YM2610:+ +:J:1994:+ +:X:SNK:+\xA7\r\n";
+    EXPECT_EQ(Database(), expected);
+
+    ASSERT_EQ(changes.inserted.size(), 5u);
+    EXPECT_TRUE(changes.removed.empty());
+    EXPECT_EQ(changes.inserted[0].description, "Neo-Geo");
+    EXPECT_EQ(changes.inserted[4].description, "Ninja Zone");
+    EXPECT_EQ(changes.inserted[4].line.rfind("+:A:ninjaz:+ +:B:Ninja Zone:+", 0), 0u);
+    EXPECT_EQ(Version(), "v0.37b16");
+    EXPECT_EQ(windows.statuses,
+              (std::vector<std::string>{"Checking games supported ...", "Inserting new games ...",
+                                        "Getting clones and hardware info ..."}));
+    EXPECT_TRUE(windows.messages.empty());
+    for (const char* leftover :
+         {"gamessup.bat", "games_supported.qvx", "clonesup.bat", "clones_supported.qvx",
+          "details_games.qvx", "mame_version.qvx", "company_info.qvx"}) {
+        EXPECT_FALSE(platform::IsReadableFile(emulator.File(leftover))) << leftover;
+    }
+}
+
+TEST_F(CatalogueImport, UnchangedCatalogueCostsOneRunAndLeavesTheFileAlone) {
+    InstallFakeEmulator(emulator.path(), kCatalogue);
+    Import();
+    const std::string before = Database();
+    ASSERT_EQ(Runs().size(), 5u);
+
+    EXPECT_TRUE(Import().empty());
+    EXPECT_EQ(Database(), before);
+    EXPECT_EQ(Runs().size(), 6u);
+    EXPECT_EQ(Runs().back(), "-listfull");
+}
+
+TEST_F(CatalogueImport, RefreshRenamesTheNeoGeoDoubleDragonAndDropsStaleLinks) {
+    WriteBytes(session.files.gameDatabase,
+               " +:GAMES_COUNT:2:+\xA7\r\n"
+               "+:A:ddragon:+ +:B:Double Dragon:+ +:D:dd.zip:+ +:L:yes:+ +:F:oldparent:+"
+               " +:E:1:+\xA7 +:1:-frameskip 1:+\r\n"
+               "+:A:DoubleDR:+ +:B:Old title:+ +:L:yes:+\xA7\r\n");
+    InstallFakeEmulator(emulator.path(),
+                        "ddragon\tDouble Dragon\t\tHD6309\tYM2151\t1987\tTechnos\n"
+                        "neogeo\tNeo-Geo\t\tM68000\tYM2610\t1990\tSNK\n"
+                        "doubledr\tDOUBLE DRAGON\tneogeo\tM68000\tYM2610,samples\t1995\tSNK\n");
+    const store::CatalogueChanges changes = Import();
+    ASSERT_EQ(changes.inserted.size(), 1u);
+    EXPECT_EQ(changes.inserted[0].description, "Neo-Geo");
+
+    const std::vector<std::string> lines = DatabaseLines();
+    ASSERT_EQ(lines.size(), 4u);
+    EXPECT_EQ(store::GetRecordValue(lines[0], "GAMES_COUNT"), "3");
+
+    const std::string& ddragon = lines[1];
+    EXPECT_EQ(store::GetRecordValue(ddragon, "B"), "Double Dragon");
+    EXPECT_EQ(store::GetRecordValue(ddragon, "F"), "");
+    EXPECT_EQ(store::GetRecordValue(ddragon, "L"), "");
+    EXPECT_EQ(store::GetRecordValue(ddragon, "D"), "");
+    EXPECT_EQ(store::GetRecordValue(ddragon, "M"), "HD6309");
+    EXPECT_EQ(store::GetRecordValue(ddragon, "J"), "1987");
+    EXPECT_EQ(store::GetRecordValue(ddragon, "X"), "Technos");
+    EXPECT_EQ(store::GetRecordValue(ddragon, "E"), "1");
+    EXPECT_EQ(ddragon.substr(ddragon.find('\xA7')), "\xA7 +:1:-frameskip 1:+");
+
+    // The stored name keeps its letters; it is matched ignoring case.
+    const std::string& neoDragon = lines[2];
+    EXPECT_EQ(store::GetRecordValue(neoDragon, "A"), "DoubleDR");
+    EXPECT_EQ(store::GetRecordValue(neoDragon, "B"), "Neo Double Dragon");
+    EXPECT_EQ(store::GetRecordValue(neoDragon, "I"), "neogeo");
+    EXPECT_EQ(store::GetRecordValue(neoDragon, "F"), "");
+    EXPECT_EQ(store::GetRecordValue(neoDragon, "L"), "yes");
+    EXPECT_EQ(store::GetRecordValue(neoDragon, "R"), "");
+    // No company entry carries the new title.
+    EXPECT_EQ(store::GetRecordValue(neoDragon, "J"), "");
+}
+
+TEST_F(CatalogueImport, DeletionsOnlyDropTheGamesAndRunNothingMore) {
+    store::SetHeaderValue(session.files.state, "MAME_ACTUAL_VERSION", "v0.36");
+    const std::string starblst = "+:A:starblst:+ +:B:Star Blaster:+ +:T:4:+\xA7";
+    const std::string gone = "+:A:Gone1 :+ +:B:Gone Game:+ +:H:600:+\xA7 +:3:x:+";
+    const std::string starblsj = "+:A:starblsj:+ +:B:Star Blaster (Japan):+\xA7";
+    WriteBytes(session.files.gameDatabase, " +:GAMES_COUNT:3:+\xA7\r\n" + starblst + "\r\n" + gone +
+                                               "\r\n" + starblsj + "\r\n");
+    InstallFakeEmulator(emulator.path(),
+                        "@version\tv0.99\n"
+                        "starblst\tStar Blaster\t\tZ80\tAY8910\t1981\tNakamura\n"
+                        "starblsj\tStar Blaster (Japan)\tstarblst\tZ80\tAY8910\t1981\tNakamura\n");
+    const store::CatalogueChanges changes = Import();
+
+    EXPECT_EQ(Database(), " +:GAMES_COUNT:2:+\xA7\r\n" + starblst + "\r\n" + starblsj + "\r\n");
+    ASSERT_EQ(changes.removed.size(), 1u);
+    EXPECT_EQ(changes.removed[0].line, gone);
+    EXPECT_EQ(changes.removed[0].description, "Gone Game");
+    EXPECT_TRUE(changes.inserted.empty());
+    EXPECT_EQ(Runs(), std::vector<std::string>{"-listfull"});
+    EXPECT_EQ(Version(), "v0.36");
+    EXPECT_EQ(windows.statuses, std::vector<std::string>{"Checking games supported ..."});
+}
+
+TEST_F(CatalogueImport, RenamedGameIsRemovedUnderItsOldNameAndInsertedUnderTheNew) {
+    WriteBytes(session.files.gameDatabase,
+               " +:GAMES_COUNT:1:+\xA7\r\n+:A:oldname:+ +:B:Star Blaster:+ +:S:90:+\xA7\r\n");
+    InstallFakeEmulator(emulator.path(), "starblst\tStar Blaster\t\tZ80\tAY8910\t1981\tNakamura\n");
+    const store::CatalogueChanges changes = Import();
+
+    ASSERT_EQ(changes.removed.size(), 1u);
+    ASSERT_EQ(changes.inserted.size(), 1u);
+    const std::vector<std::string> lines = DatabaseLines();
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(store::GetRecordValue(lines[0], "GAMES_COUNT"), "1");
+    EXPECT_EQ(store::GetRecordValue(lines[1], "A"), "starblst");
+    EXPECT_EQ(store::GetRecordValue(lines[1], "S"), "0");
+}
+
+TEST_F(CatalogueImport, NoListFromTheEmulatorKeepsTheDatabaseAndTellsTheUser) {
+    const std::string database =
+        " +:GAMES_COUNT:1:+\xA7\r\n+:A:starblst:+ +:B:Star Blaster:+ +:H:3600:+\xA7\r\n";
+    WriteBytes(session.files.gameDatabase, database);
+    store::SetHeaderValue(session.files.state, "MAME_ACTUAL_VERSION", "v0.36");
+
+    // No emulator at all.
+    EXPECT_TRUE(Import().empty());
+    EXPECT_EQ(Database(), database);
+    ASSERT_EQ(windows.messages.size(), 1u);
+    EXPECT_EQ(windows.messages[0].first, NoGamesListMessage(emulator.path()));
+    EXPECT_EQ(windows.messages[0].second, store::MessageIcon::Exclamation);
+
+    // An emulator that lists no game at all.
+    InstallFakeEmulator(emulator.path(), "# nothing here\n");
+    EXPECT_TRUE(Import().empty());
+    EXPECT_EQ(Database(), database);
+    EXPECT_EQ(windows.messages.size(), 2u);
+    EXPECT_EQ(Version(), "v0.36");
+    EXPECT_FALSE(platform::IsReadableFile(emulator.File("games_supported.qvx")));
+    EXPECT_FALSE(platform::IsReadableFile(emulator.File("gamessup.bat")));
+}
+
+TEST_F(CatalogueImport, GeneratedCatalogueGetsEveryFamilyLinkRight) {
+    InstallFakeEmulator(emulator.path(), "");
+    WriteBatchFile("gen.bat", emulator.path(),
+                   "mame --generate-catalogue 3000 11 >catalogue.txt\n");
+    ASSERT_TRUE(RunBatchFile("gen.bat", emulator.path(), false, nullptr));
+    const std::string catalogue = ReadBytes(emulator.File("catalogue.txt"));
+
+    struct Expected {
+        std::string parent;
+        bool samples = false;
+    };
+    std::map<std::string, Expected> games;
+    std::istringstream lines(catalogue);
+    for (std::string line; std::getline(lines, line);) {
+        if (line.empty() || line[0] == '#' || line[0] == '@') {
+            continue;
+        }
+        std::vector<std::string> fields;
+        std::istringstream split(line);
+        for (std::string field; std::getline(split, field, '\t');) {
+            fields.push_back(field);
+        }
+        ASSERT_GE(fields.size(), 5u) << line;
+        games[fields[0]] = {fields[2], fields[4].find("Samples") != std::string::npos};
+    }
+    ASSERT_EQ(games.size(), 3000u);
+
+    EXPECT_EQ(Import().inserted.size(), 3000u);
+    const std::vector<std::string> records = DatabaseLines();
+    ASSERT_EQ(records.size(), 3001u);
+    EXPECT_EQ(store::GetRecordValue(records[0], "GAMES_COUNT"), "3000");
+    int neoGeoGames = 0;
+    int clones = 0;
+    for (std::size_t i = 1; i < records.size(); ++i) {
+        const std::string& record = records[i];
+        const Expected& expected = games.at(store::GetRecordValue(record, "A"));
+        const bool neoGeo = expected.parent == "neogeo";
+        neoGeoGames += neoGeo;
+        clones += !neoGeo && !expected.parent.empty();
+        EXPECT_EQ(store::GetRecordValue(record, "F"), neoGeo ? "" : expected.parent) << record;
+        EXPECT_EQ(store::GetRecordValue(record, "I"), neoGeo ? "neogeo" : "") << record;
+        EXPECT_EQ(store::GetRecordValue(record, "L"), expected.samples ? "yes" : "") << record;
+        EXPECT_FALSE(store::GetRecordValue(record, "J").empty()) << record;
+    }
+    EXPECT_GT(neoGeoGames, 0);
+    EXPECT_GT(clones, 0);
+}
+
+}  // namespace
+}  // namespace quorvex::catalogue

@@ -1,0 +1,110 @@
+#include "catalogue/command_runner.h"
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+
+#include "platform/file_system.h"
+#include "test_support.h"
+
+#ifndef _WIN32
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
+namespace quorvex::catalogue {
+namespace {
+
+using quorvex::testing::ReadBytes;
+using quorvex::testing::TempDir;
+using quorvex::testing::WriteBytes;
+
+// Counts what the runner asks of the windows; the first repaint lets a
+// waiting batch go on, so a batch that only ends after a repaint proves the
+// windows were painted while it ran.
+class RecordingPump : public MessagePump {
+public:
+    explicit RecordingPump(std::string releaseFile = {}) : m_releaseFile(std::move(releaseFile)) {}
+    void Pump(int) override { ++pumps; }
+    void RepaintOnly() override {
+        if (repaints++ == 0 && !m_releaseFile.empty()) {
+            WriteBytes(m_releaseFile, "go");
+        }
+    }
+    std::atomic<int> pumps{0};
+    std::atomic<int> repaints{0};
+
+private:
+    std::string m_releaseFile;
+};
+
+TEST(WriteBatchFile, StoresEveryLineEndAsCrLfAndOverwrites) {
+    TempDir temp;
+    WriteBytes(temp.File("gamessup.bat"), "an older and much longer batch text\r\n\r\n\r\n");
+    WriteBatchFile("gamessup.bat", temp.path(), "mame -listfull >games_supported.qvx\n");
+    EXPECT_EQ(ReadBytes(temp.File("gamessup.bat")), "mame -listfull >games_supported.qvx\r\n");
+
+    WriteBatchFile("QVXzip.bat", temp.path(), "attrib x\n\r\nzip  a.zip b c \r\nlast");
+    EXPECT_EQ(ReadBytes(temp.File("QVXzip.bat")), "attrib x\r\n\r\nzip  a.zip b c \r\nlast");
+}
+
+TEST(RunBatchFile, FalseWhenDirectoryOrBatchIsMissing) {
+    TempDir temp;
+    RecordingPump pump;
+    WriteBatchFile("fileneed.bat", temp.path(), "echo x >x.txt\n");
+    EXPECT_FALSE(RunBatchFile("fileneed.bat", temp.File("absent/"), false, nullptr));
+    EXPECT_FALSE(RunBatchFile("fileneed.bat", temp.File("absent/"), false, &pump));
+    EXPECT_FALSE(RunBatchFile("other.bat", temp.path(), false, &pump));
+    EXPECT_FALSE(platform::IsReadableFile(temp.File("x.txt")));
+}
+
+#ifndef _WIN32
+
+TEST(RunBatchFile, WithoutPumpOutputsAreCompleteOnReturn) {
+    TempDir temp;
+    WriteBatchFile("QVXLaunch.bat", temp.path(),
+                   "@echo Loading games....\n@echo first >fps.QVX \n@echo second>>fps.QVX\n");
+    EXPECT_TRUE(RunBatchFile("QVXLaunch.bat", temp.path(), true, nullptr));
+    EXPECT_EQ(ReadBytes(temp.File("fps.QVX")), "first\nsecond\n");
+    EXPECT_TRUE(platform::IsReadableFile(temp.File("QVXLaunch.bat")));
+}
+
+TEST(RunBatchFile, RepaintsWithoutInputWhileTheBatchRuns) {
+    TempDir temp;
+    // Waits for the pump's first repaint, with a bound so a fault cannot hang the suite.
+    WriteBytes(temp.File("waiter"),
+               "#!/bin/sh\n"
+               "i=0\n"
+               "while [ ! -f go ] && [ $i -lt 3000 ]; do sleep 0.01; i=$((i+1)); done\n"
+               "if [ -f go ]; then echo released; else echo never repainted; fi\n");
+    ::chmod(temp.File("waiter").c_str(), 0755);
+    RecordingPump pump(temp.File("go"));
+    WriteBatchFile("fileneed.bat", temp.path(), "waiter >files_needed.qvx\n");
+
+    EXPECT_TRUE(RunBatchFile("fileneed.bat", temp.path(), false, &pump));
+
+    EXPECT_EQ(ReadBytes(temp.File("files_needed.qvx")), "released\n");
+    EXPECT_EQ(pump.pumps, 0);
+}
+
+TEST(BatchFileRunner, WritesTheStartupBatchAndRunsIt) {
+    TempDir temp;
+    platform::MakeDirectory(temp.File("roms"));
+    WriteBytes(temp.File("roms/pacman.zip"), "zip");
+    ::chmod(temp.File("roms/pacman.zip").c_str(), 0444);
+    const std::string text = "@attrib " + temp.path() + "roms/\\*.* -r -a -h -s\n";
+    RecordingPump pump;
+    BatchFileRunner runner(&pump);
+
+    EXPECT_TRUE(runner.WriteAndRun(temp.path(), "QVXLaunch.bat", text));
+
+    EXPECT_EQ(ReadBytes(temp.File("QVXLaunch.bat")),
+              "@attrib " + temp.path() + "roms/\\*.* -r -a -h -s\r\n");
+    EXPECT_EQ(::access(temp.File("roms/pacman.zip").c_str(), W_OK), 0);
+    EXPECT_FALSE(runner.WriteAndRun(temp.File("gone/"), "QVXLaunch.bat", text));
+}
+
+#endif
+
+}  // namespace
+}  // namespace quorvex::catalogue

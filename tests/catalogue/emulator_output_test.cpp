@@ -1,0 +1,161 @@
+#include "catalogue/emulator_output.h"
+
+#include <gtest/gtest.h>
+
+#include "catalogue/emulator_commands.h"
+
+namespace quorvex::catalogue {
+namespace {
+
+// A details line with each field at the columns the emulator prints it.
+std::string DetailsLine(const std::string& name, const std::string& cpu1, const std::string& cpu2,
+                        const std::string& cpu3, const std::string& sound1,
+                        const std::string& sound2, const std::string& sound3) {
+    std::string line(200, ' ');
+    auto put = [&line](std::size_t column, const std::string& text) {
+        line.replace(column - 1, text.size(), text);
+    };
+    put(1, name);
+    put(10, "driver.c");
+    put(21, cpu1);
+    put(30, cpu2);
+    put(39, cpu3);
+    put(93, sound1);
+    put(105, sound2);
+    put(117, sound3);
+    put(154, "Some Title");
+    return line;
+}
+
+TEST(EmulatorCommands, BatchTextsNameTheOutputFilesWithoutABlankAfterTheRedirection) {
+    EXPECT_EQ(SupportedGamesBatchText(), "mame -listfull >games_supported.qvx\n");
+    EXPECT_EQ(CloneInfoBatchText(),
+              "mame -listclones >clones_supported.qvx\n"
+              "mame -listdetails >details_games.qvx\n"
+              "mame -help >mame_version.qvx\n"
+              "mame -listgames >company_info.qvx\n");
+    EXPECT_EQ(NeededFilesBatchText("pacman", NeededFileKind::Roms),
+              "mame pacman -listroms >files_needed.qvx\n");
+    EXPECT_EQ(NeededFilesBatchText("pacman", NeededFileKind::Samples),
+              "mame pacman -listsamples >files_needed.qvx\n");
+    EXPECT_EQ(PlayCommandLine("mame", "pacman", " -soundcard 0", kRecordReplayOption),
+              "@mame pacman -ignorecfg  -soundcard 0 -record x >fps.QVX \n");
+    EXPECT_EQ(PlayCommandLine("mame036", "pacman", "", PlaybackReplayOption("pacman")),
+              "@mame036 pacman -ignorecfg  -playback pacman >fps.QVX \n");
+}
+
+TEST(ParseSupportedGames, TakesNameBeforeAndDescriptionBetweenTheQuotes) {
+    const auto games = ParseSupportedGames(
+        "Name:     Description:\r\n"
+        "PacMan    \"Pac-Man (Midway)\"\r\n"
+        "  galaga  \"  Galaga \" trailing\r\n"
+        "error text without any quote\r\n"
+        "   \"A title without a name\"\r\n"
+        "noclose   \"Unterminated title  \r\n");
+    ASSERT_EQ(games.size(), 3u);
+    EXPECT_EQ(games[0].name, "pacman");
+    EXPECT_EQ(games[0].description, "Pac-Man (Midway)");
+    EXPECT_EQ(games[1].name, "galaga");
+    EXPECT_EQ(games[1].description, "Galaga");
+    EXPECT_EQ(games[2].name, "noclose");
+    EXPECT_EQ(games[2].description, "Unterminated title");
+}
+
+TEST(ParseSupportedGames, AcceptsLfLineEndsAndSkipsTheHeadingOnly) {
+    const auto games = ParseSupportedGames("x \"heading with a quote\"\na \"A\"\nb \"B\"");
+    ASSERT_EQ(games.size(), 2u);
+    EXPECT_EQ(games[0].name, "a");
+    EXPECT_EQ(games[1].description, "B");
+    EXPECT_TRUE(ParseSupportedGames("").empty());
+    EXPECT_TRUE(ParseSupportedGames("Name:     Description:\n").empty());
+}
+
+TEST(ParseClones, CloneFromTheFirstEightColumnsParentFromColumnTen) {
+    const auto clones = ParseClones(
+        "Name:    Clone of:\n"
+        "PUCKMAN  PacMan  \n"
+        "abcdefghiParent\n"
+        "short\n"
+        "\n");
+    ASSERT_EQ(clones.size(), 3u);
+    EXPECT_EQ(clones[0].clone, "puckman");
+    EXPECT_EQ(clones[0].parent, "pacman");
+    // Column 9 belongs to neither field.
+    EXPECT_EQ(clones[1].clone, "abcdefgh");
+    EXPECT_EQ(clones[1].parent, "parent");
+    EXPECT_EQ(clones[2].clone, "short");
+    EXPECT_EQ(clones[2].parent, "");
+}
+
+TEST(ParseDetails, ReadsTheFixedColumnsAfterTwoHeadings) {
+    const std::string text = "heading one\r\nheading two\r\n" +
+                             DetailsLine("Galaga", "Z80", "Z80", "Z80", "NAMCO", "Samples", "DAC") +
+                             "\r\n" +
+                             DetailsLine("short", "M6502", "", "", "", "", "").substr(0, 30);
+    const auto details = ParseDetails(text);
+    ASSERT_EQ(details.size(), 2u);
+    EXPECT_EQ(details[0].name, "galaga");
+    EXPECT_EQ(details[0].cpus, (std::array<std::string, 3>{"Z80", "Z80", "Z80"}));
+    EXPECT_EQ(details[0].sounds, (std::array<std::string, 3>{"NAMCO", "Samples", "DAC"}));
+    // A line cut short gives what its columns hold.
+    EXPECT_EQ(details[1].cpus[0], "M6502");
+    EXPECT_EQ(details[1].sounds[2], "");
+}
+
+TEST(ParseDetails, CpuFieldsStopAtTheirLastColumnAndThirdSoundLosesBlankPairs) {
+    std::string line = DetailsLine("x", "ABCDEFGHIJ", "", "", "YM2151XXXXYY", "", "");
+    // Columns 117 to 152: "DAC", an odd run of three blanks, "YM", an even run of four, "K".
+    line.replace(116, 36, std::string("DAC   YM    K") + std::string(23, ' '));
+    const auto details = ParseDetails("h1\nh2\n" + line + "\n");
+    ASSERT_EQ(details.size(), 1u);
+    EXPECT_EQ(details[0].cpus[0], "ABCDEFGH");
+    EXPECT_EQ(details[0].sounds[0], "YM2151XXXX");
+    EXPECT_EQ(details[0].sounds[2], "DAC YMK");
+
+    EXPECT_EQ(RemoveBlankPairs("a     b"), "a b");
+    EXPECT_EQ(RemoveBlankPairs("  a    b  "), "ab");
+}
+
+TEST(ParseVersion, TakesColumnNineUpToBlankParenthesisOrDropsTwoCharacters) {
+    EXPECT_EQ(ParseVersion("M.A.M.E. v0.37b16 (Jun 10 2001) - x\r\nnext line (2)\r\n"), "v0.37b16");
+    EXPECT_EQ(ParseVersion("M.A.M.E. v0.37b16 (Jun 10 2001)\n"), "v0.37b16");
+    EXPECT_EQ(ParseVersion("12345678   0.36   (beta)"), "0.36");
+    // Without a blank-parenthesis pair the last two characters go.
+    EXPECT_EQ(ParseVersion("M.A.M.E. v0.37b16 - Multiple(\n"), "v0.37b16 - Multipl");
+    EXPECT_EQ(ParseVersion("M.A.M.E. v0.36\r\n"), "v0.");
+    EXPECT_EQ(ParseVersion("short"), "");
+    EXPECT_EQ(ParseVersion(""), "");
+}
+
+TEST(ParseCompanies, YearManufacturerAndDescriptionAtFixedColumns) {
+    const auto companies = ParseCompanies(
+        "Year Manufacturer                         Name\n"
+        "---- ------------------------------------ ----\r\n"
+        "1980 Namco                                Pac-Man (Midway)  \r\n"
+        "19811Manufacturer with a very long name..XGalaga\r\n"
+        "1999 Only a manufacturer\r\n");
+    ASSERT_EQ(companies.size(), 2u);
+    EXPECT_EQ(companies[0].year, "1980");
+    EXPECT_EQ(companies[0].manufacturer, "Namco");
+    EXPECT_EQ(companies[0].description, "Pac-Man (Midway)");
+    EXPECT_EQ(companies[1].year, "19811");
+    EXPECT_EQ(companies[1].manufacturer, "Manufacturer with a very long name..X");
+    EXPECT_EQ(companies[1].description, "Galaga");
+}
+
+TEST(ParseNeededFiles, RomsFollowTheNameHeadingAndAreCutToThirteenCharacters) {
+    const std::string roms =
+        "This is the list of the ROMs required for driver \"pacman\".\r\n"
+        "Name              Size Checksum\r\n"
+        "pacman.6e         4096 c1e6ab10\r\n"
+        "averyveryverylongname.bin 4096 00000000\r\n"
+        "\r\n";
+    EXPECT_EQ(ParseNeededRoms(roms), (std::vector<std::string>{"pacman.6e", "averyveryvery"}));
+    EXPECT_TRUE(ParseNeededRoms("Unknown game\nname lower case is no heading\n").empty());
+
+    EXPECT_EQ(ParseNeededSamples("jump.wav\n  ghost.wav  \nsample_with_long_name.wav\n"),
+              (std::vector<std::string>{"jump.wav", "ghost.wav", "sample_with_l"}));
+}
+
+}  // namespace
+}  // namespace quorvex::catalogue

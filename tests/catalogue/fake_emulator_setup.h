@@ -1,0 +1,49 @@
+#pragma once
+// Puts the emulator test double into a test's emulator directory.
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
+#include "platform/paths.h"
+#include "test_support.h"
+
+namespace quorvex::testing {
+
+// Copies the test double in as the emulator, with catalogue as its "catalogue.txt".
+inline void InstallFakeEmulator(const std::string& directory, const std::string& catalogue) {
+    std::error_code error;
+    std::filesystem::copy_file(QUORVEX_FAKE_EMULATOR,
+                               directory + platform::EmulatorExecutableName(),
+                               std::filesystem::copy_options::overwrite_existing, error);
+    ASSERT_FALSE(error) << error.message();
+    WriteBytes(directory + "catalogue.txt", catalogue);
+}
+
+// Sets an environment variable for the life of the object.
+class ScopedEnvironment {
+public:
+    ScopedEnvironment(const char* name, const std::string& value) : m_name(name) {
+#ifdef _WIN32
+        _putenv_s(name, value.c_str());
+#else
+        setenv(name, value.c_str(), 1);
+#endif
+    }
+    ~ScopedEnvironment() {
+#ifdef _WIN32
+        _putenv_s(m_name, "");
+#else
+        unsetenv(m_name);
+#endif
+    }
+    ScopedEnvironment(const ScopedEnvironment&) = delete;
+    ScopedEnvironment& operator=(const ScopedEnvironment&) = delete;
+
+private:
+    const char* m_name;
+};
+
+}  // namespace quorvex::testing

@@ -1,0 +1,239 @@
+#include "platform/batch_interpreter.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include "platform/file_system.h"
+#include "script_files.h"
+#include "test_support.h"
+
+namespace quorvex::platform {
+namespace {
+
+using quorvex::testing::ReadBytes;
+using quorvex::testing::ScopedSearchPath;
+using quorvex::testing::TempDir;
+using quorvex::testing::WithoutTrailingSeparator;
+using quorvex::testing::WriteBytes;
+using quorvex::testing::WriteScript;
+
+const std::string kPrinter = QVX_ARG_PRINTER;
+
+bool RunInTemp(const TempDir& temp, const std::string& bytes) {
+    WriteBytes(temp.File("QVXtest.bat"), bytes);
+    return InterpretBatchFile(temp.File("QVXtest.bat"), temp.path());
+}
+
+TEST(ParseBatchLine, SplitsWordsAndFindsTheRedirection) {
+    const BatchCommand glued = ParseBatchLine("  @mame -listfull >games_supported.qvx \r\n");
+    EXPECT_EQ(glued.words, (std::vector<std::string>{"mame", "-listfull"}));
+    EXPECT_EQ(glued.outputFile, "games_supported.qvx");
+    EXPECT_FALSE(glued.appendOutput);
+
+    const BatchCommand quoted = ParseBatchLine("zip \"my set.zip\" a\"b c\"d \"\" >> \"out file\"");
+    EXPECT_EQ(quoted.words, (std::vector<std::string>{"zip", "my set.zip", "ab cd", ""}));
+    EXPECT_EQ(quoted.outputFile, "out file");
+    EXPECT_TRUE(quoted.appendOutput);
+
+    const BatchCommand streams = ParseBatchLine("prog x >out.txt 2>&1");
+    EXPECT_EQ(streams.words, (std::vector<std::string>{"prog", "x"}));
+    EXPECT_EQ(streams.outputFile, "out.txt");
+
+    const BatchCommand echo = ParseBatchLine("@echo Loading  \"games\"....  >log.txt");
+    EXPECT_EQ(echo.rawArguments, "Loading  \"games\"....");
+
+    EXPECT_TRUE(ParseBatchLine("  @ \r").words.empty());
+}
+
+TEST(InterpretBatch, RedirectionCapturesOutputAndErrorOfAProgram) {
+    TempDir temp;
+    WriteBytes(temp.File("list.qvx"), "stale lines from an earlier run\n");
+    ASSERT_TRUE(RunInTemp(temp, "@" + kPrinter + " -listfull >list.qvx \r\n"));
+    EXPECT_EQ(ReadBytes(temp.File("list.qvx")),
+              "cwd=" + WithoutTrailingSeparator(temp.path()) + "\narg=-listfull\nto stderr\n");
+}
+
+TEST(InterpretBatch, CdMovesTheBatchButNotTheProcess) {
+    TempDir temp;
+    MakeDirectory(temp.File("snap"));
+    MakeDirectory(temp.File("snap/with blank"));
+    const std::string before = CurrentDirectory();
+
+    ASSERT_TRUE(RunInTemp(temp,
+                          "cd " + temp.path() + "snap/\r\n" + kPrinter + " a >here.txt\r\n" +
+                              "cd \"with blank\"\r\n" + kPrinter + " b >inner.txt\r\n" +
+                              "cd ..\\\r\n"               // backslash from a DOS-style text
+                              "cd no-such-directory\r\n"  // stays where it is
+                              "echo back>>here.txt\r\n"));
+
+    EXPECT_EQ(ReadBytes(temp.File("snap/here.txt")),
+              "cwd=" + temp.path() + "snap\narg=a\nto stderr\nback\n");
+    EXPECT_EQ(ReadBytes(temp.File("snap/with blank/inner.txt")),
+              "cwd=" + temp.path() + "snap/with blank\narg=b\nto stderr\n");
+    EXPECT_FALSE(IsReadableFile(temp.File("here.txt")));
+    EXPECT_EQ(CurrentDirectory(), before);
+}
+
+TEST(InterpretBatch, EchoWritesAndAppendsAndSkipsBlankLines) {
+    TempDir temp;
+    ASSERT_TRUE(RunInTemp(temp,
+                          "@echo off\n"
+                          "\r\n"
+                          "   \n"
+                          "@echo Loading games.... >msg.txt\r\n"
+                          "@echo press Enter key to continue!>>msg.txt\r\n"
+                          "echo.>>msg.txt\n"
+                          "rem echo not this >msg.txt\n"
+                          "@echo last line without line end>>msg.txt"));
+    EXPECT_EQ(ReadBytes(temp.File("msg.txt")),
+              "Loading games....\npress Enter key to continue!\n\nlast line without line end\n");
+}
+
+TEST(InterpretBatch, MoveWithWildcardNeverOverwrites) {
+    TempDir temp;
+    MakeDirectory(temp.File("snap"));
+    MakeDirectory(temp.File("pcx"));
+    WriteBytes(temp.File("snap/pacman.pcx"), "new pacman");
+    WriteBytes(temp.File("snap/GALAGA.PCX"), "galaga");
+    WriteBytes(temp.File("snap/keep.png"), "png");
+    WriteBytes(temp.File("pcx/pacman.pcx"), "old pacman");
+
+    ASSERT_TRUE(RunInTemp(temp, "cd snap\r\nmove *.pcx " + temp.path() + "pcx/\r\n"));
+
+    EXPECT_EQ(ReadBytes(temp.File("pcx/pacman.pcx")), "old pacman");
+    EXPECT_EQ(ReadBytes(temp.File("snap/pacman.pcx")), "new pacman");
+    EXPECT_EQ(ReadBytes(temp.File("pcx/GALAGA.PCX")), "galaga");
+    EXPECT_FALSE(IsReadableFile(temp.File("snap/GALAGA.PCX")));
+    EXPECT_TRUE(IsReadableFile(temp.File("snap/keep.png")));
+}
+
+TEST(InterpretBatch, MoveRenamesOneFileButNotOverAnother) {
+    TempDir temp;
+    WriteBytes(temp.File("a.hi"), "a");
+    WriteBytes(temp.File("b.hi"), "b");
+    WriteBytes(temp.File("c.hi"), "c");
+    WriteBytes(temp.File("b.old"), "older");
+    ASSERT_TRUE(RunInTemp(temp, "move a.hi a.old\r\nmove b.hi b.old\r\nmove *.hi single.txt\r\n"));
+    EXPECT_EQ(ReadBytes(temp.File("a.old")), "a");
+    EXPECT_EQ(ReadBytes(temp.File("b.old")), "older");
+    EXPECT_EQ(ReadBytes(temp.File("b.hi")), "b");
+    EXPECT_EQ(ReadBytes(temp.File("c.hi")), "c");
+    EXPECT_FALSE(IsReadableFile(temp.File("single.txt")));
+}
+
+TEST(InterpretBatch, DelWithWildcardRemovesFilesOnly) {
+    TempDir temp;
+    MakeDirectory(temp.File("snap"));
+    MakeDirectory(temp.File("snap/folder.png"));
+    WriteBytes(temp.File("snap/one.png"), "1");
+    WriteBytes(temp.File("snap/TWO.PNG"), "2");
+    WriteBytes(temp.File("snap/one.pcx"), "3");
+    WriteBytes(temp.File("snap/folder.png/inside.png"), "4");
+
+    ASSERT_TRUE(RunInTemp(temp, "cd snap\r\ndel *.png \r\n"));
+
+    EXPECT_FALSE(IsReadableFile(temp.File("snap/one.png")));
+    EXPECT_FALSE(IsReadableFile(temp.File("snap/TWO.PNG")));
+    EXPECT_TRUE(IsReadableFile(temp.File("snap/one.pcx")));
+    EXPECT_TRUE(IsDirectory(temp.File("snap/folder.png")));
+    EXPECT_TRUE(IsReadableFile(temp.File("snap/folder.png/inside.png")));
+}
+
+TEST(InterpretBatch, AttribMakesReadOnlyFilesWritable) {
+    TempDir temp;
+    MakeDirectory(temp.File("roms"));
+    WriteBytes(temp.File("roms/pacman.zip"), "zip");
+    WriteBytes(temp.File("roms/galaga.zip"), "zip");
+    ::chmod(temp.File("roms/pacman.zip").c_str(), 0444);
+    ::chmod(temp.File("roms/galaga.zip").c_str(), 0400);
+    WriteBytes(temp.File("other.zip"), "zip");
+    ::chmod(temp.File("other.zip").c_str(), 0444);
+
+    // The start-up writes the roms path with its separator before "\*.*".
+    ASSERT_TRUE(RunInTemp(temp, "@attrib " + temp.path() + "roms/\\*.* -r -a -h -s\r\n"));
+
+    EXPECT_EQ(::access(temp.File("roms/pacman.zip").c_str(), W_OK), 0);
+    EXPECT_EQ(::access(temp.File("roms/galaga.zip").c_str(), W_OK), 0);
+    struct stat status {};
+    ASSERT_EQ(::stat(temp.File("other.zip").c_str(), &status), 0);
+    EXPECT_EQ(status.st_mode & 0200, 0u);
+}
+
+TEST(InterpretBatch, UnquotedPathsWithBlanksStillWork) {
+    TempDir temp;
+    const std::string base = temp.path() + "My Games/";
+    MakeDirectory(base);
+    MakeDirectory(base + "roms");
+    MakeDirectory(base + "snap");
+    MakeDirectory(base + "pcx");
+    MakeDirectory(base + "conv tools");
+    WriteBytes(base + "roms/pacman.zip", "zip");
+    ::chmod((base + "roms/pacman.zip").c_str(), 0444);
+    WriteBytes(base + "snap/pacman.pcx", "pcx");
+    WriteScript(base + "conv tools/conv", "echo conv \"$1\"\n");
+
+    ASSERT_TRUE(RunInTemp(temp, "@attrib " + base + "roms/\\*.* -r -a -h -s\r\n" + "cd " + base +
+                                    "snap/\r\n" + base + "conv tools/conv.exe *.png >conv.txt\r\n" +
+                                    "move *.pcx " + base + "pcx/\r\n" + base + "nowhere/" +
+                                    kPrinter.substr(kPrinter.rfind('/') + 1) +
+                                    ".exe x >printer.txt\r\n"));
+
+    EXPECT_EQ(::access((base + "roms/pacman.zip").c_str(), W_OK), 0);
+    EXPECT_EQ(ReadBytes(base + "snap/conv.txt"), "conv *.png\n");
+    EXPECT_EQ(ReadBytes(base + "pcx/pacman.pcx"), "pcx");
+    // Not where the batch says, so found by its bare name beside the running program.
+    EXPECT_EQ(ReadBytes(base + "snap/printer.txt"), "cwd=" + base + "snap\narg=x\nto stderr\n");
+}
+
+TEST(InterpretBatch, ProgramGetsWildcardsUnexpanded) {
+    TempDir temp;
+    WriteBytes(temp.File("a.png"), "");
+    WriteBytes(temp.File("b.png"), "");
+    ASSERT_TRUE(RunInTemp(temp, kPrinter + " *.png \"two words\" >args.txt\r\n"));
+    EXPECT_EQ(ReadBytes(temp.File("args.txt")), "cwd=" + WithoutTrailingSeparator(temp.path()) +
+                                                    "\narg=*.png\narg=two words\nto stderr\n");
+}
+
+TEST(ResolveBatchCommand, FollowsTheWindowsInterpreterOrder) {
+    TempDir temp;
+    MakeDirectory(temp.File("bin"));
+    WriteScript(temp.File("tool"), "echo local tool \"$@\"\n");
+    WriteScript(temp.File("bin/pathtool"), "echo path tool\n");
+    WriteScript(temp.File("bin/tool"), "echo tool from path\n");
+    ScopedSearchPath path(temp.File("bin") + ":" + "/usr/bin:/bin");
+
+    EXPECT_EQ(ResolveBatchCommand("tool", temp.path()), temp.File("tool"));
+    EXPECT_EQ(ResolveBatchCommand("tool.exe", temp.path()), temp.File("tool"));
+    EXPECT_EQ(ResolveBatchCommand("tool.EXE", temp.File("bin/")), temp.File("bin/tool"));
+    EXPECT_EQ(ResolveBatchCommand("pathtool.exe", temp.path()), temp.File("bin/pathtool"));
+    EXPECT_FALSE(ResolveBatchCommand("missingtool", temp.path()).has_value());
+
+    // Beside the running executable, also when the batch names another place.
+    const std::string printerName = kPrinter.substr(kPrinter.rfind('/') + 1);
+    EXPECT_EQ(ResolveBatchCommand(printerName + ".exe", temp.path()), kPrinter);
+    EXPECT_EQ(ResolveBatchCommand(temp.path() + "nowhere/" + printerName, temp.path()), kPrinter);
+
+    ASSERT_TRUE(RunInTemp(temp, "tool.exe a >out.txt\r\npathtool >>out.txt\r\n"));
+    EXPECT_EQ(ReadBytes(temp.File("out.txt")), "local tool a\npath tool\n");
+}
+
+TEST(InterpretBatch, UnknownCommandLeavesItsMessageInTheRedirection) {
+    TempDir temp;
+    ScopedSearchPath path(temp.path());
+    ASSERT_TRUE(RunInTemp(temp, "nosuchmame pacman >fps.QVX \r\n"));
+    EXPECT_NE(ReadBytes(temp.File("fps.QVX")).find("'nosuchmame' is not recognized"),
+              std::string::npos);
+}
+
+TEST(InterpretBatch, FailsOnlyForMissingDirectoryOrBatch) {
+    TempDir temp;
+    WriteBytes(temp.File("ok.bat"), "echo hi >hi.txt\r\n");
+    EXPECT_FALSE(InterpretBatchFile(temp.File("ok.bat"), temp.File("absent/")));
+    EXPECT_FALSE(InterpretBatchFile(temp.File("absent.bat"), temp.path()));
+    EXPECT_FALSE(IsReadableFile(temp.File("hi.txt")));
+    EXPECT_TRUE(RunBatch(temp.File("ok.bat"), temp.path(), false));
+    EXPECT_EQ(ReadBytes(temp.File("hi.txt")), "hi\n");
+}
+
+}  // namespace
+}  // namespace quorvex::platform

@@ -1,0 +1,130 @@
+#include "platform/process.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <thread>
+
+#include "platform/file_system.h"
+#include "script_files.h"
+#include "test_support.h"
+
+namespace quorvex::platform {
+namespace {
+
+using quorvex::testing::ReadBytes;
+using quorvex::testing::ScopedSearchPath;
+using quorvex::testing::TempDir;
+using quorvex::testing::WithoutTrailingSeparator;
+using quorvex::testing::WriteBytes;
+using quorvex::testing::WriteScript;
+
+TEST(RunProcess, RedirectsBothStreamsIntoATruncatedFileInTheWorkingDirectory) {
+    TempDir temp;
+    MakeDirectory(temp.File("work"));
+    WriteBytes(temp.File("out.txt"), "old content that must disappear\n");
+    const std::string before = CurrentDirectory();
+
+    ProcessRequest request;
+    request.arguments = {QVX_ARG_PRINTER, "one two", "*.txt"};
+    request.workingDirectory = temp.File("work");
+    request.outputFile = temp.File("out.txt");
+    const std::optional<int> exitCode = RunProcess(request);
+
+    ASSERT_TRUE(exitCode.has_value());
+    EXPECT_EQ(*exitCode, 2);
+    EXPECT_EQ(ReadBytes(temp.File("out.txt")),
+              "cwd=" + temp.File("work") + "\narg=one two\narg=*.txt\nto stderr\n");
+    EXPECT_EQ(CurrentDirectory(), before);
+}
+
+TEST(RunProcess, AppendsWhenAsked) {
+    TempDir temp;
+    WriteBytes(temp.File("out.txt"), "first\n");
+    ProcessRequest request;
+    request.arguments = {QVX_ARG_PRINTER, "x"};
+    request.workingDirectory = temp.path();
+    request.outputFile = temp.File("out.txt");
+    request.appendOutput = true;
+    ASSERT_TRUE(RunProcess(request).has_value());
+    EXPECT_EQ(ReadBytes(temp.File("out.txt")),
+              "first\ncwd=" + WithoutTrailingSeparator(temp.path()) + "\narg=x\nto stderr\n");
+}
+
+TEST(RunProcess, ReportsWhatCannotBeStarted) {
+    TempDir temp;
+    ProcessRequest missingProgram;
+    missingProgram.arguments = {temp.File("no-such-program")};
+    EXPECT_FALSE(RunProcess(missingProgram).has_value());
+
+    ProcessRequest missingDirectory;
+    missingDirectory.arguments = {QVX_ARG_PRINTER};
+    missingDirectory.workingDirectory = temp.File("absent");
+    EXPECT_FALSE(RunProcess(missingDirectory).has_value());
+
+    ProcessRequest unwritableOutput;
+    unwritableOutput.arguments = {QVX_ARG_PRINTER};
+    unwritableOutput.outputFile = temp.File("absent/out.txt");
+    EXPECT_FALSE(RunProcess(unwritableOutput).has_value());
+
+    EXPECT_FALSE(RunProcess(ProcessRequest{}).has_value());
+}
+
+TEST(RunProcess, RunsAScriptWithoutInterpreterLineThroughTheShell) {
+    TempDir temp;
+    WriteBytes(temp.File("plain"), "echo plain \"$1\"\n");
+    ::chmod(temp.File("plain").c_str(), 0755);
+    ProcessRequest request;
+    request.arguments = {temp.File("plain"), "arg"};
+    request.outputFile = temp.File("out.txt");
+    ASSERT_TRUE(RunProcess(request).has_value());
+    EXPECT_EQ(ReadBytes(temp.File("out.txt")), "plain arg\n");
+}
+
+TEST(SearchPath, FindsOnlyExecutableFilesInPathDirectories) {
+    TempDir temp;
+    MakeDirectory(temp.File("bin"));
+    WriteScript(temp.File("bin/qvxtool"), "exit 0\n");
+    WriteBytes(temp.File("bin/notexec"), "data");
+    ScopedSearchPath path("/nonexistent::" + temp.File("bin"));
+
+    EXPECT_EQ(FindInSearchPath("qvxtool"), temp.File("bin/qvxtool"));
+    EXPECT_FALSE(FindInSearchPath("notexec").has_value());
+    EXPECT_FALSE(FindInSearchPath("missing").has_value());
+    EXPECT_TRUE(IsExecutableFile(temp.File("bin/qvxtool")));
+    EXPECT_FALSE(IsExecutableFile(temp.File("bin")));
+}
+
+TEST(RunningExecutable, DirectoryHoldsTheTestProgram) {
+    const std::string directory = RunningExecutableDirectory();
+    ASSERT_FALSE(directory.empty());
+    EXPECT_EQ(directory.back(), '/');
+    EXPECT_EQ(directory, QVX_TEST_BINARY_DIR "/");
+}
+
+TEST(OpenDetached, HandsThePathToTheDesktopOpener) {
+    TempDir temp;
+    MakeDirectory(temp.File("bin"));
+    WriteScript(temp.File("bin/xdg-open"),
+                "printf '%s' \"$1\" > \"" + temp.File("opened") + "\"\n");
+    ScopedSearchPath path(temp.File("bin") + ":/usr/bin:/bin");
+
+    ASSERT_TRUE(OpenDetached(temp.File("a log.txt")));
+    // The opener runs detached; give it a while to leave its trace.
+    for (int i = 0; i < 500 && !IsReadableFile(temp.File("opened")); ++i) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    for (int i = 0; i < 100 && ReadBytes(temp.File("opened")).empty(); ++i) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    EXPECT_EQ(ReadBytes(temp.File("opened")), temp.File("a log.txt"));
+}
+
+TEST(OpenDetached, FailsWithoutAnOpener) {
+    TempDir temp;
+    ScopedSearchPath path(temp.path());
+    EXPECT_FALSE(OpenDetached(temp.File("log.txt")));
+}
+
+}  // namespace
+}  // namespace quorvex::platform

@@ -1,0 +1,26 @@
+#pragma once
+// A play session: what the emulator leaves behind in its directories when a
+// game has been played, and the console text it prints.
+
+#include <string>
+
+#include "catalogue.h"
+
+namespace fake_emulator {
+
+struct PlayRequest {
+    std::string game;
+    std::string record;    // replay to record into "inp/", empty for none
+    std::string playback;  // replay to read from "inp/", empty for none
+};
+
+// Plays in the current directory (the emulator directory): waits the
+// catalogue's delay (or QUORVEX_FAKE_MAME_DELAY_MS), writes a PNG snapshot
+// into "snap/", the recording, and the game's "hi/" and "cfg/" files.
+// console receives the frame-rate line, or an error text; the result is the exit code.
+int Play(const Catalogue& catalogue, const PlayRequest& request, std::string& console);
+
+// A small valid PNG picture whose colour depends on seed.
+std::string SnapshotPng(const std::string& seed);
+
+}  // namespace fake_emulator
