@@ -1,5 +1,7 @@
 #include "browse/conditions.h"
 
+#include <algorithm>
+
 #include "store/record_line.h"
 #include "store/text_utils.h"
 
@@ -9,6 +11,42 @@ namespace {
 
 std::string Normalised(std::string_view text) {
     return store::ToLowerAscii(store::TrimmedBlanks(text));
+}
+
+char Folded(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+
+std::string_view TrimmedView(std::string_view text) {
+    const std::size_t first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos) {
+        return std::string_view();
+    }
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+// Byte order of the lower-cased text against an already lower-cased one.
+int CompareFolded(std::string_view text, std::string_view lowered) {
+    const std::size_t n = std::min(text.size(), lowered.size());
+    for (std::size_t i = 0; i < n; ++i) {
+        const auto a = static_cast<unsigned char>(Folded(text[i]));
+        const auto b = static_cast<unsigned char>(lowered[i]);
+        if (a != b) {
+            return a < b ? -1 : 1;
+        }
+    }
+    return text.size() == lowered.size() ? 0 : (text.size() < lowered.size() ? -1 : 1);
+}
+
+bool ContainsFolded(std::string_view text, std::string_view lowered) {
+    if (lowered.empty()) {
+        return true;
+    }
+    for (std::size_t i = 0; i + lowered.size() <= text.size(); ++i) {
+        if (Folded(text[i]) == lowered[0] &&
+            CompareFolded(text.substr(i, lowered.size()), lowered) == 0) {
+            return true;
+        }
+    }
+    return false;
 }
 
 }  // namespace
@@ -94,22 +132,22 @@ bool Condition::Matches(std::string_view value) const {
         default:
             break;
     }
-    const std::string normalised = Normalised(value);
+    const std::string_view trimmed = TrimmedView(value);
     switch (m_kind) {
         case Kind::Contains:
-            return normalised.find(m_operand) != std::string::npos;
+            return ContainsFolded(trimmed, m_operand);
         case Kind::NotContains:
-            return normalised.find(m_operand) == std::string::npos;
+            return !ContainsFolded(trimmed, m_operand);
         case Kind::Equals:
-            return normalised == m_operand;
+            return CompareFolded(trimmed, m_operand) == 0;
         case Kind::Differs:
-            return normalised != m_operand;
+            return CompareFolded(trimmed, m_operand) != 0;
         case Kind::AtLeast:
-            return m_numeric ? LeadingNumber(normalised) >= m_number
-                             : normalised.compare(m_operand) >= 0;
+            return m_numeric ? LeadingNumber(trimmed) >= m_number
+                             : CompareFolded(trimmed, m_operand) >= 0;
         case Kind::AtMost:
-            return m_numeric ? LeadingNumber(normalised) <= m_number
-                             : normalised.compare(m_operand) <= 0;
+            return m_numeric ? LeadingNumber(trimmed) <= m_number
+                             : CompareFolded(trimmed, m_operand) <= 0;
         default:
             return true;
     }
@@ -135,7 +173,7 @@ bool MatchActiveFilters(std::string_view gameLine, const std::vector<Condition>&
     bool result = true;
     for (const Condition& condition : active) {
         const char key = condition.field();
-        result = condition.Matches(store::GetRecordValue(gameLine, std::string_view(&key, 1)));
+        result = condition.Matches(store::RecordValueView(gameLine, std::string_view(&key, 1)));
         if (mode == FilterMode::And && !result) {
             return false;
         }

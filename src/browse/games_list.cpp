@@ -15,20 +15,17 @@ GamesList FilterGames(const store::GameDatabase& games,
     progress.SetText("Filtering...");
     progress.SetRange(0, games.count() / 6);
     progress.SetStep(1);
-    std::string lowered;
+    // The substring test is a "Contains" on the description.
+    const Condition substringTest("B$Contains(" + needle + ")");
     for (int i = 0; i < games.count(); ++i) {
         const store::GameRecord& game = games[i];
-        bool in = true;
-        if (!needle.empty()) {
-            lowered = store::ToLowerAscii(game.description);
-            in = lowered.find(needle) != std::string::npos;
-        }
+        bool in = needle.empty() || substringTest.Matches(game.description);
         if (in && !active.empty()) {
             in = MatchActiveFilters(game.line, active, mode);
         }
         if (in) {
             list.rows.push_back(i);
-            if (!list.anyRomLinked && !store::GetRecordValue(game.line, "C").empty()) {
+            if (!list.anyRomLinked && !store::RecordValueView(game.line, "C").empty()) {
                 list.anyRomLinked = true;
             }
         }
