@@ -1,0 +1,4 @@
+target_sources(quorvex_core PRIVATE
+  sets/file_lists.cpp
+  sets/transformations.cpp
+)
