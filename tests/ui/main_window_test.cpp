@@ -1,0 +1,315 @@
+#include "ui/main_window.h"
+
+#include <gtest/gtest.h>
+
+#include <QMenu>
+#include <QPointer>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTabWidget>
+#include <QTest>
+
+#include <vector>
+
+#include "store/program_paths.h"
+#include "test_support.h"
+#include "ui/busy_indicator.h"
+#include "ui/empty_page.h"
+#include "ui/game_commands.h"
+#include "ui/status_panes.h"
+#include "ui_test_support.h"
+
+namespace quorvex::ui {
+namespace {
+
+using testing::RecordingFeedback;
+using testing::TempDir;
+
+store::GameRecord Game(const std::string& tokens, const std::string& description) {
+    return {tokens + " +:B:" + description + ":+ \xA7", "", description};
+}
+
+store::Session MakeSession(const TempDir& dir) {
+    store::Session session;
+    session.files = store::MakeProgramFiles(dir.path());
+    testing::WriteBytes(session.files.state,
+                        " +:MAME_DIR:/emu/:+ +:MAME_ACTUAL_VERSION:0.37b7:+ \xA7\r\n");
+    session.games = store::GameDatabase({
+        Game("+:A:pacman:+ +:C:pacman.zip:+", "Pac-Man"),
+        Game("+:A:galaga:+", "Galaga"),
+        Game("+:A:mspacman:+ +:F:pacman:+ +:C:pacman.zip:+ +:W:Total:+", "Ms. Pac-Man"),
+    });
+    session.state.lastGameSelection = "Pac-Man";
+    return session;
+}
+
+QStringList TabTexts(const QTabWidget& tabs) {
+    QStringList texts;
+    for (int index = 0; index < tabs.count(); ++index) {
+        texts << tabs.tabText(index);
+    }
+    return texts;
+}
+
+EmptyPage* RightEmptyPage(const MainWindow& window, int index) {
+    return qobject_cast<EmptyPage*>(window.rightTabs()->widget(index));
+}
+
+TEST(MainWindow, ShowsBothTabSetsInOrderWithGamesAndInfoInFront) {
+    TempDir dir;
+    store::Session session = MakeSession(dir);
+    RecordingFeedback feedback;
+    MainWindow window(session, feedback);
+
+    EXPECT_EQ(window.windowTitle(), "Quorvex 1.2");
+    EXPECT_EQ(
+        TabTexts(*window.leftTabs()),
+        QStringList({"Games", "Create filters...", "Create sortings...", "Create settings..."}));
+    EXPECT_EQ(TabTexts(*window.rightTabs()),
+              QStringList({"Info", "Settings", "Snaps", "Help", "Misc", "Setup", "Utils"}));
+    EXPECT_EQ(window.leftTabs()->currentIndex(), 0);
+    EXPECT_EQ(window.rightTabs()->currentIndex(), MainWindow::Info);
+
+    auto* credits = window.findChild<QPushButton*>("creditsButton");
+    auto* statistics = window.findChild<QPushButton*>("statisticsButton");
+    auto* quit = window.findChild<QPushButton*>("quitButton");
+    ASSERT_TRUE(credits && statistics && quit);
+    EXPECT_EQ(credits->toolTip(), "Let's find out the people behind the magic of Quorvex! :-)");
+    EXPECT_EQ(statistics->toolTip(), "Shows the statistics window");
+    EXPECT_EQ(quit->toolTip(), "Quits Quorvex!");
+}
+
+TEST(MainWindow, StatusPanesShowReadyTheCountsAndTheEmulatorVersion) {
+    TempDir dir;
+    store::Session session = MakeSession(dir);
+    RecordingFeedback feedback;
+    MainWindow window(session, feedback);
+    window.resize(980, 600);
+    window.show();
+    QCoreApplication::processEvents();
+
+    const StatusPanes& panes = *window.statusPanes();
+    EXPECT_EQ(panes.PaneText(0), "Ready");
+    EXPECT_EQ(panes.PaneText(1),
+              "Games: 2/1 [ Originals: 1/1 ] [ Clones: 1/0 (0 stand alone, 0 splitted, 1 "
+              "merged) ]");
+    EXPECT_EQ(panes.PaneText(2), "Mame 0.37b7");
+    const int width = panes.width();
+    EXPECT_EQ(width, window.width());
+    EXPECT_EQ(panes.PaneRightEdge(0), width / 14);
+    EXPECT_EQ(panes.PaneRightEdge(1), 11 * (width / 14));
+    EXPECT_EQ(panes.PaneRightEdge(2), width);
+
+    session.games.SetField(1, 'C', "galaga.zip");
+    window.UpdateStatusLine();
+    EXPECT_EQ(panes.PaneText(1),
+              "Games: 3/0 [ Originals: 2/0 ] [ Clones: 1/0 (0 stand alone, 0 splitted, 1 "
+              "merged) ]");
+}
+
+TEST(MainWindow, WithoutAVersionOnlyMameIsShown) {
+    TempDir dir;
+    store::Session session = MakeSession(dir);
+    testing::WriteBytes(session.files.state, " +:MAME_DIR:/emu/:+ \xA7\r\n");
+    RecordingFeedback feedback;
+    MainWindow window(session, feedback);
+    EXPECT_EQ(window.statusPanes()->PaneText(2), "Mame ");
+}
+
+TEST(MainWindow, RemembersWhereItWasMovedButNotTheTopLeftCorner) {
+    TempDir dir;
+    store::Session session = MakeSession(dir);
+    session.state.lastWindowPosition = "40.30";
+    RecordingFeedback feedback;
+    MainWindow window(session, feedback);
+    window.Open();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(window.pos(), QPoint(40, 30));
+
+    window.move(0, 0);
+    QTRY_COMPARE(window.pos(), QPoint(0, 0));
+    EXPECT_EQ(session.state.lastWindowPosition, "40.30");
+
+    window.move(120, 85);
+    QTRY_COMPARE(window.pos(), QPoint(120, 85));
+    EXPECT_EQ(session.state.lastWindowPosition, "120.85");
+}
+
+TEST(MainWindow, APositionOffEveryScreenIsNotRestored) {
+    TempDir dir;
+    store::Session session = MakeSession(dir);
+    session.state.lastWindowPosition = "-30000.-30000";
+    RecordingFeedback feedback;
+    MainWindow window(session, feedback);
+    window.Open();
+    QCoreApplication::processEvents();
+    EXPECT_NE(window.pos(), QPoint(-30000, -30000));
+}
+
+TEST(MainWindow, NewGamesBringTheSetupPageAndTheWelcome) {
+    TempDir dir;
+    store::Session session = MakeSession(dir);
+    session.changes.inserted.push_back(Game("+:A:dkong:+", "Donkey Kong"));
+    RecordingFeedback feedback;
+    MainWindow window(session, feedback);
+    window.Open();
+
+    EXPECT_EQ(window.rightTabs()->currentIndex(), MainWindow::Setup);
+    ASSERT_EQ(feedback.messages.size(), 1u);
+    EXPECT_EQ(feedback.messages[0].text, kWelcomeMessage);
+    EXPECT_EQ(feedback.messages[0].icon, store::MessageIcon::None);
+    EXPECT_EQ(feedback.messages[0].text.substr(0, 35), "Welcome!\nNew games have been found!");
+}
+
+TEST(MainWindow, OnlyRemovedGamesNeedNoWelcome) {
+    TempDir dir;
+    store::Session session = MakeSession(dir);
+    session.changes.removed.push_back(Game("+:A:dkong:+", "Donkey Kong"));
+    RecordingFeedback feedback;
+    MainWindow window(session, feedback);
+    window.Open();
+
+    EXPECT_EQ(window.rightTabs()->currentIndex(), MainWindow::Info);
+    EXPECT_TRUE(feedback.messages.empty());
+}
+
+TEST(MainWindow, BringingAPageToTheFrontRefillsItForTheSelectedGame) {
+    TempDir dir;
+    store::Session session = MakeSession(dir);
+    RecordingFeedback feedback;
+    MainWindow window(session, feedback);
+
+    // The information and settings pages are filled when the window starts.
+    EXPECT_EQ(RightEmptyPage(window, MainWindow::Info)->shownGame(), "Pac-Man");
+    EXPECT_EQ(RightEmptyPage(window, MainWindow::Settings)->shownGame(), "Pac-Man");
+    EXPECT_EQ(RightEmptyPage(window, MainWindow::Snaps)->refillCount(), 0);
+
+    session.state.lastGameSelection = "Galaga";
+    window.rightTabs()->setCurrentIndex(MainWindow::Snaps);
+    EXPECT_EQ(RightEmptyPage(window, MainWindow::Snaps)->shownGame(), "Galaga");
+
+    // Coming back forces a refill even for the game already shown.
+    window.rightTabs()->setCurrentIndex(MainWindow::Help);
+    window.rightTabs()->setCurrentIndex(MainWindow::Snaps);
+    EXPECT_EQ(RightEmptyPage(window, MainWindow::Snaps)->refillCount(), 2);
+
+    window.rightTabs()->setCurrentIndex(MainWindow::Setup);
+    window.rightTabs()->setCurrentIndex(MainWindow::Utils);
+    EXPECT_EQ(RightEmptyPage(window, MainWindow::Setup)->refillCount(), 0);
+    EXPECT_EQ(RightEmptyPage(window, MainWindow::Utils)->refillCount(), 0);
+}
+
+TEST(MainWindow, ANewCurrentGameReachesOnlyTheVisiblePageUnforced) {
+    TempDir dir;
+    store::Session session = MakeSession(dir);
+    RecordingFeedback feedback;
+    MainWindow window(session, feedback);
+    EmptyPage* info = RightEmptyPage(window, MainWindow::Info);
+    const int before = info->refillCount();
+
+    window.CurrentGameChanged("PAC-MAN");
+    EXPECT_EQ(info->refillCount(), before);
+    window.CurrentGameChanged("Galaga");
+    EXPECT_EQ(info->shownGame(), "Galaga");
+    EXPECT_EQ(RightEmptyPage(window, MainWindow::Settings)->shownGame(), "Pac-Man");
+}
+
+TEST(MainWindow, APageSetInPlaceTakesOverItsTab) {
+    TempDir dir;
+    store::Session session = MakeSession(dir);
+    RecordingFeedback feedback;
+    MainWindow window(session, feedback);
+    QPointer<QWidget> old = window.rightTabs()->widget(MainWindow::Info);
+
+    auto* info = new EmptyPage;
+    window.SetRightPage(MainWindow::Info, info, info);
+    EXPECT_TRUE(old.isNull());
+    EXPECT_EQ(window.rightTabs()->widget(MainWindow::Info), info);
+    EXPECT_EQ(window.rightTabs()->tabText(MainWindow::Info), "Info");
+    EXPECT_EQ(window.rightTabs()->currentIndex(), MainWindow::Info);
+    EXPECT_EQ(info->shownGame(), "Pac-Man");
+
+    auto* snaps = new EmptyPage;
+    window.SetRightPage(MainWindow::Snaps, snaps, snaps);
+    EXPECT_EQ(snaps->refillCount(), 0);
+    window.rightTabs()->setCurrentIndex(MainWindow::Snaps);
+    EXPECT_EQ(snaps->shownGame(), "Pac-Man");
+
+    auto* games = new QWidget;
+    window.SetLeftPage(0, games);
+    EXPECT_EQ(window.leftTabs()->widget(0), games);
+    EXPECT_EQ(window.leftTabs()->tabText(0), "Games");
+    EXPECT_EQ(window.leftTabs()->count(), MainWindow::kLeftPageCount);
+}
+
+TEST(MainWindow, QuitSavesTheGamesAndCloses) {
+    TempDir dir;
+    store::Session session = MakeSession(dir);
+    RecordingFeedback feedback;
+    MainWindow window(session, feedback);
+    QSignalSpy closed(&window, &MainWindow::Closed);
+    window.Open();
+
+    QTest::mouseClick(window.findChild<QPushButton*>("quitButton"), Qt::LeftButton);
+
+    EXPECT_EQ(closed.count(), 1);
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_TRUE(feedback.messages.empty());
+    const std::string saved = testing::ReadBytes(session.files.gameDatabase);
+    EXPECT_EQ(saved.substr(0, 21), "+:GAMES_COUNT:3:+\r\n+:");
+    EXPECT_NE(saved.find("+:B:Ms. Pac-Man:+"), std::string::npos);
+}
+
+TEST(MainWindow, AFailedSaveIsReportedAndTheWindowStaysOpen) {
+    TempDir dir;
+    store::Session session = MakeSession(dir);
+    session.files.gameDatabase = dir.File("missing-folder/mamegame.qvx");
+    RecordingFeedback feedback;
+    MainWindow window(session, feedback);
+    QSignalSpy closed(&window, &MainWindow::Closed);
+    window.Open();
+
+    EXPECT_FALSE(window.Quit());
+    EXPECT_FALSE(window.close());
+
+    EXPECT_EQ(closed.count(), 0);
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_TRUE(window.isEnabled());
+    ASSERT_EQ(feedback.messages.size(), 2u);
+    EXPECT_EQ(feedback.messages[0].icon, store::MessageIcon::Exclamation);
+    EXPECT_NE(feedback.messages[0].text.find("mamegame.qvx"), std::string::npos);
+    EXPECT_FALSE(window.busy().IsOn());
+}
+
+TEST(MainWindow, ContextMenuCommandsAreOfferedInOrderAndPassedOn) {
+    QMenu menu;
+    std::vector<GameCommand> chosen;
+    PopulateGameMenu(menu, [&chosen](GameCommand command) { chosen.push_back(command); });
+
+    QStringList texts;
+    for (const QAction* action : menu.actions()) {
+        texts << (action->isSeparator() ? QStringLiteral("--") : action->text());
+    }
+    EXPECT_EQ(texts,
+              QStringList({"Play", "--", "Release Roms link", "Release Samples link", "--",
+                           "Select Roms file....", "Select Samples file....", "--",
+                           "Try to create Stand Alone zip files for all his family!",
+                           "Try to create Splitted zip files for all his family!",
+                           "Try to create one big Merged file for all his family!", "--",
+                           "Reset High Score table", "Reset Dip-Switch Settings", "--", "Cancel"}));
+    menu.actions()[5]->trigger();
+    EXPECT_EQ(chosen, std::vector<GameCommand>{GameCommand::SelectRomsFile});
+
+    TempDir dir;
+    store::Session session = MakeSession(dir);
+    RecordingFeedback feedback;
+    MainWindow window(session, feedback);
+    QSignalSpy requested(&window, &MainWindow::GameCommandRequested);
+    window.RunGameCommand(GameCommand::Cancel);
+    window.RunGameCommand(GameCommand::Play);
+    ASSERT_EQ(requested.count(), 1);
+    EXPECT_EQ(requested[0][0].value<GameCommand>(), GameCommand::Play);
+}
+
+}  // namespace
+}  // namespace quorvex::ui

@@ -1,0 +1,148 @@
+// A whole first start through the real windows, with the emulator test double
+// and a scripted user who answers whatever window comes to the front.
+
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QTabWidget>
+#include <QTimer>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "catalogue/catalogue_import.h"
+#include "catalogue/command_runner.h"
+#include "platform/paths.h"
+#include "store/record_file.h"
+#include "store/startup.h"
+#include "test_support.h"
+#include "ui/emulator_directory_dialog.h"
+#include "ui/event_pump.h"
+#include "ui/main_window.h"
+#include "ui/splash_window.h"
+#include "ui/startup_windows.h"
+#include "ui/status_panes.h"
+#include "ui/whats_new_dialog.h"
+
+namespace quorvex::ui {
+namespace {
+
+using testing::TempDir;
+
+constexpr const char* kCatalogue =
+    "@version\tv0.37b16\n"
+    "ghostrn\tGhost Run\t\tM6502\tDAC,Samples\t1980\tIrem Corp.\tghostrn.1\tjump.wav\n"
+    "galaxyq\tGalaxy Quest\t\tM6809\tSN76496\t1983\tKonami\tgq_1.bin\n"
+    "galaxyqj\tGalaxy Quest (Japan)\tgalaxyq\tM6809\tSN76496\t1983\tKonami\tgqj_1.bin\n";
+
+class ScriptedUser : public QObject {
+public:
+    explicit ScriptedUser(std::string emulatorDirectory)
+        : m_emulatorDirectory(std::move(emulatorDirectory)) {
+        connect(&m_timer, &QTimer::timeout, this, [this]() { Step(); });
+        m_timer.start(10);
+    }
+
+    std::vector<std::string> messages;
+    QStringList newGames;
+    bool sawSplash = false;
+    QStringList rightTabsAtStart;
+    QString currentRightTab;
+    QString versionPane;
+    QString countsPane;
+
+private:
+    void Step() {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            Answer(modal);
+            return;
+        }
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            if (!window->isVisible()) {
+                continue;
+            }
+            sawSplash |= qobject_cast<SplashWindow*>(window) != nullptr;
+            auto* main = qobject_cast<MainWindow*>(window);
+            if (main != nullptr && !m_quitting) {
+                m_quitting = true;
+                for (int tab = 0; tab < main->rightTabs()->count(); ++tab) {
+                    rightTabsAtStart << main->rightTabs()->tabText(tab);
+                }
+                currentRightTab = main->rightTabs()->tabText(main->rightTabs()->currentIndex());
+                countsPane = main->statusPanes()->PaneText(1);
+                versionPane = main->statusPanes()->PaneText(2);
+                main->Quit();
+            }
+        }
+    }
+
+    void Answer(QWidget* modal) {
+        if (auto* dialog = qobject_cast<EmulatorDirectoryDialog*>(modal)) {
+            dialog->edit()->setText(QString::fromStdString(m_emulatorDirectory));
+            dialog->accept();
+        } else if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+            messages.push_back(box->text().toStdString());
+            QAbstractButton* yes = box->button(QMessageBox::Yes);
+            (yes != nullptr ? yes : box->button(QMessageBox::Ok))->click();
+        } else if (auto* whatsNew = qobject_cast<WhatsNewDialog*>(modal)) {
+            for (int row = 0; row < whatsNew->newGames()->count(); ++row) {
+                newGames << whatsNew->newGames()->item(row)->text();
+            }
+            whatsNew->accept();
+        }
+    }
+
+    std::string m_emulatorDirectory;
+    QTimer m_timer;
+    bool m_quitting = false;
+};
+
+bool StartsWith(const std::string& text, const std::string& start) {
+    return text.compare(0, start.size(), start) == 0;
+}
+
+TEST(WholeRun, FirstStartAsksImportsWelcomesAndSavesAtQuit) {
+    TempDir dir;
+    const std::string programDirectory = dir.File("program") + platform::kSeparator;
+    const std::string emulatorDirectory = dir.File("emu") + platform::kSeparator;
+    std::filesystem::create_directories(programDirectory);
+    testing::WriteBytes(emulatorDirectory + "catalogue.txt", kCatalogue);
+    std::filesystem::copy_file(QUORVEX_FAKE_EMULATOR,
+                               emulatorDirectory + platform::EmulatorExecutableName());
+
+    ScriptedUser user(emulatorDirectory);
+    EventLoopPump pump;
+    StartupWindows windows;
+    catalogue::EmulatorCatalogueImporter importer(&pump);
+    catalogue::BatchFileRunner batches(&pump);
+    store::StartupServices services{windows, importer, batches};
+    ASSERT_TRUE(store::RunProgram(programDirectory, services));
+
+    EXPECT_TRUE(user.sawSplash);
+    ASSERT_GE(user.messages.size(), 5u);
+    EXPECT_TRUE(
+        StartsWith(user.messages[0], "Warning!\nSomething has happened at the file settings.qvx!"));
+    EXPECT_TRUE(
+        StartsWith(user.messages[3], "Warning!\nSomething has happened at the file mamefld.qvx!"));
+    EXPECT_EQ(user.messages.back(), kWelcomeMessage);
+    EXPECT_EQ(user.newGames, QStringList({"Galaxy Quest", "Galaxy Quest (Japan)", "Ghost Run"}));
+
+    EXPECT_EQ(user.currentRightTab, "Setup");
+    EXPECT_EQ(user.countsPane,
+              "Games: 0/3 [ Originals: 0/2 ] [ Clones: 0/1 (0 stand alone, 0 splitted, 0 "
+              "merged) ]");
+    EXPECT_TRUE(user.versionPane.startsWith("Mame "));
+    EXPECT_GT(user.versionPane.size(), 5);
+
+    EXPECT_EQ(store::GetHeaderValue(programDirectory + "mamegame.qvx", "GAMES_COUNT"), "3");
+    EXPECT_EQ(store::GetHeaderValue(programDirectory + "quorvex.qvx", "MAME_DIR"),
+              emulatorDirectory);
+}
+
+}  // namespace
+}  // namespace quorvex::ui
