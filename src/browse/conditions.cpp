@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "store/record_file.h"
 #include "store/record_line.h"
 #include "store/text_utils.h"
 
@@ -55,25 +56,7 @@ bool IsNumericField(char code) {
     return code == 'H' || code == 'S' || code == 'T' || code == 'K';
 }
 
-long long LeadingNumber(std::string_view text) {
-    std::size_t i = 0;
-    while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) {
-        ++i;
-    }
-    bool negative = false;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
-        negative = text[i] == '-';
-        ++i;
-    }
-    long long value = 0;
-    constexpr long long kLimit = 1'000'000'000'000'000LL;
-    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
-        if (value < kLimit) {
-            value = value * 10 + (text[i] - '0');
-        }
-    }
-    return negative ? -value : value;
-}
+long long LeadingNumber(std::string_view text) { return store::ParseLeadingNumber(text); }
 
 Condition::Condition(std::string_view text) {
     if (text.empty()) {

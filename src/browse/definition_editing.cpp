@@ -24,6 +24,28 @@ std::string DefinitionLine(long code, std::string_view nameKey, std::string_view
     return line;
 }
 
+// The two checks every editor makes first: a name, and a field of the catalogue.
+struct NamedField {
+    BuildError error = BuildError::None;
+    std::string name;
+    std::string code;
+};
+
+NamedField CheckNameAndField(std::string_view typedName, int fieldIndex,
+                             const std::vector<store::FieldDefinition>& fields) {
+    NamedField checked;
+    checked.name = store::TrimmedBlanks(typedName);
+    const auto field = FieldCode(fieldIndex, fields);
+    if (checked.name.empty()) {
+        checked.error = BuildError::MissingName;
+    } else if (!field) {
+        checked.error = BuildError::MissingField;
+    } else {
+        checked.code = *field;
+    }
+    return checked;
+}
+
 bool StartsWithNoCase(std::string_view text, std::string_view prefix) {
     return text.size() >= prefix.size() &&
            store::EqualsNoCase(text.substr(0, prefix.size()), prefix);
@@ -46,13 +68,9 @@ int FieldIndexOf(std::string_view condition, const std::vector<store::FieldDefin
 
 BuiltLine BuildFilterLine(const FilterEditorInput& input,
                           const std::vector<store::FieldDefinition>& fields, long code) {
-    const std::string name = store::TrimmedBlanks(input.name);
-    if (name.empty()) {
-        return {BuildError::MissingName, {}};
-    }
-    const auto field = FieldCode(input.fieldIndex, fields);
-    if (!field) {
-        return {BuildError::MissingField, {}};
+    const NamedField checked = CheckNameAndField(input.name, input.fieldIndex, fields);
+    if (checked.error != BuildError::None) {
+        return {checked.error, {}};
     }
     if (input.operatorIndex < 0 ||
         static_cast<std::size_t>(input.operatorIndex) >= kFilterOperatorLabels.size()) {
@@ -60,7 +78,7 @@ BuiltLine BuildFilterLine(const FilterEditorInput& input,
     }
     static constexpr std::array<const char*, 4> comparisons = {"==", "<>", ">=", "<="};
     const std::string value = store::TrimmedBlanks(input.value);
-    std::string condition = *field;
+    std::string condition = checked.code;
     switch (input.operatorIndex) {
         case 4:
             condition += "==NULL";
@@ -78,7 +96,7 @@ BuiltLine BuildFilterLine(const FilterEditorInput& input,
             condition += comparisons[static_cast<std::size_t>(input.operatorIndex)] + value;
             break;
     }
-    return {BuildError::None, DefinitionLine(code, "FILTER_NAME", name, condition)};
+    return {BuildError::None, DefinitionLine(code, "FILTER_NAME", checked.name, condition)};
 }
 
 DecodedFilter DecodeFilterCondition(std::string_view condition,
@@ -123,16 +141,12 @@ DecodedFilter DecodeFilterCondition(std::string_view condition,
 
 BuiltLine BuildSortingLine(const SortingEditorInput& input,
                            const std::vector<store::FieldDefinition>& fields, long code) {
-    const std::string name = store::TrimmedBlanks(input.name);
-    if (name.empty()) {
-        return {BuildError::MissingName, {}};
+    const NamedField checked = CheckNameAndField(input.name, input.fieldIndex, fields);
+    if (checked.error != BuildError::None) {
+        return {checked.error, {}};
     }
-    const auto field = FieldCode(input.fieldIndex, fields);
-    if (!field) {
-        return {BuildError::MissingField, {}};
-    }
-    return {BuildError::None,
-            DefinitionLine(code, "SORTING_NAME", name, *field + (input.ascending ? "A" : "D"))};
+    return {BuildError::None, DefinitionLine(code, "SORTING_NAME", checked.name,
+                                             checked.code + (input.ascending ? "A" : "D"))};
 }
 
 std::string FilterBuildMessage(BuildError error) {

@@ -1,18 +1,14 @@
 #include <gtest/gtest.h>
 
+#include "browse_test_support.h"
+
 #include "browse/games_list.h"
 #include "store/record_line.h"
 
 namespace quorvex::browse {
 namespace {
 
-store::GameDatabase Games(const std::vector<std::string>& lines) {
-    std::vector<store::GameRecord> records;
-    for (const auto& line : lines) {
-        records.push_back({line, "", store::GetRecordValue(line, "B")});
-    }
-    return store::GameDatabase(records);
-}
+using testing::GamesOf;
 
 std::vector<std::string> Descriptions(const store::GameDatabase& games, const GamesList& list) {
     std::vector<std::string> texts;
@@ -22,7 +18,7 @@ std::vector<std::string> Descriptions(const store::GameDatabase& games, const Ga
     return texts;
 }
 
-const store::GameDatabase kGames = Games({
+const store::GameDatabase kGames = GamesOf({
     "+:A:sf2:+ +:B:Street Fighter II:+ +:C:sf2.zip:+ +:X:Capcom:+",
     "+:A:sf2ce:+ +:B:Street Fighter II' Champion Edition:+ +:F:sf2:+ +:X:Capcom:+",
     "+:A:ssf2:+ +:B:Super Street Fighter II:+ +:X:Capcom:+",
@@ -67,7 +63,7 @@ TEST(Family, ShowsTheOriginalFirstThenItsClones) {
         lines.push_back("+:A:c" + std::to_string(i) + ":+ +:B:Clone " + std::to_string(i) +
                         ":+ +:F:big:+");
     }
-    EXPECT_EQ(FamilyOf(Games(lines), "Clone 7").rows.size(), 151u);
+    EXPECT_EQ(FamilyOf(GamesOf(lines), "Clone 7").rows.size(), 151u);
 }
 
 TEST(RandomPlay, PicksOnlyGamesWithRomsAndGivesUpWhenNoneHas) {

@@ -1,18 +1,14 @@
 #include <gtest/gtest.h>
 
+#include "browse_test_support.h"
+
 #include "browse/sortings.h"
 #include "store/record_line.h"
 
 namespace quorvex::browse {
 namespace {
 
-store::GameDatabase Games(const std::vector<std::string>& lines) {
-    std::vector<store::GameRecord> records;
-    for (const auto& line : lines) {
-        records.push_back({line, "", store::GetRecordValue(line, "B")});
-    }
-    return store::GameDatabase(records);
-}
+using testing::GamesOf;
 
 std::vector<std::string> Order(const store::GameDatabase& games) {
     std::vector<std::string> names;
@@ -23,7 +19,7 @@ std::vector<std::string> Order(const store::GameDatabase& games) {
 }
 
 std::vector<std::string> SortedBy(const char* condition, const std::vector<std::string>& lines) {
-    store::GameDatabase games = Games(lines);
+    store::GameDatabase games = GamesOf(lines);
     store::SilentProgress progress;
     SortGameDatabase(games, {{"1", "only", condition}}, 0, progress);
     return Order(games);
@@ -54,7 +50,7 @@ TEST(SortGameDatabase, OrdersNumbersTextAndDates) {
 }
 
 TEST(SortGameDatabase, DirectionAndTheDescriptionIndexFollowTheSort) {
-    store::GameDatabase games = Games({"+:A:b:+ +:B:Beta:+", "+:A:a:+ +:B:Alpha:+"});
+    store::GameDatabase games = GamesOf({"+:A:b:+ +:B:Beta:+", "+:A:a:+ +:B:Alpha:+"});
     store::SilentProgress progress;
     const std::vector<store::SortingDefinition> sortings = {{"1", "Raw", "A"}, {"2", "Down", "AD"}};
     EXPECT_TRUE(SortGameDatabase(games, sortings, 0, progress));
