@@ -29,10 +29,9 @@ const store::GameDatabase& Games() {
 }
 
 void BM_FilterThreeFiltersAndSubstring(benchmark::State& state) {
-    const std::vector<store::FilterDefinition> filters = {
-        {"1", "With roms", "C!=NULL"},
-        {"2", "Good", "S>=20"},
-        {"3", "Not Sega", "X$NotContains(sega)"}};
+    const std::vector<store::FilterDefinition> filters = {{"1", "With roms", "C!=NULL"},
+                                                          {"2", "Good", "S>=20"},
+                                                          {"3", "Not Sega", "X$NotContains(sega)"}};
     store::SilentProgress progress;
     std::size_t listed = 0;
     for (auto _ : state) {
@@ -56,10 +55,14 @@ void SortBy(benchmark::State& state, const char* condition) {
     }
 }
 
-void BM_SortOnPlayingTime(benchmark::State& state) { SortBy(state, "HD"); }
+void BM_SortOnPlayingTime(benchmark::State& state) {
+    SortBy(state, "HD");
+}
 BENCHMARK(BM_SortOnPlayingTime)->Unit(benchmark::kMillisecond);
 
-void BM_SortOnDescription(benchmark::State& state) { SortBy(state, "BA"); }
+void BM_SortOnDescription(benchmark::State& state) {
+    SortBy(state, "BA");
+}
 BENCHMARK(BM_SortOnDescription)->Unit(benchmark::kMillisecond);
 
 }  // namespace

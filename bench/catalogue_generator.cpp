@@ -10,18 +10,18 @@ namespace quorvex::bench {
 
 namespace {
 
-constexpr std::array<const char*, 8> kCpus = {"Z80",   "M68000", "M6809", "M6502",
+constexpr std::array<const char*, 8> kCpus = {"Z80",   "M68000", "M6809",  "M6502",
                                               "I8039", "V30",    "HD6309", "M68020"};
-constexpr std::array<const char*, 8> kSounds = {"YM2151", "AY8910", "Samples", "DAC",
+constexpr std::array<const char*, 8> kSounds = {"YM2151", "AY8910",   "Samples", "DAC",
                                                 "YM2203", "OKIM6295", "SN76496", "YM2610"};
 constexpr std::array<const char*, 8> kMakers = {"Namco", "Capcom", "Konami", "Sega",
-                                                "SNK", "Taito", "Irem", "Data East"};
+                                                "SNK",   "Taito",  "Irem",   "Data East"};
 
 }  // namespace
 
 std::string GeneratedDescription(int index) {
-    return "Game number " + std::to_string(index) + " (World, rev " +
-           std::to_string(index % 7) + ")";
+    return "Game number " + std::to_string(index) + " (World, rev " + std::to_string(index % 7) +
+           ")";
 }
 
 std::string GenerateGameDatabaseText(int count, unsigned seed) {
@@ -38,7 +38,8 @@ std::string GenerateGameDatabaseText(int count, unsigned seed) {
         store::TrimBlanks(line);
         store::SetRecordValue(line, "B", GeneratedDescription(i));
         store::SetRecordValue(line, "S", std::to_string(pick(101)));
-        store::SetRecordValue(line, "V", store::FormatDate(1 + pick(28), 1 + pick(12), 1998 + pick(28)));
+        store::SetRecordValue(line, "V",
+                              store::FormatDate(1 + pick(28), 1 + pick(12), 1998 + pick(28)));
         store::SetRecordValue(line, "U", "0.37b" + std::to_string(1 + pick(16)));
         // Families: about one game in three is a clone of the last original.
         if (i % 3 != 0 && !parent.empty()) {
@@ -61,7 +62,8 @@ std::string GenerateGameDatabaseText(int count, unsigned seed) {
             store::SetRecordValue(line, "C", name + ".zip");
             store::SetRecordValue(line, "T", std::to_string(pick(300)));
             store::SetRecordValue(line, "H", std::to_string(pick(90000)));
-            store::SetRecordValue(line, "G", store::FormatDate(1 + pick(28), 1 + pick(12), 2020 + pick(7)));
+            store::SetRecordValue(line, "G",
+                                  store::FormatDate(1 + pick(28), 1 + pick(12), 2020 + pick(7)));
             store::SetRecordValue(line, "K", "59.94");
         }
         for (int setting = 1; setting <= 1 + pick(6); ++setting) {

@@ -68,9 +68,9 @@ public:
     void RunBatch(const char* name, const std::string& text) {
         catalogue::WriteBatchFile(name, session.emulator.directory, text);
         catalogue::RunBatchFile(name, session.emulator.directory, false, nullptr);
-        for (const char* output : {catalogue::kSupportedGamesFile, catalogue::kClonesFile,
-                                   catalogue::kDetailsFile, catalogue::kVersionFile,
-                                   catalogue::kCompaniesFile}) {
+        for (const char* output :
+             {catalogue::kSupportedGamesFile, catalogue::kClonesFile, catalogue::kDetailsFile,
+              catalogue::kVersionFile, catalogue::kCompaniesFile}) {
             platform::RemoveFile(session.emulator.directory + output);
         }
         platform::RemoveFile(session.emulator.directory + name);
@@ -104,7 +104,8 @@ BENCHMARK(BM_ImportIntoEmptyDatabase)->Unit(benchmark::kMillisecond)->Iterations
 void BM_EmulatorRunsOfAFirstImport(benchmark::State& state) {
     Installation& installation = Shared();
     for (auto _ : state) {
-        installation.RunBatch(catalogue::kSupportedGamesBatch, catalogue::SupportedGamesBatchText());
+        installation.RunBatch(catalogue::kSupportedGamesBatch,
+                              catalogue::SupportedGamesBatchText());
         installation.RunBatch(catalogue::kCloneInfoBatch, catalogue::CloneInfoBatchText());
     }
 }
@@ -124,7 +125,8 @@ BENCHMARK(BM_ImportWithNothingNew)->Unit(benchmark::kMillisecond)->Iterations(5)
 void BM_EmulatorRunOfAnUnchangedStart(benchmark::State& state) {
     Installation& installation = Shared();
     for (auto _ : state) {
-        installation.RunBatch(catalogue::kSupportedGamesBatch, catalogue::SupportedGamesBatchText());
+        installation.RunBatch(catalogue::kSupportedGamesBatch,
+                              catalogue::SupportedGamesBatchText());
     }
 }
 BENCHMARK(BM_EmulatorRunOfAnUnchangedStart)->Unit(benchmark::kMillisecond)->Iterations(5);

@@ -20,7 +20,8 @@ constexpr int kGames = 45'000;
 class DatabaseFile {
 public:
     DatabaseFile() {
-        m_dir = std::filesystem::temp_directory_path() / ("quorvex-bench-" + std::to_string(::getpid()));
+        m_dir = std::filesystem::temp_directory_path() /
+                ("quorvex-bench-" + std::to_string(::getpid()));
         std::filesystem::create_directories(m_dir);
         m_path = (m_dir / "mamegame.qvx").string();
         platform::ReplaceFileAtomically(m_path, bench::GenerateGameDatabaseText(kGames));

@@ -14,7 +14,9 @@ std::string Normalised(std::string_view text) {
     return store::ToLowerAscii(store::TrimmedBlanks(text));
 }
 
-char Folded(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+char Folded(char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
 std::string_view TrimmedView(std::string_view text) {
     const std::size_t first = text.find_first_not_of(' ');
@@ -56,7 +58,9 @@ bool IsNumericField(char code) {
     return code == 'H' || code == 'S' || code == 'T' || code == 'K';
 }
 
-long long LeadingNumber(std::string_view text) { return store::ParseLeadingNumber(text); }
+long long LeadingNumber(std::string_view text) {
+    return store::ParseLeadingNumber(text);
+}
 
 Condition::Condition(std::string_view text) {
     if (text.empty()) {

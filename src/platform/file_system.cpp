@@ -25,7 +25,9 @@ namespace fs = std::filesystem;
 
 namespace {
 
-char LowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+char LowerAscii(char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
 bool LessIgnoringCase(const std::string& a, const std::string& b) {
     const std::size_t n = std::min(a.size(), b.size());
@@ -46,7 +48,8 @@ bool WildcardMatch(std::string_view name, std::string_view pattern) {
     // Iterative matcher with one backtrack point: linear in practice.
     std::size_t n = 0, p = 0, starP = std::string_view::npos, starN = 0;
     while (n < name.size()) {
-        if (p < pattern.size() && (pattern[p] == '?' || LowerAscii(pattern[p]) == LowerAscii(name[n]))) {
+        if (p < pattern.size() &&
+            (pattern[p] == '?' || LowerAscii(pattern[p]) == LowerAscii(name[n]))) {
             ++n;
             ++p;
         } else if (p < pattern.size() && pattern[p] == '*') {
@@ -223,10 +226,9 @@ std::vector<DirectoryEntry> ListDirectory(const std::string& directory, std::str
         entry.name = std::move(name);
         entries.push_back(std::move(entry));
     }
-    std::sort(entries.begin(), entries.end(),
-              [](const DirectoryEntry& a, const DirectoryEntry& b) {
-                  return LessIgnoringCase(a.name, b.name);
-              });
+    std::sort(entries.begin(), entries.end(), [](const DirectoryEntry& a, const DirectoryEntry& b) {
+        return LessIgnoringCase(a.name, b.name);
+    });
     return entries;
 }
 

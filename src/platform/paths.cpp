@@ -20,20 +20,18 @@ std::string WithTrailingSeparator(std::string directory) {
 std::string ExecutableFileName(std::string_view baseName) {
     std::string name(baseName);
     const std::string_view suffix = ".exe";
-    const bool hasSuffix =
-        name.size() >= suffix.size() &&
-        [&] {
-            for (std::size_t i = 0; i < suffix.size(); ++i) {
-                char c = name[name.size() - suffix.size() + i];
-                if (c >= 'A' && c <= 'Z') {
-                    c = static_cast<char>(c - 'A' + 'a');
-                }
-                if (c != suffix[i]) {
-                    return false;
-                }
+    const bool hasSuffix = name.size() >= suffix.size() && [&] {
+        for (std::size_t i = 0; i < suffix.size(); ++i) {
+            char c = name[name.size() - suffix.size() + i];
+            if (c >= 'A' && c <= 'Z') {
+                c = static_cast<char>(c - 'A' + 'a');
             }
-            return true;
-        }();
+            if (c != suffix[i]) {
+                return false;
+            }
+        }
+        return true;
+    }();
 #ifdef _WIN32
     if (!hasSuffix) {
         name += suffix;
@@ -46,7 +44,9 @@ std::string ExecutableFileName(std::string_view baseName) {
     return name;
 }
 
-std::string EmulatorExecutableName() { return ExecutableFileName("mame"); }
+std::string EmulatorExecutableName() {
+    return ExecutableFileName("mame");
+}
 
 std::string ToNativeSeparators(std::string text) {
 #ifndef _WIN32

@@ -194,8 +194,8 @@ bool TransformFamily(const std::string& description, TransformationType type,
     const bool selectedIsOriginal = *selected == original;
 
     if (family.size() < 2) {
-        log += "SKIPPED \t" + games[original].description +
-               " --> this game doesn't have clones!\r\n";
+        log +=
+            "SKIPPED \t" + games[original].description + " --> this game doesn't have clones!\r\n";
         return false;
     }
     if (games.Field(original, 'C').empty()) {
@@ -249,11 +249,13 @@ bool TransformFamily(const std::string& description, TransformationType type,
         }
     }
     for (auto& member : linked) {
-        member.needed = QueryNeededFiles(paths.directory, member.rawName, NeededFileKind::Roms, pump);
+        member.needed =
+            QueryNeededFiles(paths.directory, member.rawName, NeededFileKind::Roms, pump);
     }
 
     const std::string zipCommand = session.files.directory + "zip.exe";
-    catalogue::WriteBatchFile(kZipBatch, temporary, ZipBatchText(type, linked, zipCommand, temporary));
+    catalogue::WriteBatchFile(kZipBatch, temporary,
+                              ZipBatchText(type, linked, zipCommand, temporary));
     catalogue::RunBatchFile(kZipBatch, temporary, false, pump);
     catalogue::PumpMessages(pump, 2);
 
@@ -273,7 +275,8 @@ bool TransformFamily(const std::string& description, TransformationType type,
         // The merged zip replaces the original's file; the clones are moved to it afterwards.
         const std::string oldOriginal = games.Field(original, 'C');
         const bool same = SameFile(oldOriginal, mergedTarget);
-        mergedReady = HoldsAll(built, PresentOf(mergedNames, present)) && InstallZip(built, mergedTarget);
+        mergedReady =
+            HoldsAll(built, PresentOf(mergedNames, present)) && InstallZip(built, mergedTarget);
         if (mergedReady && !same && games.Field(original, 'W') != "Total") {
             platform::RemoveFile(oldOriginal);
         }
@@ -365,8 +368,8 @@ TransformationResult RunTransformation(TransformationType type,
     progress.SetStep(1);
     progress.SetText("Splitting roms set!");
 
-    std::string log = "Quorvex Roms Transformation\r\nto '" + std::string(FormatWord(type)) +
-                      "' format!\r\n\r\n";
+    std::string log =
+        "Quorvex Roms Transformation\r\nto '" + std::string(FormatWord(type)) + "' format!\r\n\r\n";
     const char* action = type == TransformationType::StandAlone ? "Creating stand alone zip for  "
                          : type == TransformationType::Merged   ? "Merging "
                                                                 : "Splitting ";

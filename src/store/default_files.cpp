@@ -41,10 +41,11 @@ std::string DefaultSettingsText() {
 }
 
 std::string DefaultFiltersText() {
-    return DefinitionFile("FILTERS_COUNT",
-                          {"+:CODE:1:+ +:FILTER_NAME:Games without roms:+    +:CONDITION:C==NULL:+",
-                           "+:CODE:2:+ +:FILTER_NAME:Games with roms:+       +:CONDITION:C!=NULL:+",
-                           "+:CODE:3:+ +:FILTER_NAME:Games without samples:+ +:CONDITION:D==NULL:+"});
+    return DefinitionFile(
+        "FILTERS_COUNT",
+        {"+:CODE:1:+ +:FILTER_NAME:Games without roms:+    +:CONDITION:C==NULL:+",
+         "+:CODE:2:+ +:FILTER_NAME:Games with roms:+       +:CONDITION:C!=NULL:+",
+         "+:CODE:3:+ +:FILTER_NAME:Games without samples:+ +:CONDITION:D==NULL:+"});
 }
 
 std::string DefaultSortingsText() {
@@ -84,7 +85,8 @@ std::string DefaultFieldCatalogueText() {
     };
     std::vector<std::string> records;
     for (const auto& [code, name] : fields) {
-        records.push_back(std::string("+:CODE:") + code + ":+ +:FIELD_NAME:" + std::string(name) + ":+");
+        records.push_back(std::string("+:CODE:") + code + ":+ +:FIELD_NAME:" + std::string(name) +
+                          ":+");
     }
     return DefinitionFile("FIELDS_COUNT", records);
 }

@@ -34,7 +34,9 @@ public:
     int count() const { return static_cast<int>(m_records.size()); }
     bool empty() const { return m_records.empty(); }
     const std::vector<GameRecord>& records() const { return m_records; }
-    const GameRecord& operator[](int index) const { return m_records[static_cast<std::size_t>(index)]; }
+    const GameRecord& operator[](int index) const {
+        return m_records[static_cast<std::size_t>(index)];
+    }
 
     // Field access on one game's line (settings values use afterMarker).
     std::string Field(int index, char code) const;

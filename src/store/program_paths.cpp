@@ -42,9 +42,9 @@ EmulatorPaths MakeEmulatorPaths(const std::string& emulatorDirectory) {
 }
 
 void CreateEmulatorSubdirectories(const EmulatorPaths& paths) {
-    for (const std::string* sub : {&paths.roms, &paths.samples, &paths.snapshot, &paths.replay,
-                                   &paths.hi, &paths.cfg, &paths.pcx, &paths.inp, &paths.oldmame,
-                                   &paths.snap}) {
+    for (const std::string* sub :
+         {&paths.roms, &paths.samples, &paths.snapshot, &paths.replay, &paths.hi, &paths.cfg,
+          &paths.pcx, &paths.inp, &paths.oldmame, &paths.snap}) {
         platform::MakeDirectory(*sub);
     }
 }

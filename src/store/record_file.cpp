@@ -209,7 +209,9 @@ std::optional<int> DeleteRecordByKey(const std::string& path, std::string_view k
     return deleted;
 }
 
-bool FileExists(const std::string& path) { return platform::IsReadableFile(path); }
+bool FileExists(const std::string& path) {
+    return platform::IsReadableFile(path);
+}
 
 std::vector<std::string> LoadDefinitionLines(const std::string& path, std::string_view countKey) {
     auto file = RecordFile::Open(path);

@@ -61,7 +61,8 @@ std::size_t FindSettingsMarker(std::string_view line) {
 
 bool SetRecordValue(std::string& line, std::string_view key, std::string_view value,
                     bool afterMarker) {
-    if (key.find(':') != std::string_view::npos || value.find(kTokenClose) != std::string_view::npos ||
+    if (key.find(':') != std::string_view::npos ||
+        value.find(kTokenClose) != std::string_view::npos ||
         value.find_first_of("\r\n") != std::string_view::npos) {
         return false;
     }
@@ -90,8 +91,8 @@ bool SetRecordValue(std::string& line, std::string_view key, std::string_view va
     const std::size_t start = at + pattern.size();
     const std::size_t close = line.find(kTokenClose, start);
     if (value.empty()) {
-        line.erase(at, close == std::string::npos ? std::string::npos
-                                                  : close + kTokenClose.size() - at);
+        line.erase(
+            at, close == std::string::npos ? std::string::npos : close + kTokenClose.size() - at);
         return true;
     }
     if (close == std::string::npos) {

@@ -20,8 +20,8 @@ std::string ReadCompanionText(const std::string& path) {
 }
 
 // Recreates a missing data file, warning first when the user should know.
-void EnsureDataFile(const std::string& path, const char* warnedName, bool (*create)(const std::string&),
-                    StartupWindows& windows) {
+void EnsureDataFile(const std::string& path, const char* warnedName,
+                    bool (*create)(const std::string&), StartupWindows& windows) {
     if (FileExists(path)) {
         return;
     }
@@ -29,8 +29,9 @@ void EnsureDataFile(const std::string& path, const char* warnedName, bool (*crea
         windows.ShowMessage(MissingDefinitionFileWarning(warnedName), MessageIcon::Exclamation);
     }
     if (!create(path)) {
-        windows.ShowMessage("The file " + path + " could not be written.\nPlease check the free "
-                            "space and the permissions of the folder.",
+        windows.ShowMessage("The file " + path +
+                                " could not be written.\nPlease check the free "
+                                "space and the permissions of the folder.",
                             MessageIcon::Exclamation);
     }
 }
@@ -42,8 +43,9 @@ bool AskForEmulatorDirectory(const ProgramFiles& files, StartupWindows& windows)
         return false;
     }
     // A state file that lost only its emulator directory keeps everything else.
-    const bool stored = FileExists(files.state) ? SetHeaderValue(files.state, "MAME_DIR", *directory)
-                                                : CreateStateFile(files.state, *directory);
+    const bool stored = FileExists(files.state)
+                            ? SetHeaderValue(files.state, "MAME_DIR", *directory)
+                            : CreateStateFile(files.state, *directory);
     if (!stored) {
         windows.ShowMessage("The file " + files.state +
                                 " could not be written, so Quorvex cannot remember where the "
@@ -88,7 +90,8 @@ bool RunStartup(const std::string& programDirectory, Session& session, StartupSe
     session.files = MakeProgramFiles(programDirectory);
     const ProgramFiles& files = session.files;
 
-    if (!FileExists(files.state) || TrimmedBlanks(GetHeaderValue(files.state, "MAME_DIR")).empty()) {
+    if (!FileExists(files.state) ||
+        TrimmedBlanks(GetHeaderValue(files.state, "MAME_DIR")).empty()) {
         if (!AskForEmulatorDirectory(files, windows)) {
             return false;
         }

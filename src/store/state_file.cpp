@@ -39,9 +39,8 @@ StateRecord LoadState(const std::string& path) {
     if (auto file = RecordFile::Open(path)) {
         ReadRecordLine(*file, header);
     }
-    ForEachStateKey(state, [&](const char* key, std::string& field) {
-        field = GetRecordValue(header, key);
-    });
+    ForEachStateKey(
+        state, [&](const char* key, std::string& field) { field = GetRecordValue(header, key); });
     if (TrimmedBlanks(state.lastConvCommandLine).empty()) {
         state.lastConvCommandLine = kDefaultConverterCommandLine;
     }

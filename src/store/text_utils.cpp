@@ -10,7 +10,9 @@ namespace quorvex::store {
 
 namespace {
 
-char LowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+char LowerAscii(char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
 // Day of the week of a Gregorian date, 0 = Sunday (Sakamoto's method).
 int Weekday(int day, int month, int year) {
@@ -18,8 +20,9 @@ int Weekday(int day, int month, int year) {
     if (month < 3) {
         year -= 1;
     }
-    const int weekday =
-        (year + year / 4 - year / 100 + year / 400 + offsets[static_cast<std::size_t>(month - 1)] + day) % 7;
+    const int weekday = (year + year / 4 - year / 100 + year / 400 +
+                         offsets[static_cast<std::size_t>(month - 1)] + day) %
+                        7;
     return weekday < 0 ? weekday + 7 : weekday;
 }
 
@@ -88,7 +91,9 @@ std::uintmax_t FileSize(const std::string& path) {
     return platform::IsReadableFile(path) ? platform::FileLengthOf(path) : 0;
 }
 
-bool DirectoryExists(const std::string& path) { return platform::IsDirectory(path); }
+bool DirectoryExists(const std::string& path) {
+    return platform::IsDirectory(path);
+}
 
 void RemoveDirectoryWithFiles(const std::string& path) {
     const std::string directory = platform::WithTrailingSeparator(path);
@@ -103,8 +108,8 @@ void RemoveDirectoryWithFiles(const std::string& path) {
 std::string FormatDate(int day, int month, int year) {
     static constexpr std::array<const char*, 7> weekdays = {"Sun", "Mon", "Tue", "Wed",
                                                             "Thu", "Fri", "Sat"};
-    static constexpr std::array<const char*, 12> months = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
-                                                           "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+    static constexpr std::array<const char*, 12> months = {
+        "Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
     if (month < 1 || month > 12 || day < 1 || day > 31) {
         return std::string();
     }

@@ -19,7 +19,9 @@ void ProgressState::SetRange(int lower, int upper) {
     m_position = std::clamp(m_position, m_lower, m_upper);
 }
 
-bool ProgressState::Step() { return SetPosition(m_position + m_step); }
+bool ProgressState::Step() {
+    return SetPosition(m_position + m_step);
+}
 
 bool ProgressState::SetPosition(int position) {
     m_position = std::clamp(position, m_lower, m_upper);

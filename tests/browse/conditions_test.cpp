@@ -62,11 +62,10 @@ TEST(Conditions, FormsOutsideTheLanguageNeverFail) {
 }
 
 TEST(ActiveFilters, CombineUnderAndOrOr) {
-    const std::vector<store::FilterDefinition> filters = {
-        {"1", "Capcom", "X$Contains(capcom)"},
-        {"2", "Unused", "C==NULL"},
-        {"3", "Good", "S>=80"},
-        {"4", "Old", "J<=1985"}};
+    const std::vector<store::FilterDefinition> filters = {{"1", "Capcom", "X$Contains(capcom)"},
+                                                          {"2", "Unused", "C==NULL"},
+                                                          {"3", "Good", "S>=80"},
+                                                          {"4", "Old", "J<=1985"}};
     const std::string capcomGood = "+:X:Capcom:+ +:S:90:+ +:J:1991:+";
     const std::string namcoOld = "+:X:Namco:+ +:S:50:+ +:J:1981:+";
 

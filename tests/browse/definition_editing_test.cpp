@@ -46,14 +46,14 @@ TEST_F(DefinitionEditing, FilterLinesAreBuiltFromTheEditorAndDecodedBack) {
 
     EXPECT_EQ(BuildFilterLine({" Good ", field('S'), 2, " 80 "}, m_fields, 4).line,
               " +:CODE:4:+ +:FILTER_NAME:Good:+ +:CONDITION:S>=80:+\xA7");
-    EXPECT_EQ(store::GetRecordValue(
-                  BuildFilterLine({"Empty", field('C'), 4, "dropped"}, m_fields, 1).line,
-                  "CONDITION"),
-              "C==NULL");
-    EXPECT_EQ(store::GetRecordValue(
-                  BuildFilterLine({"Capcom", field('X'), 7, "capcom"}, m_fields, 1).line,
-                  "CONDITION"),
-              "X$NotContains(capcom)");
+    EXPECT_EQ(
+        store::GetRecordValue(
+            BuildFilterLine({"Empty", field('C'), 4, "dropped"}, m_fields, 1).line, "CONDITION"),
+        "C==NULL");
+    EXPECT_EQ(
+        store::GetRecordValue(
+            BuildFilterLine({"Capcom", field('X'), 7, "capcom"}, m_fields, 1).line, "CONDITION"),
+        "X$NotContains(capcom)");
 
     DecodedFilter decoded = DecodeFilterCondition("X$Contains(Data East)", m_fields);
     EXPECT_EQ(decoded.fieldIndex, field('X'));

@@ -27,8 +27,8 @@ const store::GameDatabase kGames = GamesOf({
     "+:A:orphan:+ +:B:Orphan Clone:+ +:F:gone:+",
 });
 
-const std::vector<store::FilterDefinition> kFilters = {
-    {"1", "Capcom", "X$Contains(capcom)"}, {"2", "With roms", "C!=NULL"}};
+const std::vector<store::FilterDefinition> kFilters = {{"1", "Capcom", "X$Contains(capcom)"},
+                                                       {"2", "With roms", "C!=NULL"}};
 
 TEST(FilterGames, SubstringAndFiltersDecideTheRows) {
     store::SilentProgress progress;

@@ -35,17 +35,18 @@ TEST(SortKeys, NumbersAlignRightAndDatesOrderByDay) {
 }
 
 TEST(SortGameDatabase, OrdersNumbersTextAndDates) {
-    EXPECT_EQ(SortedBy("TA", {"+:A:c:+ +:T:100:+", "+:A:a:+ +:T:2:+", "+:A:x:+",
-                              "+:A:b:+ +:T:10:+"}),
-              (std::vector<std::string>{"x", "a", "b", "c"}));
+    EXPECT_EQ(
+        SortedBy("TA", {"+:A:c:+ +:T:100:+", "+:A:a:+ +:T:2:+", "+:A:x:+", "+:A:b:+ +:T:10:+"}),
+        (std::vector<std::string>{"x", "a", "b", "c"}));
     EXPECT_EQ(SortedBy("S", {"+:A:hundred:+ +:S:100:+", "+:A:np:+ +:S:NP:+", "+:A:five:+ +:S:5:+"}),
               (std::vector<std::string>{"five", "np", "hundred"}));
-    EXPECT_EQ(SortedBy("GD", {"+:A:never:+", "+:A:old:+ +:G:Mon  1 Jan 2024:+",
-                              "+:A:new:+ +:G:Sat  5 Dec 2026:+", "+:A:mid:+ +:G:Fri 31 May 2024:+"}),
-              (std::vector<std::string>{"new", "mid", "old", "never"}));
+    EXPECT_EQ(
+        SortedBy("GD", {"+:A:never:+", "+:A:old:+ +:G:Mon  1 Jan 2024:+",
+                        "+:A:new:+ +:G:Sat  5 Dec 2026:+", "+:A:mid:+ +:G:Fri 31 May 2024:+"}),
+        (std::vector<std::string>{"new", "mid", "old", "never"}));
     // Letter case does not count; a key that is a prefix of another comes first.
-    EXPECT_EQ(SortedBy("B", {"+:A:2:+ +:B:galaga:+", "+:A:1:+ +:B:Galaga 88:+", "+:A:3:+ +:B:GALAXIAN:+",
-                             "+:A:0:+ +:B:Frogger:+"}),
+    EXPECT_EQ(SortedBy("B", {"+:A:2:+ +:B:galaga:+", "+:A:1:+ +:B:Galaga 88:+",
+                             "+:A:3:+ +:B:GALAXIAN:+", "+:A:0:+ +:B:Frogger:+"}),
               (std::vector<std::string>{"0", "2", "1", "3"}));
 }
 

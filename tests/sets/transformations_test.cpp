@@ -33,8 +33,8 @@ TEST(NameLists, DifferenceAndUnionIgnoreCaseAndKeepOrder) {
 }
 
 TEST(ZipBatch, LinesForEachFormat) {
-    const std::vector<FamilyMember> family = {
-        {"orig", {"a.rom", "b.rom"}}, {"clone", {"a.rom", "c.rom"}}};
+    const std::vector<FamilyMember> family = {{"orig", {"a.rom", "b.rom"}},
+                                              {"clone", {"a.rom", "c.rom"}}};
     const std::string sep(1, platform::kSeparator);
     const std::string tmp = "/emu/TMPQVX" + sep;
     const std::string attrib = "attrib /emu/TMPQVX" + sep + sep + "*.* -r -a -h -s\n";
@@ -111,8 +111,8 @@ protected:
 
 TEST_F(Transformations, MergedThenStandAlone) {
     AddGame("+:A:orig:+ +:B:Original:+ +:C:" + MakeZip("orig.zip", {"a.rom", "b.rom"}) + ":+");
-    AddGame("+:A:clone1:+ +:B:Clone One:+ +:F:orig:+ +:C:" + MakeZip("clone1.zip", {"a.rom", "c.rom"}) +
-            ":+");
+    AddGame("+:A:clone1:+ +:B:Clone One:+ +:F:orig:+ +:C:" +
+            MakeZip("clone1.zip", {"a.rom", "c.rom"}) + ":+");
     AddGame("+:A:clone2:+ +:B:Clone Two:+ +:F:orig:+ +:C:" + MakeZip("c2.zip", {"d.rom"}) +
             ":+ +:W:Partial:+");
     AddGame("+:A:lonely:+ +:B:Lonely:+");
@@ -173,7 +173,8 @@ TEST_F(Transformations, ASetIsNeverLostWhenTheArchiverFails) {
 
 TEST_F(Transformations, PreconditionsAreLoggedOnly) {
     AddGame("+:A:orig:+ +:B:Original:+");
-    AddGame("+:A:clone1:+ +:B:Clone One:+ +:F:orig:+ +:C:" + MakeZip("clone1.zip", {"a.rom"}) + ":+");
+    AddGame("+:A:clone1:+ +:B:Clone One:+ +:F:orig:+ +:C:" + MakeZip("clone1.zip", {"a.rom"}) +
+            ":+");
     RunTransformation(TransformationType::Splitted, {"Clone One", "Original", "Unknown game"},
                       session, progress, feedback);
     EXPECT_EQ(ReadBytes(session.files.transformLog),

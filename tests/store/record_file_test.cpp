@@ -69,7 +69,8 @@ TEST(RecordFileWriting, ReplaceAndDeleteByKey) {
 
     EXPECT_EQ(ReplaceRecordByKey(path, "FILTER_NAME", "+:CODE:2:+ +:FILTER_NAME:TWO:+ +:X:y:+"), 3);
     EXPECT_EQ(GetHeaderValue(path, "FILTERS_COUNT"), "3");
-    EXPECT_NE(ReadBytes(path).find("+:CODE:2:+ +:FILTER_NAME:TWO:+ +:X:y:+\r\n"), std::string::npos);
+    EXPECT_NE(ReadBytes(path).find("+:CODE:2:+ +:FILTER_NAME:TWO:+ +:X:y:+\r\n"),
+              std::string::npos);
 
     // A record that is not there is not added; the file stays as it was.
     const std::string before = ReadBytes(path);

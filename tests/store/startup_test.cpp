@@ -111,19 +111,19 @@ TEST_F(Startup, FirstStartAsksWarnsImportsAndRemembers) {
     EXPECT_EQ(windows.events.front(), "ask directory");
     ASSERT_EQ(windows.events.size(), 17u);
     const std::vector<std::string> tail(windows.events.begin() + 5, windows.events.end());
-    EXPECT_EQ(tail, (std::vector<std::string>{
-                        "splash", "status Checking games supported ...", "status Loading games ...",
-                        "status Loading settings ...", "status Loading filters ...",
-                        "status Loading sortings ...", "status Loading fields ...",
-                        "status Loading games issues ...",
-                        "status Loading games history and tips ...", "splash closed",
-                        "whats new 1/0", "main window"}));
-    for (const char* name : {"mamegame.qvx", "settings.qvx", "filters.qvx", "sortings.qvx",
-                             "mamefld.qvx"}) {
+    EXPECT_EQ(tail,
+              (std::vector<std::string>{
+                  "splash", "status Checking games supported ...", "status Loading games ...",
+                  "status Loading settings ...", "status Loading filters ...",
+                  "status Loading sortings ...", "status Loading fields ...",
+                  "status Loading games issues ...", "status Loading games history and tips ...",
+                  "splash closed", "whats new 1/0", "main window"}));
+    for (const char* name :
+         {"mamegame.qvx", "settings.qvx", "filters.qvx", "sortings.qvx", "mamefld.qvx"}) {
         EXPECT_TRUE(FileExists(ProgramFile(name))) << name;
     }
-    for (const char* sub : {"roms", "samples", "snapshot", "replay", "hi", "cfg", "pcx", "inp",
-                            "oldmame", "snap"}) {
+    for (const char* sub :
+         {"roms", "samples", "snapshot", "replay", "hi", "cfg", "pcx", "inp", "oldmame", "snap"}) {
         EXPECT_TRUE(platform::IsDirectory(m_emulator + sub)) << sub;
     }
     // The state written at the end keeps the directory and what the main window changed.
@@ -178,10 +178,11 @@ TEST_F(Startup, LeftoverPicturesAreMovedAsideWithOneWarning) {
     WriteBytes(m_emulator + "pcx/b.pcx", "2");
     platform::MakeDirectory(m_emulator + "inp");
     ASSERT_TRUE(Start());
-    EXPECT_EQ(CountStartingWith(windows.events, "message 0: Warning!\nQVX has found 2 files in the "
-                                                "..." + std::string(1, platform::kSeparator) +
-                                                "mame" + std::string(1, platform::kSeparator) +
-                                                "pcx directory!"),
+    EXPECT_EQ(CountStartingWith(windows.events,
+                                "message 0: Warning!\nQVX has found 2 files in the "
+                                "..." +
+                                    std::string(1, platform::kSeparator) + "mame" +
+                                    std::string(1, platform::kSeparator) + "pcx directory!"),
               1u);
     EXPECT_EQ(CountStartingWith(windows.events, "message 0: Warning!\nQVX has found"), 1u);
     EXPECT_EQ(ReadBytes(m_emulator + "pcx/OldPcx/b.pcx"), "2");

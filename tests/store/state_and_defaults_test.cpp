@@ -85,8 +85,9 @@ TEST(StateFile, KeepsTheEmulatorAndWritesTheLastStateInOrder) {
               "-C2 *.*:+\xA7\r\n");
 
     // A cleared value loses its token; keys the state record does not know stay.
-    WriteBytes(path, " +:MAME_DIR:/games/mame/:+ +:MAME_ACTUAL_VERSION:0.37b16:+ "
-                     "+:LAST_FILTERS:1 1:+ +:LAST_CONV_COMMAND_LINE:   :+\xA7\r\n");
+    WriteBytes(path,
+               " +:MAME_DIR:/games/mame/:+ +:MAME_ACTUAL_VERSION:0.37b16:+ "
+               "+:LAST_FILTERS:1 1:+ +:LAST_CONV_COMMAND_LINE:   :+\xA7\r\n");
     state = LoadState(path);
     EXPECT_EQ(state.lastFilters, "1 1");
     EXPECT_EQ(state.lastConvCommandLine, "nconvert -s14 -C2 *.*");

@@ -43,7 +43,9 @@ TempDir::~TempDir() {
     fs::remove_all(m_path, error);
 }
 
-std::string TempDir::File(std::string_view name) const { return m_path + std::string(name); }
+std::string TempDir::File(std::string_view name) const {
+    return m_path + std::string(name);
+}
 
 std::string ReadBytes(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
