@@ -1,0 +1,49 @@
+#pragma once
+// The unzip layer: one call that runs an unzip command line and prints what
+// it did into a caller's text buffer, on top of libzip.
+//
+// Two command lines are understood:
+//   "-v <zip path>"                        lists the entries of the zip;
+//   "-x --i -j -o <zip path> <dest dir>/"  extracts every entry flat into dest.
+// Options are the words before the zip path that begin with '-': "v" lists,
+// "x" extracts, "o" replaces existing files (without it they are kept), others
+// are accepted and ignored. The zip path may hold blanks: it ends at the first
+// ".zip" followed by a blank that names an existing file (or is enclosed in
+// double quotes); the destination is the rest, with one trailing separator
+// ('/' or '\\') dropped.
+
+#include <cstddef>
+#include <string_view>
+
+namespace quorvex::platform {
+
+// Where each entry's name begins on a line of the listing (the 59th character).
+inline constexpr std::size_t kListingNameColumn = 58;
+// The buffer size the program has always handed to the unzip layer.
+inline constexpr std::size_t kUnzipBufferSize = 100000;
+
+struct UnzipResult {
+    // False when the command line could not be understood or the zip could
+    // not be opened; the buffer then holds an error text.
+    bool succeeded = false;
+    // Bytes the whole printed text needs, its terminating NUL included. When
+    // it exceeds the capacity given, the text in the buffer was cut short.
+    std::size_t outputSize = 0;
+};
+
+// Runs commandLine and writes its printed text into buffer as NUL-terminated
+// text, never more than capacity bytes (nothing at all when capacity is 0).
+//
+// The listing has two heading lines, one line per entry with the entry's name
+// from kListingNameColumn (control characters in names shown as '?'), a dashed
+// line and a totals line; lines end with a line feed. A file that is not a
+// readable zip prints a one-line error text instead.
+//
+// Extraction writes every file entry under its bare name (the part after the
+// last '/' or '\\') into the destination, which is created when missing.
+// Directory entries, symbolic links, absolute names, names with a ".."
+// component and entries that cannot be decompressed are skipped and named in
+// the output; nothing is ever written outside the destination.
+UnzipResult RunUnzipCommand(std::string_view commandLine, char* buffer, std::size_t capacity);
+
+}  // namespace quorvex::platform

@@ -1,0 +1,162 @@
+// The needed-file and zip listing queries against the emulator test double
+// and real zip files, and the completeness rules the scan decides by.
+
+#include "sets/file_lists.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "../catalogue/fake_emulator_setup.h"
+#include "platform/file_system.h"
+#include "platform/unzip.h"
+#include "test_support.h"
+#include "zip_builder.h"
+
+namespace quorvex::sets {
+namespace {
+
+using quorvex::testing::InstallFakeEmulator;
+using quorvex::testing::TempDir;
+using quorvex::testing::WriteBytes;
+using quorvex::testing::WriteZip;
+using quorvex::testing::ZipEntry;
+
+std::string TwentySamples() {
+    std::string list;
+    for (int i = 1; i <= 20; ++i)
+        list += (i > 1 ? "," : "") + ("s" + std::to_string(i) + ".wav");
+    return list;
+}
+
+class FileLists : public ::testing::Test {
+protected:
+    FileLists() {
+        InstallFakeEmulator(dir.path(),
+                            "@delay\t0\n"
+                            "longroms\tLong Roms\t\tZ80\tDAC\t1984\tAcme\t"
+                            "averyveryverylongname.bin,short.1,exactly13char\n"
+                            "ghostrn\tGhost Run\t\tM6502\tDAC,Samples\t1980\tIrem\t"
+                            "ghostrn.1\t" +
+                                TwentySamples() + "\n");
+        platform::MakeDirectory(roms);
+    }
+
+    // None of the queries' temporary files may stay behind.
+    void ExpectNoTemporaryFiles() const {
+        for (const char* name : {"fileneed.bat", "files_needed.qvx", "files_inzip.qvx"}) {
+            EXPECT_FALSE(platform::IsReadableFile(dir.File(name))) << name;
+        }
+    }
+
+    TempDir dir;
+    const std::string roms = dir.File("roms/");
+};
+
+TEST_F(FileLists, NeededRomsComeFromTheRomTableCutToThirteenCharacters) {
+    EXPECT_EQ(QueryNeededFiles(dir.path(), "longroms", NeededFileKind::Roms),
+              (FileNameList{"averyveryvery", "short.1", "exactly13char"}));
+    ExpectNoTemporaryFiles();
+}
+
+TEST_F(FileLists, NeededSamplesAreEveryPrintedLineAndAnUnknownGameNeedsNothing) {
+    const FileNameList samples = QueryNeededFiles(dir.path(), "ghostrn", NeededFileKind::Samples);
+    ASSERT_EQ(samples.size(), 20u);
+    EXPECT_EQ(samples.front(), "s1.wav");
+    EXPECT_EQ(samples.back(), "s20.wav");
+    EXPECT_TRUE(QueryNeededFiles(dir.path(), "nosuchgame", NeededFileKind::Roms).empty());
+    ExpectNoTemporaryFiles();
+}
+
+TEST_F(FileLists, AListLeftByAnInterruptedQueryIsNotTakenForTheNextGames) {
+    // The batch cannot be written here (a directory stands in its place), so
+    // the emulator never runs and only an old list could answer.
+    WriteBytes(dir.File("files_needed.qvx"), "Name Size\nstale.rom 1\n");
+    ASSERT_TRUE(platform::MakeDirectory(dir.File("fileneed.bat")));
+    EXPECT_TRUE(QueryNeededFiles(dir.path(), "longroms", NeededFileKind::Roms).empty());
+    EXPECT_FALSE(platform::IsReadableFile(dir.File("files_needed.qvx")));
+}
+
+TEST_F(FileLists, ZipListingNamesEveryEntryInOrderWithItsDirectoryPart) {
+    WriteZip(roms + "long roms.zip", {{"short.1", "1"},
+                                      {"Set Folder/", ""},
+                                      {"Set Folder/  padded name  ", "2"},
+                                      {"Set Folder/EXACTLY13CHAR", "3"}});
+    EXPECT_EQ(QueryZipListing(roms + "long roms.zip"),
+              (FileNameList{"short.1", "Set Folder/", "Set Folder/  padded name",
+                            "Set Folder/EXACTLY13CHAR"}));
+    ExpectNoTemporaryFiles();
+}
+
+TEST_F(FileLists, AListingLongerThanTheUsualBufferIsReadWhole) {
+    std::vector<ZipEntry> entries;
+    for (int i = 0; i < 2000; ++i) {
+        entries.push_back(
+            {"a-directory-name-that-is-rather-long/rom-" + std::to_string(i) + ".bin", "x"});
+    }
+    WriteZip(roms + "huge.zip", entries);
+    const std::string command = "-v " + roms + "huge.zip";
+    std::vector<char> buffer(platform::kUnzipBufferSize);
+    EXPECT_GT(platform::RunUnzipCommand(command, buffer.data(), buffer.size()).outputSize,
+              platform::kUnzipBufferSize);
+
+    const FileNameList listing = QueryZipListing(roms + "huge.zip");
+    ASSERT_EQ(listing.size(), 2000u);
+    EXPECT_EQ(listing.back(), "a-directory-name-that-is-rather-long/rom-1999.bin");
+}
+
+TEST_F(FileLists, WhatIsNoReadableZipListsNoEntries) {
+    WriteBytes(roms + "junk.zip", "definitely not a zip");
+    EXPECT_TRUE(QueryZipListing(roms + "junk.zip").empty());
+    EXPECT_TRUE(QueryZipListing(roms + "absent.zip").empty());
+    EXPECT_FALSE(
+        IsSetComplete({"a.rom"}, QueryZipListing(roms + "junk.zip"), NeededFileKind::Roms, roms));
+}
+
+TEST_F(FileLists, NeededNamesAreFoundIgnoringCaseAndInsideDirectoriesOfTheZip) {
+    const FileNameList listing = {"Galaxy/GQ_1.BIN", "gq_2.bin", "old/gq_3.bin.bak", "gq_4.bin/"};
+    EXPECT_TRUE(NameFoundInListing("gq_1.bin", listing));
+    EXPECT_TRUE(NameFoundInListing("GQ_2.BIN", listing));
+    EXPECT_FALSE(NameFoundInListing("gq_3.bin", listing));  // another file's name begins so
+    EXPECT_FALSE(NameFoundInListing("gq_4.bin", listing));  // a directory, not the file
+    EXPECT_FALSE(NameFoundInListing("q_1.bin", listing));
+    EXPECT_TRUE(IsSetComplete({"gq_1.bin", "gq_2.bin"}, listing, NeededFileKind::Roms, roms));
+    EXPECT_FALSE(IsSetComplete({"gq_1.bin", "gq_3.bin"}, listing, NeededFileKind::Roms, roms));
+}
+
+TEST_F(FileLists, MissingNeoGeoBiosFilesAreExcusedOnlyByNeogeoZip) {
+    const FileNameList needed = {"nz_p1.rom", "NG-SM1.ROM", "neo-geo.rom"};
+    const FileNameList listing = {"nz_p1.rom"};
+    EXPECT_FALSE(IsSetComplete(needed, listing, NeededFileKind::Roms, roms));
+
+    WriteBytes(roms + "neogeo.zip", "only its existence counts");
+    EXPECT_TRUE(IsSetComplete(needed, listing, NeededFileKind::Roms, roms));
+    EXPECT_FALSE(IsSetComplete({"nz_p1.rom", "nz_s1.rom", "ng-sm1.rom"}, listing,
+                               NeededFileKind::Roms, roms));
+    EXPECT_TRUE(IsSetComplete({}, {}, NeededFileKind::Roms, roms));
+}
+
+TEST_F(FileLists, ASampleSetIsAcceptedWithAnyOneOfItsSamples) {
+    const FileNameList needed = QueryNeededFiles(dir.path(), "ghostrn", NeededFileKind::Samples);
+    WriteZip(dir.File("samples/ghostrn.zip"), {{"ghostrn/S17.WAV", "riff"}, {"readme.txt", ""}});
+    EXPECT_TRUE(IsSetComplete(needed, QueryZipListing(dir.File("samples/ghostrn.zip")),
+                              NeededFileKind::Samples, roms));
+    EXPECT_FALSE(IsSetComplete(needed, {"readme.txt"}, NeededFileKind::Samples, roms));
+    EXPECT_FALSE(IsSetComplete({}, {"s1.wav"}, NeededFileKind::Samples, roms));
+}
+
+TEST_F(FileLists, ACloneSetCanBeCompletedByItsOriginalsListing) {
+    WriteZip(roms + "longroms.zip", {{"short.1", "1"}});
+    WriteZip(roms + "parent.zip", {{"averyveryvery", "2"}, {"exactly13char", "3"}});
+    const FileNameList needed = QueryNeededFiles(dir.path(), "longroms", NeededFileKind::Roms);
+    FileNameList listing = QueryZipListing(roms + "longroms.zip");
+    EXPECT_FALSE(IsSetComplete(needed, listing, NeededFileKind::Roms, roms));
+    EXPECT_EQ(AppendListing(listing, QueryZipListing(roms + "parent.zip")), 3u);
+    EXPECT_EQ(listing, (FileNameList{"short.1", "averyveryvery", "exactly13char"}));
+    EXPECT_TRUE(IsSetComplete(needed, listing, NeededFileKind::Roms, roms));
+    ExpectNoTemporaryFiles();
+}
+
+}  // namespace
+}  // namespace quorvex::sets
