@@ -11,9 +11,6 @@ data="$demo/data/quorvex/"
 
 mkdir -p "$emulator/roms" "$emulator/samples" "$data"
 cp "$build/tools/fake-emulator/mame" "$emulator/mame"
-if [ -x "$build/tools/picture-converter/nconvert" ]; then
-  cp "$build/tools/picture-converter/nconvert" "$emulator/nconvert"
-fi
 
 # The hand-written families (clones, Neo Geo games, games with samples) and
 # some generated ones.
