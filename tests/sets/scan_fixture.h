@@ -1,0 +1,120 @@
+#pragma once
+// A temporary emulator directory with the emulator test double, a program
+// directory, a source directory of zips, a game database built from record
+// lines, and recorders for the questions, messages and progress texts.
+
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "../catalogue/fake_emulator_setup.h"
+#include "platform/file_system.h"
+#include "platform/paths.h"
+#include "store/record_line.h"
+#include "store/session.h"
+#include "store/user_feedback.h"
+#include "test_support.h"
+#include "zip_builder.h"
+
+namespace quorvex::sets {
+
+// Answers the questions from a script (Yes once the script is used up) and
+// keeps every text it was shown.
+class ScriptedFeedback : public store::UserFeedback {
+public:
+    void ShowMessage(const std::string& text, store::MessageIcon) override {
+        messages.push_back(text);
+    }
+    bool AskYesNo(const std::string& text) override {
+        questions.push_back(text);
+        if (answers.empty())
+            return true;
+        const bool answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+
+    std::deque<bool> answers;
+    std::vector<std::string> questions;
+    std::vector<std::string> messages;
+};
+
+// Keeps every text; its Cancel is pressed at the given Pump call (1-based).
+class RecordingProgress : public store::Progress {
+public:
+    void Open(const std::string&, bool canCancel) override {
+        ++opens;
+        cancelled = false;
+        m_canCancel = canCancel;
+    }
+    void SetRange(int, int) override {}
+    void SetStep(int) override {}
+    void SetText(const std::string& text) override { texts.push_back(text); }
+    void Step() override {}
+    void SetPosition(int) override {}
+    void Pump() override {
+        ++pumps;
+        if (m_canCancel && pumps == cancelAtPump)
+            cancelled = true;
+    }
+    bool Cancelled() const override { return cancelled; }
+    void Close() override {}
+
+    std::vector<std::string> texts;
+    int opens = 0;
+    int pumps = 0;
+    int cancelAtPump = -1;
+    bool cancelled = false;
+
+private:
+    bool m_canCancel = false;
+};
+
+inline store::GameDatabase GamesFromLines(const std::vector<std::string>& lines) {
+    std::vector<store::GameRecord> records;
+    for (const std::string& line : lines)
+        records.push_back({line, "", store::GetRecordValue(line, "B")});
+    return store::GameDatabase(records);
+}
+
+class ScanFixture : public ::testing::Test {
+protected:
+    // catalogue: the test double's game lines (name, description, parent,
+    // cpus, sounds, year, maker, roms, samples), without the delay line.
+    void Install(const std::string& catalogue) {
+        session.files = store::MakeProgramFiles(Directory("program"));
+        session.emulator = store::MakeEmulatorPaths(Directory("mame"));
+        platform::MakeDirectory(session.files.directory);
+        platform::MakeDirectory(session.emulator.directory);
+        store::CreateEmulatorSubdirectories(session.emulator);
+        platform::MakeDirectory(source);
+        testing::InstallFakeEmulator(session.emulator.directory, "@delay\t0\n" + catalogue);
+    }
+
+    std::string Directory(const std::string& name) const {
+        return dir.path() + name + platform::kSeparator;
+    }
+
+    // A zip whose entries hold their own names.
+    static void Zip(const std::string& path, const std::vector<std::string>& names) {
+        std::vector<testing::ZipEntry> entries;
+        for (const std::string& name : names)
+            entries.push_back({name, name});
+        testing::WriteZip(path, entries);
+    }
+
+    std::string Field(const std::string& description, char code) const {
+        const auto game = store::FindGameByDescription(session.games, description);
+        return game ? session.games.Field(*game, code) : "<no game>";
+    }
+
+    testing::TempDir dir;
+    const std::string source = Directory("source");
+    store::Session session;
+    ScriptedFeedback feedback;
+    RecordingProgress progress;
+};
+
+}  // namespace quorvex::sets

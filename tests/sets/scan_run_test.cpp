@@ -1,0 +1,251 @@
+// Whole scan runs through the real batch files and the emulator test double:
+// questions, stale links, skipping, the log file byte for byte, Cancel with
+// the undo, the optimisation question and the save.
+
+#include "sets/scan_run.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "scan_fixture.h"
+
+namespace quorvex::sets {
+namespace {
+
+using testing::ReadBytes;
+using testing::WriteBytes;
+
+std::vector<std::string> Lines(const store::GameDatabase& games) {
+    std::vector<std::string> lines;
+    for (const store::GameRecord& record : games.records())
+        lines.push_back(record.line);
+    return lines;
+}
+
+bool Contains(const std::vector<std::string>& texts, const std::string& text) {
+    return std::find(texts.begin(), texts.end(), text) != texts.end();
+}
+
+class RomRun : public ScanFixture {
+protected:
+    RomRun() {
+        Install(
+            "pacman\tPac-Man\t\tZ80\tWSG\t1980\tNamco\tpm.6e,pm.6f\n"
+            "pacmanf\tPac-Man (fast)\tpacman\tZ80\tWSG\t1980\tNamco\tpm.6e,pmf.6f\n"
+            "puckman\tPuckman\tpacman\tZ80\tWSG\t1980\tNamco\tpm.6e,pk.7\n"
+            "pacplus\tPac-Man Plus\tpacman\tZ80\tWSG\t1982\tNamco\tpp.1\n"
+            "mslug\tMetal Slug\t\t68000\tYM2610\t1996\tNazca\t201-p1.bin\n");
+        session.games = GamesFromLines({
+            "+:A:pacman:+ +:B:Pac-Man:+",
+            "+:A:pacmanf:+ +:B:Pac-Man (fast):+ +:F:pacman:+",
+            "+:A:puckman:+ +:B:Puckman:+ +:F:pacman:+",
+            "+:A:pacplus:+ +:B:Pac-Man Plus:+ +:F:pacman:+",
+            "+:A:mslug:+ +:B:Metal Slug:+",
+        });
+        MakeZips(source);
+        request.sourceDirectory = source;
+    }
+
+    static void MakeZips(const std::string& directory) {
+        Zip(directory + "pacman.zip", {"pm.6e", "pm.6f", "pk.7"});
+        Zip(directory + "pacmanf.zip", {"pmf.6f"});
+        Zip(directory + "pacplus.zip", {"pp.1"});
+    }
+
+    ScanRunResult Run() { return RunSetScan(session, request, feedback, progress); }
+
+    std::string SavedDatabase() const { return ReadBytes(session.files.gameDatabase); }
+
+    ScanRequest request;
+    const std::string kFullLog =
+        "Quorvex Roms Scanning\r\n\r\n"
+        "OK \tPac-Man --> pacman.zip\r\n"
+        "OK \tPac-Man (fast) --> pacmanf.zip is 'SPLITTED'\r\n"
+        "OK \tPuckman --> puckman.zip is 'MERGED'\r\n"
+        "OK \tPac-Man Plus --> pacplus.zip is 'STAND ALONE'\r\n"
+        "BAD \tMetal Slug --> File not found!\r\n";
+};
+
+TEST_F(RomRun, AMissingSourceDirectoryOrAnyNoToTheFastWarningsChangesNothing) {
+    const std::vector<std::string> before = Lines(session.games);
+    request.sourceDirectory = dir.File("nowhere");
+    EXPECT_EQ(Run().outcome, ScanOutcome::DirectoryMissing);
+    EXPECT_EQ(feedback.messages,
+              std::vector<std::string>{"The specified directory doesn't exist!"});
+
+    request.sourceDirectory = source;
+    request.veryFast = true;
+    feedback.answers = {true, true, false};
+    EXPECT_EQ(Run().outcome, ScanOutcome::Declined);
+    EXPECT_EQ(feedback.questions,
+              (std::vector<std::string>{kVeryFastWarning, "ARE YOU SURE??",
+                                        "REALLY? (this is the last warning!)"}));
+    EXPECT_EQ(Lines(session.games), before);
+    EXPECT_FALSE(platform::IsReadableFile(session.files.romScanLog));
+    EXPECT_FALSE(platform::IsReadableFile(session.files.gameDatabase));
+}
+
+TEST_F(RomRun, AFinishedRunLogsEveryGameAndSavesTheLinks) {
+    feedback.answers = {false};  // no optimisation
+    // No trailing separator: the run adds it.
+    request.sourceDirectory = source.substr(0, source.size() - 1);
+    const ScanRunResult result = Run();
+    EXPECT_EQ(result.outcome, ScanOutcome::Finished);
+    EXPECT_EQ(result.linksMade, 4);
+    EXPECT_TRUE(result.saved);
+    EXPECT_TRUE(result.refresh.gamesList && result.refresh.statusLine);
+    EXPECT_EQ(result.logToOpen, session.files.romScanLog);
+    EXPECT_EQ(ReadBytes(session.files.romScanLog), kFullLog);
+    EXPECT_EQ(feedback.questions, std::vector<std::string>{platform::ToNativeSeparators(
+                                      "Do you want to optimize your\nmame\\roms directory?")});
+    EXPECT_NE(SavedDatabase().find("+:C:" + source + "pacmanf.zip:+"), std::string::npos);
+    EXPECT_NE(SavedDatabase().find("+:W:Total:+"), std::string::npos);
+    for (const char* text : {"Gathering games information ...", "Scanning ...",
+                             "Scanning 'Pac-Man' ....", "Scanning 'Metal Slug' ...."})
+        EXPECT_TRUE(Contains(progress.texts, text)) << text;
+}
+
+TEST_F(RomRun, WithoutRescanAllOnlyUnlinkedGamesAndVanishedLinksAreScanned) {
+    WriteBytes(dir.File("kept.zip"), "not even a zip");
+    session.games.SetField(3, 'C', dir.File("kept.zip"));
+    session.games.SetField(3, 'W', "Partial");
+    session.games.SetField(2, 'C', dir.File("gone.zip"));
+    session.games.SetField(2, 'W', "Partial");
+    feedback.answers = {false};
+    EXPECT_EQ(Run().linksMade, 3);
+    EXPECT_EQ(Field("Pac-Man Plus", 'C'), dir.File("kept.zip"));
+    EXPECT_EQ(Field("Pac-Man Plus", 'W'), "Partial");
+    EXPECT_EQ(Field("Puckman", 'W'), "Total");
+    EXPECT_TRUE(Contains(progress.texts, "Skipping 'Pac-Man Plus' ...."));
+
+    request.rescanAll = true;
+    feedback.answers = {false};
+    EXPECT_EQ(Run().linksMade, 4);
+    EXPECT_EQ(Field("Pac-Man Plus", 'C'), source + "pacplus.zip");
+    EXPECT_EQ(Field("Pac-Man Plus", 'W'), "");
+    EXPECT_EQ(ReadBytes(session.files.romScanLog), kFullLog);
+}
+
+TEST_F(RomRun, CancelPutsBackEveryRecordIncludingTheLinksClearedAtTheStart) {
+    for (int i = 0; i < session.games.count(); ++i)
+        session.games.SetField(i, 'C', dir.File("old" + std::to_string(i) + ".zip"));
+    session.games.SetField(1, 'W', "Partial");
+    WriteBytes(dir.File("old0.zip"), "old");
+    const std::vector<std::string> before = Lines(session.games);
+    request.rescanAll = true;
+    progress.cancelAtPump = 1;
+
+    const ScanRunResult result = Run();
+    EXPECT_EQ(result.outcome, ScanOutcome::Cancelled);
+    EXPECT_TRUE(result.refresh.gamesList);
+    EXPECT_TRUE(result.logToOpen.empty());
+    EXPECT_EQ(Lines(session.games), before);
+    EXPECT_EQ(Field("Pac-Man (fast)", 'C'), dir.File("old1.zip"));
+    EXPECT_EQ(feedback.questions,
+              std::vector<std::string>{"Do you really want to stop the process?"});
+    EXPECT_EQ(feedback.messages, std::vector<std::string>{"Scansion cancelled!"});
+    EXPECT_TRUE(Contains(progress.texts, "Closing operation..."));
+    EXPECT_FALSE(platform::IsReadableFile(session.files.gameDatabase));
+    EXPECT_EQ(ReadBytes(session.files.romScanLog),
+              "Quorvex Roms Scanning\r\n\r\nOK \tPac-Man --> pacman.zip\r\n");
+}
+
+TEST_F(RomRun, ANoToTheStopQuestionGoesOnToTheEnd) {
+    progress.cancelAtPump = 1;
+    feedback.answers = {false, false};
+    const ScanRunResult result = Run();
+    EXPECT_EQ(result.outcome, ScanOutcome::Finished);
+    EXPECT_EQ(result.linksMade, 4);
+    EXPECT_EQ(ReadBytes(session.files.romScanLog), kFullLog);
+}
+
+TEST_F(RomRun, TheOptimisationIsOfferedOnlyAfterAScanOfAnotherDirectory) {
+    const std::string roms = session.emulator.roms;
+    const ScanRunResult optimised = Run();  // Yes to the question
+    EXPECT_TRUE(optimised.optimised);
+    EXPECT_EQ(Field("Pac-Man", 'C'), roms + "pacman.zip");
+    EXPECT_EQ(Field("Puckman", 'C'), roms + "pacman.zip");
+    EXPECT_EQ(Field("Pac-Man (fast)", 'C'), roms + "pacmanf.zip");
+    EXPECT_TRUE(platform::IsReadableFile(source + "pacman.zip"));
+    EXPECT_NE(SavedDatabase().find("+:C:" + roms + "pacplus.zip:+"), std::string::npos);
+
+    feedback.questions.clear();
+    request.sourceDirectory = roms;
+    request.rescanAll = true;
+    const ScanRunResult inPlace = Run();
+    EXPECT_EQ(inPlace.linksMade, 4);
+    EXPECT_FALSE(inPlace.optimised);
+    EXPECT_TRUE(feedback.questions.empty());
+}
+
+TEST_F(RomRun, TheVeryFastScanLinksByExistenceWithTheChosenAssumption) {
+    request.veryFast = true;
+    request.assumption = FastAssumption::Merged;
+    feedback.answers = {true, true, true, false};
+    const ScanRunResult result = Run();
+    EXPECT_EQ(result.linksMade, 4);
+    EXPECT_EQ(Field("Pac-Man Plus", 'C'), source + "pacman.zip");
+    EXPECT_EQ(Field("Pac-Man Plus", 'W'), "Total");
+    EXPECT_TRUE(Contains(progress.texts, "Skipping 'Puckman' ...."));
+    EXPECT_EQ(ReadBytes(session.files.romScanLog),
+              "Quorvex Roms Scanning\r\n\r\n"
+              "OK \tPac-Man (fast) --> pacman.zip assumed as 'MERGED'\r\n"
+              "OK \tPuckman --> pacman.zip assumed as 'MERGED'\r\n"
+              "OK \tPac-Man Plus --> pacman.zip assumed as 'MERGED'\r\n"
+              "OK \tPac-Man --> pacman.zip\r\n"
+              "BAD \tMetal Slug --> File not found!\r\n");
+}
+
+TEST_F(RomRun, ALogThatCannotBeWrittenStopsNoScanAndIsReported) {
+    session.files.romScanLog = dir.File("missing") + platform::kSeparator + "LogScansioneRoms.txt";
+    feedback.answers = {false};
+    const ScanRunResult result = Run();
+    EXPECT_EQ(result.outcome, ScanOutcome::Finished);
+    EXPECT_EQ(result.linksMade, 4);
+    EXPECT_TRUE(result.saved);
+    EXPECT_FALSE(result.logWritten);
+    EXPECT_TRUE(result.logToOpen.empty());
+    ASSERT_EQ(feedback.messages.size(), 1u);
+    EXPECT_EQ(feedback.messages[0].rfind(
+                  "The scanning log could not be written:\n" + session.files.romScanLog, 0),
+              0u);
+}
+
+TEST_F(ScanFixture, ASamplesRunNeverScansGamesWithoutSamples) {
+    Install(
+        "invaders\tSpace Invaders\t\t8080\tSamples\t1978\tTaito\tinv.1\t1.wav\n"
+        "invaddlx\tSpace Invaders Deluxe\tinvaders\t8080\tSamples\t1980\tMidway\tdlx.1\t"
+        "1.wav\n"
+        "galaxian\tGalaxian\t\tZ80\tDAC\t1979\tNamco\tgal.1\n");
+    session.games = GamesFromLines({
+        "+:A:invaders:+ +:B:Space Invaders:+ +:L:Yes:+",
+        "+:A:invaddlx:+ +:B:Space Invaders Deluxe:+ +:F:invaders:+ +:L:Yes:+ +:D:" +
+            dir.File("gone.zip") + ":+",
+        "+:A:galaxian:+ +:B:Galaxian:+",
+    });
+    Zip(source + "invaders.zip", {"1.wav"});
+    Zip(source + "galaxian.zip", {"gal.wav"});
+    ScanRequest request;
+    request.sourceDirectory = source;
+    request.theme = NeededFileKind::Samples;
+    request.veryFast = true;  // has no meaning for samples
+    feedback.answers = {false};
+    const ScanRunResult result = RunSetScan(session, request, feedback, progress);
+    EXPECT_EQ(result.logToOpen, session.files.sampleScanLog);
+    EXPECT_EQ(Field("Space Invaders Deluxe", 'D'), source + "invaders.zip");
+    EXPECT_EQ(Field("Galaxian", 'D'), "");
+    EXPECT_TRUE(Contains(progress.texts, "Skipping 'Galaxian' ...."));
+    EXPECT_TRUE(Contains(progress.texts, "Skipping 'Space Invaders Deluxe' ...."));
+    EXPECT_EQ(feedback.questions, std::vector<std::string>{platform::ToNativeSeparators(
+                                      "Do you want to optimize your\nmame\\samples directory?")});
+    EXPECT_EQ(ReadBytes(session.files.sampleScanLog),
+              "Quorvex Samples Scanning\r\n\r\n"
+              "OK \tSpace Invaders Deluxe --> invaders.zip will be used!\r\n"
+              "OK \tSpace Invaders --> invaders.zip\r\n");
+}
+
+}  // namespace
+}  // namespace quorvex::sets

@@ -1,0 +1,269 @@
+// The per-game decisions: the accurate scan of ROM and sample sets against the
+// emulator test double's file lists and real zips, the fast scan with each
+// assumption, and the propagation of an original's link to its clones.
+
+#include "sets/scan.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "scan_fixture.h"
+
+namespace quorvex::sets {
+namespace {
+
+const char* const kRomCatalogue =
+    "pacman\tPac-Man\t\tZ80\tWSG\t1980\tNamco\tpm.6e,pm.6f,pm.6h\n"
+    "pacmanf\tPac-Man (fast)\tpacman\tZ80\tWSG\t1980\tNamco\tpm.6e,pm.6f,pmf.6h\n"
+    "puckman\tPuckman\tpacman\tZ80\tWSG\t1980\tNamco\tpm.6e,pm.6f,pk.7\n"
+    "pacplus\tPac-Man Plus\tpacman\tZ80\tWSG\t1982\tNamco\tpp.1,pp.2\n"
+    "mslug\tMetal Slug\t\t68000\tYM2610\t1996\tNazca\t201-p1.bin,neo-geo.rom,ng-sm1.rom\n";
+
+class RomScan : public ScanFixture {
+protected:
+    RomScan() {
+        Install(kRomCatalogue);
+        session.games = GamesFromLines({
+            "+:A:pacman:+ +:B:Pac-Man:+",
+            "+:A:pacmanf:+ +:B:Pac-Man (fast):+ +:F:pacman:+",
+            "+:A:puckman:+ +:B:Puckman:+ +:F:PACMAN:+",
+            "+:A:pacplus:+ +:B:Pac-Man Plus:+ +:F:pacman:+",
+            "+:A:mslug:+ +:B:Metal Slug:+",
+        });
+        // The original's zip also holds the MERGED clone's own file.
+        Zip(source + "pacman.zip", {"pm.6e", "pm.6f", "pm.6h", "pk.7"});
+        Zip(source + "pacmanf.zip", {"pmf.6h"});
+        Zip(source + "pacplus.zip", {"roms/PP.1", "Pp.2"});
+    }
+
+    int Scan(const std::string& description, const std::string& path) {
+        SetScanner scanner(session.games, session.emulator, nullptr, &log);
+        return scanner.AccurateScan(description, path, NeededFileKind::Roms);
+    }
+
+    std::string log;
+};
+
+TEST_F(RomScan, EveryKindOfSetIsLinkedWithItsFormatAndLogLine) {
+    for (const char* game : {"Pac-Man", "Pac-Man (fast)", "Puckman", "Pac-Man Plus"})
+        EXPECT_EQ(Scan(game, source), 1) << game;
+
+    EXPECT_EQ(Field("Pac-Man", 'C'), source + "pacman.zip");
+    EXPECT_EQ(Field("Pac-Man", 'W'), "");
+    EXPECT_EQ(Field("Pac-Man (fast)", 'C'), source + "pacmanf.zip");
+    EXPECT_EQ(Field("Pac-Man (fast)", 'W'), "Partial");
+    EXPECT_EQ(Field("Puckman", 'C'), source + "pacman.zip");
+    EXPECT_EQ(Field("Puckman", 'W'), "Total");
+    // Found under a directory of the zip and under another letter case.
+    EXPECT_EQ(Field("Pac-Man Plus", 'C'), source + "pacplus.zip");
+    EXPECT_EQ(Field("Pac-Man Plus", 'W'), "");
+    EXPECT_EQ(log,
+              "OK \tPac-Man --> pacman.zip\r\n"
+              "OK \tPac-Man (fast) --> pacmanf.zip is 'SPLITTED'\r\n"
+              "OK \tPuckman --> puckman.zip is 'MERGED'\r\n"
+              "OK \tPac-Man Plus --> pacplus.zip is 'STAND ALONE'\r\n");
+}
+
+TEST_F(RomScan, ClonesUseTheirOriginalsZipInTheSourceDirectoryWhenItIsNotLinked) {
+    EXPECT_EQ(Scan("Pac-Man (fast)", source), 1);
+    EXPECT_EQ(Scan("Puckman", source), 1);
+    EXPECT_EQ(Field("Pac-Man (fast)", 'W'), "Partial");
+    EXPECT_EQ(Field("Puckman", 'C'), source + "pacman.zip");
+    EXPECT_EQ(Field("Puckman", 'W'), "Total");
+    EXPECT_EQ(Field("Pac-Man", 'C'), "");
+}
+
+TEST_F(RomScan, AVanishedLinkOfTheOriginalIsClearedAndItsClonesFail) {
+    session.games.SetField(0, 'C', dir.File("gone.zip"));
+    session.games.SetField(0, 'W', "Partial");
+    EXPECT_EQ(Scan("Puckman", source), 0);
+    EXPECT_EQ(Field("Pac-Man", 'C'), "");
+    EXPECT_EQ(Field("Pac-Man", 'W'), "");
+
+    session.games.SetField(0, 'C', dir.File("gone.zip"));
+    EXPECT_EQ(Scan("Pac-Man (fast)", source), 0);
+    EXPECT_EQ(Field("Pac-Man (fast)", 'C'), "");
+    EXPECT_EQ(Field("Pac-Man", 'C'), "");
+    EXPECT_EQ(log,
+              "BAD \tPuckman --> File not found!\r\n"
+              "BAD \tPac-Man (fast) --> File not found!\r\n");
+}
+
+TEST_F(RomScan, TheNeoGeoBiosFilesAreExcusedOnlyWhenTheBiosZipIsThere) {
+    Zip(source + "mslug.zip", {"201-p1.bin"});
+    EXPECT_EQ(Scan("Metal Slug", source), 0);
+    EXPECT_EQ(log, "BAD \tMetal Slug --> File not found!\r\n");
+
+    Zip(session.emulator.roms + "neogeo.zip", {"sp-s2.sp1"});
+    EXPECT_EQ(Scan("Metal Slug", source), 1);
+    EXPECT_EQ(Field("Metal Slug", 'C'), source + "mslug.zip");
+}
+
+TEST_F(RomScan, AChosenFileIsJudgedAloneOrWithTheLinkedOriginalAndWritesNoLog) {
+    Zip(dir.File("my set.zip"), {"PM.6E", "pm.6f", "pm.6h"});
+    EXPECT_EQ(Scan("Pac-Man", dir.File("my set.zip")), 1);
+    EXPECT_EQ(Field("Pac-Man", 'C'), dir.File("my set.zip"));
+
+    EXPECT_EQ(Scan("Pac-Man (fast)", source + "pacmanf.zip"), 1);
+    EXPECT_EQ(Field("Pac-Man (fast)", 'W'), "Partial");
+
+    // Without a linked original nothing beside the chosen file is looked at.
+    session.games.SetField(0, 'C', "");
+    session.games.SetField(1, 'C', "");
+    EXPECT_EQ(Scan("Pac-Man (fast)", source + "pacmanf.zip"), 0);
+    EXPECT_EQ(Scan("Pac-Man", dir.File("missing.zip")), 0);
+    EXPECT_EQ(log, "");
+}
+
+TEST_F(RomScan, AClonesListingTogetherWithItsOriginalsMayExceed250Names) {
+    std::string originalRoms;
+    std::string cloneRoms;
+    std::vector<std::string> originalZip;
+    std::vector<std::string> cloneZip;
+    for (int i = 1; i <= 150; ++i) {
+        const std::string o = "o" + std::to_string(i);
+        const std::string c = "c" + std::to_string(i);
+        originalRoms += (i > 1 ? "," : "") + o;
+        cloneRoms += c + ",";
+        originalZip.push_back(o);
+        cloneZip.push_back(c);
+    }
+    Install("big\tBig\t\tZ80\tDAC\t1990\tAcme\t" + originalRoms +
+            "\nbigc\tBig Clone\tbig\tZ80\tDAC\t1990\tAcme\t" + cloneRoms + originalRoms + "\n");
+    session.games = GamesFromLines({"+:A:big:+ +:B:Big:+", "+:A:bigc:+ +:B:Big Clone:+ +:F:big:+"});
+    Zip(source + "big.zip", originalZip);
+    Zip(source + "bigc.zip", cloneZip);
+    EXPECT_EQ(Scan("Big Clone", source), 1);
+    EXPECT_EQ(Field("Big Clone", 'W'), "Partial");
+}
+
+class SampleScan : public ScanFixture {
+protected:
+    SampleScan() {
+        Install(
+            "invaders\tSpace Invaders\t\t8080\tSamples\t1978\tTaito\tinv.1\t1.wav,2.wav,3.wav\n"
+            "invaddlx\tSpace Invaders Deluxe\tinvaders\t8080\tSamples\t1980\tMidway\tdlx.1\t"
+            "1.wav,2.wav\n"
+            "invrvnge\tInvader's Revenge\tinvaders\t8080\tDAC\t1980\tZenitec\trv.1\n"
+            "invadpt2\tSpace Invaders Part II\tinvaders\t8080\tSamples\t1980\tTaito\tpt2.1\t"
+            "1.wav\n");
+        session.games = GamesFromLines({
+            "+:A:invaders:+ +:B:Space Invaders:+ +:L:Yes:+",
+            "+:A:invaddlx:+ +:B:Space Invaders Deluxe:+ +:F:invaders:+ +:L:Yes:+",
+            "+:A:invrvnge:+ +:B:Invader's Revenge:+ +:F:invaders:+",
+            "+:A:invadpt2:+ +:B:Space Invaders Part II:+ +:F:invaders:+ +:L:Yes:+",
+        });
+        // One needed sample of three is enough.
+        Zip(source + "invaders.zip", {"2.wav"});
+    }
+
+    int Scan(const std::string& description, const std::string& path) {
+        SetScanner scanner(session.games, session.emulator, nullptr, &log);
+        return scanner.AccurateScan(description, path, NeededFileKind::Samples);
+    }
+
+    std::string log;
+};
+
+TEST_F(SampleScan, AnOriginalsSamplesGoToEveryCloneThatNeedsSamples) {
+    EXPECT_EQ(Scan("Space Invaders", source), 3);
+    const std::string zip = source + "invaders.zip";
+    EXPECT_EQ(Field("Space Invaders", 'D'), zip);
+    EXPECT_EQ(Field("Space Invaders Deluxe", 'D'), zip);
+    EXPECT_EQ(Field("Space Invaders Part II", 'D'), zip);
+    EXPECT_EQ(Field("Invader's Revenge", 'D'), "");
+    EXPECT_EQ(log,
+              "OK \tSpace Invaders Deluxe --> invaders.zip will be used!\r\n"
+              "OK \tSpace Invaders Part II --> invaders.zip will be used!\r\n"
+              "OK \tSpace Invaders --> invaders.zip\r\n");
+}
+
+TEST_F(SampleScan, AClonesScanLinksItsOriginalFirst) {
+    EXPECT_GE(Scan("Space Invaders Deluxe", source), 1);
+    EXPECT_EQ(Field("Space Invaders", 'D'), source + "invaders.zip");
+    EXPECT_EQ(Field("Space Invaders Part II", 'D'), source + "invaders.zip");
+    EXPECT_EQ(log,
+              "OK \tSpace Invaders --> invaders.zip\r\n"
+              "OK \tSpace Invaders Deluxe --> invaders.zip will be used!\r\n"
+              "OK \tSpace Invaders Part II --> invaders.zip will be used!\r\n");
+}
+
+TEST_F(SampleScan, AClonesOriginalWithALinkGivesItWithoutAnyFileTest) {
+    session.games.SetField(0, 'D', dir.File("elsewhere.zip"));
+    EXPECT_GE(Scan("Space Invaders Deluxe", dir.File("anything.zip")), 1);
+    EXPECT_EQ(Field("Space Invaders Deluxe", 'D'), dir.File("elsewhere.zip"));
+    EXPECT_EQ(log, "");
+
+    Zip(source + "invaddlx.zip", {"nothing.wav"});
+    session.games.SetField(0, 'D', "");
+    session.games.SetField(1, 'D', "");
+    platform::RemoveFile(source + "invaders.zip");
+    EXPECT_EQ(Scan("Space Invaders Deluxe", source), 0);
+    EXPECT_EQ(log, "BAD \tSpace Invaders Deluxe --> File not found!\r\n");
+}
+
+class FastScan : public RomScan {
+protected:
+    int Fast(const std::string& description, FastAssumption assumption) {
+        SetScanner scanner(session.games, session.emulator, nullptr, &log);
+        return scanner.FastScan(description, source, assumption);
+    }
+};
+
+TEST_F(FastScan, SplittedAndStandAloneTrustTheClonesOwnZip) {
+    EXPECT_EQ(Fast("Pac-Man (fast)", FastAssumption::Splitted), 1);
+    EXPECT_EQ(Field("Pac-Man (fast)", 'W'), "Partial");
+    EXPECT_EQ(Fast("Pac-Man Plus", FastAssumption::StandAlone), 1);
+    EXPECT_EQ(Field("Pac-Man Plus", 'C'), source + "pacplus.zip");
+    EXPECT_EQ(Field("Pac-Man Plus", 'W'), "");
+    EXPECT_EQ(Fast("Puckman", FastAssumption::Splitted), 0);
+    EXPECT_EQ(Fast("Pac-Man", FastAssumption::StandAlone), 1);
+    EXPECT_EQ(log,
+              "OK \tPac-Man (fast) --> pacmanf.zip assumed as 'SPLITTED'\r\n"
+              "OK \tPac-Man Plus --> pacplus.zip assumed as 'STAND ALONE'\r\n"
+              "BAD \tPuckman --> File not found!\r\n"
+              "OK \tPac-Man --> pacman.zip\r\n");
+}
+
+TEST_F(FastScan, MergedLinksTheWholeFamilyToTheOriginalsZip) {
+    // A clone before its original is linked waits for the original.
+    EXPECT_EQ(Fast("Puckman", FastAssumption::Merged), 0);
+    EXPECT_EQ(log, "");
+    session.games.SetField(3, 'C', source + "pacplus.zip");
+
+    EXPECT_EQ(Fast("Pac-Man", FastAssumption::Merged), 4);
+    for (const char* clone : {"Pac-Man (fast)", "Puckman", "Pac-Man Plus"}) {
+        EXPECT_EQ(Field(clone, 'C'), source + "pacman.zip") << clone;
+        EXPECT_EQ(Field(clone, 'W'), "Total") << clone;
+    }
+    EXPECT_EQ(Field("Pac-Man", 'W'), "");
+    // Only the clones that had no link are logged.
+    EXPECT_EQ(log,
+              "OK \tPac-Man (fast) --> pacman.zip assumed as 'MERGED'\r\n"
+              "OK \tPuckman --> pacman.zip assumed as 'MERGED'\r\n"
+              "OK \tPac-Man --> pacman.zip\r\n");
+
+    log.clear();
+    session.games.SetField(2, 'C', "");
+    EXPECT_EQ(Fast("Puckman", FastAssumption::Merged), 3);
+    EXPECT_EQ(Field("Puckman", 'C'), source + "pacman.zip");
+    EXPECT_EQ(log, "OK \tPuckman --> pacman.zip assumed as 'MERGED'\r\n");
+}
+
+TEST_F(FastScan, AFamilyOfMoreThanAHundredGamesIsLinkedWhole) {
+    std::vector<std::string> lines = {"+:A:big:+ +:B:Big:+"};
+    for (int i = 0; i < 120; ++i) {
+        lines.push_back("+:A:big" + std::to_string(i) + ":+ +:B:Big " + std::to_string(i) +
+                        ":+ +:F:big:+");
+    }
+    session.games = GamesFromLines(lines);
+    Zip(source + "big.zip", {"b.1"});
+    EXPECT_EQ(Fast("Big", FastAssumption::Merged), 121);
+    EXPECT_EQ(Field("Big 119", 'C'), source + "big.zip");
+    EXPECT_EQ(Field("Big 119", 'W'), "Total");
+}
+
+}  // namespace
+}  // namespace quorvex::sets
