@@ -1,0 +1,356 @@
+#include "play/launch.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "fake_emulator_setup.h"
+#include "platform/file_system.h"
+#include "platform/paths.h"
+#include "platform/process.h"
+#include "store/default_files.h"
+#include "store/text_utils.h"
+#include "test_support.h"
+#include "zip_builder.h"
+
+namespace quorvex::play {
+namespace {
+
+using testing::ReadBytes;
+using testing::ScopedEnvironment;
+using testing::TempDir;
+using testing::WriteBytes;
+using testing::WriteZip;
+
+std::string Native(const std::string& dosText) {
+    return platform::ToNativeSeparators(dosText);
+}
+
+TEST(LaunchBatch, EveryLineIsWrittenInItsOrder) {
+    LaunchBatchInput input;
+    input.emulatorDirectory = Native("\\emu\\");
+    input.romDirectory = Native("\\emu\\pacman");
+    input.unpacked = true;
+    input.univbePath = Native("\\dos\\univbe.exe");
+    input.executable = "mame036";
+    input.rawName = "pacman";
+    input.options = EmulatorOptions("-noscanlines ");
+    input.replayPart = ReplayPart({false, true, ""}, "pacman");
+    input.programDirectory = Native("\\prog\\");
+    input.converterCommandLine = "nconvert -s14 -C2 *.*";
+    EXPECT_EQ(LaunchBatchText(input),
+              Native("@attrib \\emu\\pacman\\*.* -r -a -h -s\n"
+                     "@\\dos\\univbe.exe\n"
+                     "@echo Loading games....\n"
+                     "@echo If you see this message for more than 20 seconds\n"
+                     "@echo press Enter key to continue!\n"
+                     "@mame036 pacman -ignorecfg -noscanlines  -soundcard 0 -record x >fps.QVX \n"
+                     "@\\dos\\univbe.exe /u \n"
+                     "cd \\emu\\snap\\\n"
+                     "\\prog\\nconvert -s14 -C2 *.*\n"
+                     "move *.pcx \\emu\\pcx\\\n"
+                     "cd \\emu\\\n"));
+
+    input.unpacked = false;
+    input.univbePath.clear();
+    input.executable = "mame";
+    input.rawName = "galaxyq";
+    input.options = EmulatorOptions("");
+    input.replayPart = ReplayPart({false, false, ""}, "galaxyq");
+    EXPECT_EQ(LaunchBatchText(input),
+              Native("@echo Loading games....\n"
+                     "@echo If you see this message for more than 20 seconds\n"
+                     "@echo press Enter key to continue!\n"
+                     "@mame galaxyq -ignorecfg  -soundcard 0 >fps.QVX \n"
+                     "cd \\emu\\snap\\\n"
+                     "\\prog\\nconvert -s14 -C2 *.*\n"
+                     "move *.pcx \\emu\\pcx\\\n"
+                     "cd \\emu\\\n"));
+}
+
+TEST(LaunchBatch, SoundCardAndReplayParts) {
+    EXPECT_EQ(EmulatorOptions("-SoundCard 2 "), "-SoundCard 2 ");
+    EXPECT_EQ(EmulatorOptions("-noscanlines "), "-noscanlines  -soundcard 0");
+    EXPECT_EQ(ReplayPart({false, true, "/r/pac000.inp"}, "pac"), " -playback pac");
+    EXPECT_EQ(ReplayPart({false, true, ""}, "pac"), " -record x");
+    EXPECT_EQ(ReplayPart({false, false, ""}, "pac"), "");
+}
+
+constexpr const char* kCatalogue =
+    "@delay\t0\n"
+    "@fps\t57.50\n"
+    "galaxyq\tGalaxy Quest\t\tM6809\tSN76496\t1983\tKonami\tgq_1.bin\n"
+    "starblst\tStar Blaster\t\tZ80\tAY8910\t1981\tNakamura\tsb.2a,sb.5e\n"
+    "starblsj\tStar Blaster (Japan)\tstarblst\tZ80\tAY8910\t1981\tNakamura\tsbj.1a,sb.2a\n";
+
+class Launch : public ::testing::Test {
+protected:
+    Launch() {
+        const std::string emulator = temp.File("emu") + platform::kSeparator;
+        const std::string program = temp.File("prog") + platform::kSeparator;
+        platform::MakeDirectory(emulator);
+        platform::MakeDirectory(program);
+        elsewhere = temp.File("zips") + platform::kSeparator;
+        platform::MakeDirectory(elsewhere);
+        session.emulator = store::MakeEmulatorPaths(emulator);
+        store::CreateEmulatorSubdirectories(session.emulator);
+        session.files = store::MakeProgramFiles(program);
+        store::CreateDefaultSettings(session.files.settings);
+        session.settings = store::LoadSettingDefinitions(session.files.settings);
+        session.state.lastConvCommandLine = store::kDefaultConverterCommandLine;
+        testing::InstallFakeEmulator(emulator, kCatalogue);
+#ifdef QUORVEX_PICTURE_CONVERTER
+        std::error_code error;
+        std::filesystem::copy_file(QUORVEX_PICTURE_CONVERTER,
+                                   program + platform::ExecutableFileName("nconvert"), error);
+        converterInstalled = !error;
+#endif
+        WriteZip(paths().roms + "galaxyq.zip", {{"gq_1.bin", "gq"}});
+        WriteZip(elsewhere + "starblsj.zip", {{"sbj.1a", "from the zip"}});
+        WriteZip(elsewhere + "starblst.zip", {{"sb.2a", "2a"}, {"sb.5e", "5e"}});
+        WriteZip(elsewhere + "samples.zip", {{"boom.wav", "boom"}});
+        session.games = store::GameDatabase(
+            {Game("galaxyq", "Galaxy Quest", " +:C:" + paths().roms + "galaxyq.zip:+"),
+             Game("starblst", "Star Blaster", " +:C:" + elsewhere + "starblst.zip:+"),
+             Game("starblsj", "Star Blaster (Japan)",
+                  " +:C:" + elsewhere + "starblsj.zip:+ +:D:" + elsewhere +
+                      "samples.zip:+ +:F:starblst:+ +:W:Partial:+")});
+    }
+
+    static store::GameRecord Game(const std::string& name, const std::string& description,
+                                  const std::string& fields) {
+        return {" +:A:" + name + ":+ +:B:" + description + ":+" + fields + "\xA7", "", description};
+    }
+    const store::EmulatorPaths& paths() const {
+        return session.emulator;
+    }
+    int IndexOf(const std::string& description) const {
+        return *store::FindGameByDescription(session.games, description);
+    }
+    std::string FieldOf(const std::string& description, char code) const {
+        return session.games.Field(IndexOf(description), code);
+    }
+    void SetFieldOf(const std::string& description, char code, const std::string& value) {
+        session.games.SetField(IndexOf(description), code, value);
+    }
+
+    LaunchResult Play(const std::string& description, PlayChoices& choices) {
+        session.state.lastGameSelection = description;
+        return LaunchGame(session, choices, feedback, nullptr);
+    }
+
+    // An older executable that reports, as its frame rate, what the temporary
+    // ROM directory held while it ran.
+    void InstallDirectoryLister(const std::string& name) {
+        const std::string path = paths().oldmame + name;
+        WriteBytes(path, "#!/bin/sh\necho \"Average FPS: $(ls \"$1\" | tr '\\n' ' ')\"\n");
+        std::filesystem::permissions(path, std::filesystem::perms::owner_all);
+    }
+
+    // Nothing of the launch is left in the emulator directory.
+    void ExpectCleanedUp(const std::string& rawName) {
+        EXPECT_FALSE(platform::IsDirectory(paths().directory + rawName));
+        EXPECT_FALSE(platform::IsReadableFile(paths().directory + kLaunchBatch));
+        EXPECT_FALSE(platform::IsReadableFile(paths().directory + "fps.QVX"));
+        EXPECT_TRUE(platform::ListDirectory(paths().inp).empty());
+    }
+
+    class RecordingFeedback : public store::UserFeedback {
+    public:
+        void ShowMessage(const std::string& text, store::MessageIcon) override {
+            messages.push_back(text);
+        }
+        bool AskYesNo(const std::string&) override { return false; }
+        std::vector<std::string> messages;
+    };
+
+    TempDir temp;
+    std::string elsewhere;
+    store::Session session;
+    RecordingFeedback feedback;
+    bool converterInstalled = false;
+};
+
+TEST_F(Launch, OnlyRomsTheEmulatorCannotReadInPlaceAreUnpacked) {
+    const store::GameDatabase& games = session.games;
+    EXPECT_TRUE(ZipsToUnpack(games, IndexOf("Galaxy Quest"), paths()).empty());
+    EXPECT_EQ(ZipsToUnpack(games, IndexOf("Star Blaster (Japan)"), paths()),
+              (std::vector<std::string>{elsewhere + "starblsj.zip", elsewhere + "starblst.zip",
+                                        elsewhere + "samples.zip"}));
+    SetFieldOf("Galaxy Quest", 'Z', "mame036");
+    EXPECT_EQ(ZipsToUnpack(games, IndexOf("Galaxy Quest"), paths()),
+              std::vector<std::string>{paths().roms + "galaxyq.zip"});
+    SetFieldOf("Galaxy Quest", 'Z', "");
+    SetFieldOf("Galaxy Quest", 'C', paths().roms + "more" + platform::kSeparator + "g.zip");
+    EXPECT_TRUE(ZipsToUnpack(games, IndexOf("Galaxy Quest"), paths()).empty());
+    // A partial set whose parent is not in the database brings its own files only.
+    SetFieldOf("Star Blaster (Japan)", 'F', "nosuch");
+    EXPECT_EQ(ZipsToUnpack(games, IndexOf("Star Blaster (Japan)"), paths()),
+              (std::vector<std::string>{elsewhere + "starblsj.zip", elsewhere + "samples.zip"}));
+    SetFieldOf("Star Blaster (Japan)", 'F', "starblst");
+    SetFieldOf("Star Blaster (Japan)", 'W', "Total");
+    EXPECT_EQ(ZipsToUnpack(games, IndexOf("Star Blaster (Japan)"), paths()).size(), 2u);
+}
+
+TEST_F(Launch, AGameInTheRomsDirectoryPlaysAndIsFiled) {
+    const std::string log = temp.File("mame.log");
+    ScopedEnvironment logging("QUORVEX_FAKE_MAME_LOG", log);
+    PlayChoices choices;
+    const LaunchResult result = Play("Galaxy Quest", choices);
+
+    EXPECT_EQ(result.outcome, LaunchOutcome::Played);
+    EXPECT_TRUE(result.playEnabled);
+    EXPECT_FALSE(result.emulatorError);
+    EXPECT_TRUE(feedback.messages.empty());
+    EXPECT_EQ(ReadBytes(log), "galaxyq -ignorecfg -soundcard 0\n");
+    EXPECT_EQ(FieldOf("Galaxy Quest", 'K'), "57.50 (1 frames)");
+    EXPECT_EQ(FieldOf("Galaxy Quest", 'T'), "1");
+    EXPECT_EQ(FieldOf("Galaxy Quest", 'H'), std::to_string(result.seconds));
+    EXPECT_EQ(FieldOf("Galaxy Quest", 'G'), store::CurrentDate());
+    EXPECT_EQ(result.replaysFiled, 0);
+    ExpectCleanedUp("galaxyq");
+    if (converterInstalled) {
+        EXPECT_EQ(result.snapshotsFiled, 1);
+        EXPECT_EQ(ReadBytes(paths().snapshot + "galaxyq000.pcx").substr(0, 1), "\x0A");
+        EXPECT_TRUE(platform::ListDirectory(paths().snap).empty());
+    } else {
+        // Without a converter the picture stays where the emulator put it.
+        EXPECT_EQ(result.snapshotsFiled, 0);
+        EXPECT_TRUE(platform::IsReadableFile(paths().snap + "galaxyq.png"));
+    }
+
+    Play("Galaxy Quest", choices);
+    EXPECT_EQ(FieldOf("Galaxy Quest", 'T'), "2");
+    if (converterInstalled) {
+        EXPECT_TRUE(platform::IsReadableFile(paths().snapshot + "galaxyq001.pcx"));
+    }
+}
+
+TEST_F(Launch, AVanishedRomZipWarnsAndUnlinksTheGame) {
+    const std::string zip = paths().roms + "galaxyq.zip";
+    platform::RemoveFile(zip);
+    SetFieldOf("Galaxy Quest", 'W', "Total");
+    PlayChoices choices{false, true, paths().replay + "galaxyq000.inp"};
+    const LaunchResult result = Play("Galaxy Quest", choices);
+
+    EXPECT_EQ(result.outcome, LaunchOutcome::RomZipMissing);
+    EXPECT_FALSE(result.playEnabled);
+    EXPECT_EQ(
+        feedback.messages,
+        std::vector<std::string>{"Warning!\nYou SURELY have done something to the file:\n" + zip +
+                                 "\nbecause now it doesn't exists no more!\nSo you are not "
+                                 "able to play this game!"});
+    EXPECT_EQ(FieldOf("Galaxy Quest", 'C'), "");
+    EXPECT_EQ(FieldOf("Galaxy Quest", 'W'), "");
+    EXPECT_EQ(FieldOf("Galaxy Quest", 'T'), "");
+    EXPECT_FALSE(platform::IsDirectory(paths().directory + "galaxyq"));
+    EXPECT_FALSE(platform::IsReadableFile(paths().directory + "fps.QVX"));
+    EXPECT_TRUE(platform::ListDirectory(paths().snap).empty());
+}
+
+TEST_F(Launch, TheEmulatorsErrorOutputIsShownWhenItPrintsNoFrameRate) {
+    WriteZip(paths().roms + "nosuch.zip", {{"n.bin", "n"}});
+    session.games.MutableRecords().push_back(
+        Game("nosuch", "No Such Game", " +:C:" + paths().roms + "nosuch.zip:+ +:K:60.00:+"));
+    PlayChoices choices;
+    const LaunchResult result = Play("No Such Game", choices);
+
+    EXPECT_TRUE(result.emulatorError);
+    EXPECT_EQ(feedback.messages, std::vector<std::string>{"Unknown game: nosuch\n"});
+    EXPECT_EQ(FieldOf("No Such Game", 'K'), "60.00");
+    EXPECT_EQ(FieldOf("No Such Game", 'T'), "1");
+    ExpectCleanedUp("nosuch");
+
+    // A current game that is not in the database plays nothing.
+    EXPECT_EQ(Play("Vanished", choices).outcome, LaunchOutcome::NoCurrentGame);
+}
+
+TEST_F(Launch, ARecordedReplayIsFiledAndItsPlaybackRestoresTheGamesFiles) {
+    const std::string log = temp.File("mame.log");
+    ScopedEnvironment logging("QUORVEX_FAKE_MAME_LOG", log);
+    PlayChoices choices{false, true, ""};
+    EXPECT_EQ(Play("Galaxy Quest", choices).replaysFiled, 1);
+    const std::string replay = paths().replay + "galaxyq000.inp";
+    EXPECT_EQ(ReadBytes(replay).substr(0, 15), "QVXINP galaxyq\n");
+    EXPECT_EQ(ReadBytes(paths().replay + "galaxyq000.hi"), ReadBytes(paths().hi + "galaxyq.hi"));
+    EXPECT_TRUE(platform::IsReadableFile(paths().replay + "galaxyq000.cfg"));
+
+    WriteBytes(paths().hi + "galaxyq.hi", "my scores");
+    WriteBytes(paths().cfg + "galaxyq.cfg", "my settings");
+    choices.replayToPlay = replay;
+    const LaunchResult played = Play("Galaxy Quest", choices);
+
+    EXPECT_EQ(ReadBytes(log),
+              "galaxyq -ignorecfg -soundcard 0 -record x\n"
+              "galaxyq -ignorecfg -soundcard 0 -playback galaxyq\n");
+    EXPECT_FALSE(played.emulatorError);
+    EXPECT_EQ(played.replaysFiled, 0);
+    EXPECT_TRUE(choices.replayToPlay.empty());
+    EXPECT_EQ(ReadBytes(paths().hi + "galaxyq.hi"), "my scores");
+    EXPECT_EQ(ReadBytes(paths().cfg + "galaxyq.cfg"), "my settings");
+    EXPECT_FALSE(platform::IsReadableFile(paths().hi + "galaxyq.old"));
+    EXPECT_FALSE(platform::IsReadableFile(paths().cfg + "galaxyq.old"));
+    EXPECT_FALSE(platform::IsReadableFile(paths().replay + "galaxyq001.inp"));
+    EXPECT_TRUE(platform::IsReadableFile(replay));
+    ExpectCleanedUp("galaxyq");
+}
+
+TEST_F(Launch, AMissingUnivbeIsUncheckedAndTheGameStillPlays) {
+    session.state.lastUnivbeDir = temp.File("univbe.exe");
+    PlayChoices choices{true, false, ""};
+    EXPECT_EQ(Play("Galaxy Quest", choices).outcome, LaunchOutcome::Played);
+    EXPECT_FALSE(choices.useUnivbe);
+    EXPECT_EQ(FieldOf("Galaxy Quest", 'T'), "1");
+}
+
+#ifndef _WIN32
+TEST_F(Launch, AnOlderExecutablePlaysTheUnpackedSetsOfGameParentAndSamples) {
+    InstallDirectoryLister("mame036");
+    SetFieldOf("Star Blaster (Japan)", 'Z', "mame036");
+    PlayChoices choices;
+    const LaunchResult result = Play("Star Blaster (Japan)", choices);
+
+    EXPECT_FALSE(result.emulatorError) << result.emulatorOutput;
+    EXPECT_EQ(FieldOf("Star Blaster (Japan)", 'K'), "boom.wav sb.2a sb.5e sbj.1a");
+    EXPECT_FALSE(platform::IsReadableFile(paths().directory + "mame036"));
+    EXPECT_TRUE(platform::IsReadableFile(paths().oldmame + "mame036"));
+    ExpectCleanedUp("starblsj");
+}
+
+TEST_F(Launch, AnOlderExecutableCalledMameLeavesTheEmulatorInPlace) {
+    InstallDirectoryLister("mame");
+    SetFieldOf("Galaxy Quest", 'Z', "mame");
+    const std::string emulator = ReadBytes(paths().executable);
+    PlayChoices choices;
+    Play("Galaxy Quest", choices);
+
+    // The lister ran (the test double would have reported 57.50), on the unpacked set.
+    EXPECT_EQ(FieldOf("Galaxy Quest", 'K'), "gq_1.bin");
+    EXPECT_EQ(ReadBytes(paths().executable), emulator);
+    EXPECT_TRUE(platform::IsExecutableFile(paths().executable));
+    EXPECT_EQ(platform::ListDirectory(paths().directory, "QVX*").size(), 0u);
+}
+
+TEST_F(Launch, AUsersOwnDirectoryOfTheGamesNameKeepsItsFiles) {
+    InstallDirectoryLister("mame036");
+    SetFieldOf("Star Blaster (Japan)", 'Z', "mame036");
+    SetFieldOf("Star Blaster (Japan)", 'F', "notindatabase");
+    const std::string own = paths().directory + "starblsj" + platform::kSeparator;
+    WriteBytes(own + "notes.txt", "notes");
+    WriteBytes(own + "sbj.1a", "my own version");
+    PlayChoices choices;
+    Play("Star Blaster (Japan)", choices);
+
+    EXPECT_EQ(FieldOf("Star Blaster (Japan)", 'K'), "boom.wav notes.txt sbj.1a");
+    std::vector<std::string> left;
+    for (const platform::DirectoryEntry& entry : platform::ListDirectory(own)) {
+        left.push_back(entry.name);
+    }
+    EXPECT_EQ(left, (std::vector<std::string>{"notes.txt", "sbj.1a"}));
+    EXPECT_EQ(ReadBytes(own + "sbj.1a"), "my own version");
+    EXPECT_EQ(platform::ListDirectory(paths().directory, "QVX*").size(), 0u);
+}
+#endif
+
+}  // namespace
+}  // namespace quorvex::play

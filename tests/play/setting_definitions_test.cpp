@@ -1,0 +1,214 @@
+#include "play/setting_definitions.h"
+
+#include <gtest/gtest.h>
+
+#include "store/default_files.h"
+#include "store/record_line.h"
+#include "test_support.h"
+
+namespace quorvex::play {
+namespace {
+
+using testing::ReadBytes;
+using testing::TempDir;
+using testing::WriteBytes;
+
+// Records the messages and answers questions with a fixed answer.
+class RecordingFeedback : public store::UserFeedback {
+public:
+    explicit RecordingFeedback(bool answer = true) : m_answer(answer) {}
+    void ShowMessage(const std::string& text, store::MessageIcon) override {
+        messages.push_back(text);
+    }
+    bool AskYesNo(const std::string& text) override {
+        questions.push_back(text);
+        return m_answer;
+    }
+    std::vector<std::string> messages;
+    std::vector<std::string> questions;
+
+private:
+    bool m_answer;
+};
+
+std::string GameLine(const std::string& name, const std::string& settings) {
+    return " +:A:" + name + ":+ +:B:" + name + " game:+\xA7" + settings;
+}
+
+store::GameRecord Game(const std::string& name, const std::string& settings) {
+    return {GameLine(name, settings), "", name + " game"};
+}
+
+class SettingDefinitions : public ::testing::Test {
+protected:
+    SettingDefinitions() {
+        session.files = store::MakeProgramFiles(temp.path());
+        store::CreateDefaultSettings(session.files.settings);
+        session.settings = store::LoadSettingDefinitions(session.files.settings);
+    }
+    TempDir temp;
+    store::Session session;
+};
+
+TEST_F(SettingDefinitions, OptionsTextJoinsTheActiveSettingsInCodeOrder) {
+    const std::string soundBlaster = FixedItemValue(session.settings[1].type, "Sound Blaster");
+    EXPECT_EQ(soundBlaster, "1");
+    EXPECT_EQ(OptionsText(GameLine("a", " +:2:" + soundBlaster + ":+ +:1:ON:+"), session.settings),
+              "-noscanlines -soundcard 1 ");
+    EXPECT_EQ(OptionsText(GameLine("a", ""), session.settings), "");
+    // Values are trimmed, "ON" (exactly) adds the name alone, codes without a definition are
+    // ignored.
+    EXPECT_EQ(OptionsText(GameLine("a", " +:2: ON :+ +:3:9:+"), session.settings), "-soundcard ");
+    EXPECT_EQ(OptionsText(GameLine("a", " +:1:on:+"), session.settings), "-noscanlines on ");
+    EXPECT_EQ(OptionsText(GameLine("a", " +:1:  :+"), session.settings), "");
+
+    EXPECT_EQ(DefinitionNameByCode(session.settings, "2"), "-soundcard    ");
+    EXPECT_FALSE(DefinitionNameByCode(session.settings, "02").has_value());
+}
+
+TEST_F(SettingDefinitions, FixedItemsAreFoundByPositionValueAndDescription) {
+    const std::string type = session.settings[1].type;
+    EXPECT_EQ(FixedItemCount(type), 8);
+    EXPECT_EQ(FixedItemDescription(type, 1), "Silence");
+    EXPECT_EQ(FixedItemDescription(type, 8), "Ensoniq Soundscape");
+    EXPECT_EQ(FixedItemDescription(type, 9), "");
+    EXPECT_EQ(FixedItemPosition(type, "0"), 0);
+    EXPECT_EQ(FixedItemPosition(type, "5"), 5);
+    EXPECT_EQ(FixedItemPosition(type, "Silence"), -1);
+    EXPECT_EQ(FixedItemPosition(type, ""), -1);
+    EXPECT_EQ(FixedItemValue(type, "Silence"), "0");
+    EXPECT_EQ(FixedItemValue(type, "Ensoniq Soundscape"),
+              "7");  // the last item has no "=" behind it
+    EXPECT_EQ(FixedItemValue(type, "Sound"), "");
+    EXPECT_EQ(FixedItemValue("f2=-r;640x480=-r;800x600", "800x600"), "-r");
+    EXPECT_EQ(FixedItemPosition("f2=a;x=ab;y", "ab"), 1);
+}
+
+TEST_F(SettingDefinitions, ComposingReportsTheFirstFailingBoxInOrder) {
+    struct Case {
+        SettingEditorInput input;
+        ComposeFailure failure;
+    };
+    const std::vector<Case> cases = {
+        {{"  ", 2, "", "0;Silence", "help"}, ComposeFailure::MissingName},
+        {{"-x", -1, "", "", ""}, ComposeFailure::MissingType},
+        {{"-x", 2, "", "   ", ""}, ComposeFailure::MissingFixedValues},
+        {{"-x", 2, "", ";Silence\r\n", ""}, ComposeFailure::EmptyValuePart},
+        {{"-x", 2, "", "0;Silence\r\n\r\n1;Loud\r\n", ""}, ComposeFailure::MissingSeparator},
+        {{"-x", 2, "", "0;Silence\r\n1 2;Loud\r\n", ""}, ComposeFailure::BlankInValuePart},
+        {{"-x", 2, "", "0;Silence\r\n1;\r\n", ""}, ComposeFailure::EmptyDescriptionPart},
+        {{"-x", 2, "", "0;Silence=Quiet", ""}, ComposeFailure::ItemSeparatorInside},
+        {{"-x", 2, "", "0;Silence;Quiet", ""}, ComposeFailure::ItemSeparatorInside},
+        {{"-x", 0, "", "", "first line\r\nsecond line"}, ComposeFailure::CannotBeStored},
+    };
+    for (const Case& c : cases) {
+        const ComposedSetting composed = ComposeSettingDefinition(c.input, session.files.settings);
+        EXPECT_EQ(composed.failure, c.failure) << c.input.fixedValues;
+        EXPECT_TRUE(composed.line.empty());
+    }
+    EXPECT_EQ(ComposeFailureMessage(ComposeFailure::MissingName),
+              "Please type a NAME for this setting!");
+    EXPECT_EQ(ComposeFailureMessage(ComposeFailure::MissingSeparator),
+              "Plese check the syntax for this setting!\nYou missed the SEPARATOR ' ; ' between "
+              "Value and Description Parts");
+    EXPECT_EQ(ComposeFailureMessage(ComposeFailure::EmptyDescriptionPart),
+              "Plese check the syntax for this setting!\nThe Description Part CAN'T be empty!");
+}
+
+TEST_F(SettingDefinitions, ComposedLinesCarryTheCutPartsAndTheNextCode) {
+    ComposedSetting fixed = ComposeSettingDefinition(
+        {" -sound ", 2, "", " 0 ; Silence\r\n1;Sound Blaster", " Help "}, session.files.settings);
+    EXPECT_EQ(fixed.failure, ComposeFailure::None);
+    EXPECT_EQ(fixed.line,
+              " +:CODE:3:+ +:NAME:-sound:+ +:TYPE:f2=0;Silence=1;Sound Blaster:+ +:HELP: Help "
+              ":+\xA7");
+    // Lines ended by a line feed alone keep their last character.
+    fixed = ComposeSettingDefinition({"-r", 2, "", "a;One\nb;Two\n", ""}, session.files.settings);
+    EXPECT_EQ(store::GetRecordValue(fixed.line, "TYPE"), "f2=a;One=b;Two");
+
+    const ComposedSetting variable =
+        ComposeSettingDefinition({"-depth", 1, "   ", "", "", false, 0}, session.files.settings);
+    EXPECT_EQ(variable.line, " +:CODE:1:+ +:NAME:-depth:+ +:TYPE:v:+\xA7");
+    EXPECT_EQ(
+        store::GetRecordValue(
+            ComposeSettingDefinition({"-res", 1, " 640x480 ", "", ""}, session.files.settings).line,
+            "TYPE"),
+        "v640x480");
+}
+
+TEST_F(SettingDefinitions, StoredDefinitionsAreShownInTheEditorBoxes) {
+    SettingEditorView view = ShowSettingDefinition(session.settings[1]);
+    EXPECT_EQ(view.nameBox, "\"-soundcard\" is a...");
+    EXPECT_EQ(view.typeIndex, 2);
+    EXPECT_EQ(view.defaultValueBox, "");
+    EXPECT_EQ(view.fixedValuesBox.substr(0, 33), "0;Silence\r\n1;Sound Blaster\r\n2;Sou");
+    view = ShowSettingDefinition({"3", "-res", "v640x480", "resolution"});
+    EXPECT_EQ(view.typeIndex, 1);
+    EXPECT_EQ(view.defaultValueBox, "640x480");
+    EXPECT_EQ(view.fixedValuesBox, "");
+    EXPECT_EQ(view.helpBox, "resolution");
+}
+
+TEST_F(SettingDefinitions, SavingAppendsTheDefinitionAndAFailureWritesNothing) {
+    RecordingFeedback feedback;
+    const std::string before = ReadBytes(session.files.settings);
+    SaveSettingResult saved =
+        SaveNewSettingDefinition(session, {"", 0, "", "", "complete"}, feedback);
+    EXPECT_EQ(saved.failure, ComposeFailure::MissingName);
+    EXPECT_EQ(feedback.messages, std::vector<std::string>{"Please type a NAME for this setting!"});
+    EXPECT_EQ(ReadBytes(session.files.settings), before);
+
+    saved = SaveNewSettingDefinition(session, {"-vesa", 0, "", "", "use VESA"}, feedback);
+    EXPECT_EQ(saved.failure, ComposeFailure::None);
+    EXPECT_TRUE(saved.written);
+    EXPECT_EQ(saved.position, 2);
+    ASSERT_EQ(session.settings.size(), 3u);
+    EXPECT_EQ(session.settings[2].code, "3");
+    EXPECT_EQ(session.settings[2].name, "-vesa");
+    EXPECT_EQ(session.settings[2].type, "n");
+    EXPECT_EQ(store::GetRecordValue(ReadBytes(session.files.settings), "SETTINGS_COUNT"), "3");
+}
+
+TEST_F(SettingDefinitions, DeletingADefinitionMovesTheGamesValuesBehindIt) {
+    WriteBytes(session.files.settings,
+               " +:SETTINGS_COUNT:3:+\xA7\r\n"
+               " +:CODE:1:+ +:NAME:-one:+ +:TYPE:n:+\xA7\r\n"
+               " +:CODE:2:+ +:NAME:-two:+ +:TYPE:v:+\xA7\r\n"
+               " +:CODE:3:+ +:NAME:-three:+ +:TYPE:v:+\xA7\r\n");
+    session.settings = store::LoadSettingDefinitions(session.files.settings);
+    session.games = store::GameDatabase({Game("a", " +:1:ON:+ +:2:two:+ +:3:three:+"),
+                                         Game("b", " +:3:only three:+"), Game("c", "")});
+    store::SilentProgress progress;
+
+    RecordingFeedback no(false);
+    EXPECT_FALSE(DeleteSettingDefinition(session, 1, no, progress, nullptr));
+    EXPECT_EQ(no.questions, std::vector<std::string>{"Are you sure?"});
+    EXPECT_EQ(session.settings.size(), 3u);
+
+    RecordingFeedback yes(true);
+    ASSERT_TRUE(DeleteSettingDefinition(session, 1, yes, progress, nullptr));
+    EXPECT_EQ(ReadBytes(session.files.settings),
+              " +:SETTINGS_COUNT:2:+\xA7\r\n"
+              " +:CODE:1:+ +:NAME:-one:+ +:TYPE:n:+\xA7\r\n"
+              " +:CODE:2:+ +:NAME:-three:+ +:TYPE:v:+\xA7\r\n");
+    ASSERT_EQ(session.settings.size(), 2u);
+    EXPECT_EQ(session.settings[1].name, "-three");
+
+    const std::string& a = session.games[0].line;
+    EXPECT_EQ(store::GetRecordValue(a, "1"), "ON");
+    EXPECT_EQ(store::GetRecordValue(a, "2"), "three");
+    EXPECT_EQ(store::GetRecordValue(a, "3"), "");
+    EXPECT_EQ(a.substr(0, a.find('\xA7')), " +:A:a:+ +:B:a game:+");
+    EXPECT_EQ(OptionsText(a, session.settings), "-one -three three ");
+    EXPECT_EQ(store::GetRecordValue(session.games[1].line, "2"), "only three");
+    EXPECT_EQ(session.games[2].line, GameLine("c", ""));
+
+    // The last definition is never deleted.
+    ASSERT_TRUE(DeleteSettingDefinition(session, 0, yes, progress, nullptr));
+    EXPECT_FALSE(DeleteSettingDefinition(session, 0, yes, progress, nullptr));
+    EXPECT_EQ(session.settings.size(), 1u);
+    EXPECT_EQ(store::GetRecordValue(session.games[0].line, "1"), "three");
+}
+
+}  // namespace
+}  // namespace quorvex::play
