@@ -4,4 +4,5 @@ target_sources(quorvex_core PRIVATE
   browse/sortings.cpp
   browse/games_list.cpp
   browse/definition_editing.cpp
+  browse/game_menu.cpp
 )
