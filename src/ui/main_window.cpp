@@ -227,10 +227,10 @@ void MainWindow::RunGameCommand(GameCommand command) {
     }
 }
 
-void MainWindow::CurrentGameChanged(const std::string& description) {
+void MainWindow::CurrentGameChanged(const std::string& description, bool force) {
     RightPage* visible = m_refills[static_cast<std::size_t>(m_rightTabs->currentIndex())];
     if (visible != nullptr) {
-        visible->ShowGame(description, false);
+        visible->ShowGame(description, force);
     }
 }
 

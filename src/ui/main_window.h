@@ -63,8 +63,9 @@ signals:
 
 public slots:
     void RunGameCommand(quorvex::ui::GameCommand command);
-    // The games page reports a new current game: the visible right-hand page follows.
-    void CurrentGameChanged(const std::string& description);
+    // The games page reports a new current game: the visible right-hand page
+    // follows, refilling even for the game it shows when force is set.
+    void CurrentGameChanged(const std::string& description, bool force = false);
 
 protected:
     void moveEvent(QMoveEvent* event) override;

@@ -2,10 +2,13 @@
 
 #include <QEventLoop>
 
+#include "ui/browse/browse_pages.h"
 #include "ui/chime.h"
 #include "ui/emulator_directory_dialog.h"
 #include "ui/main_window.h"
 #include "ui/message_box.h"
+#include "ui/play/play_pages.h"
+#include "ui/sets/set_pages.h"
 #include "ui/splash_window.h"
 #include "ui/text_codec.h"
 #include "ui/whats_new_dialog.h"
@@ -63,6 +66,9 @@ void StartupWindows::RunMainWindow(store::Session& session) {
     MessageBoxFeedback feedback;
     MainWindow window(session, feedback);
     feedback.SetParent(&window);
+    const BrowsePages browse = InstallBrowsePages(window, session, feedback);
+    InstallSetPages(window, *browse.games, session, feedback);
+    InstallPlayPages(window, session, feedback, browse.games);
     QEventLoop loop;
     QObject::connect(&window, &MainWindow::Closed, &loop, &QEventLoop::quit);
     window.Open();

@@ -63,7 +63,8 @@ void PaintRandomPlay(QPainter& painter, qreal s) {
     painter.save();
     painter.translate(0.34 * s, 0.40 * s);
     painter.rotate(-14);
-    PaintDie(painter, QRectF(-0.26 * s, -0.26 * s, 0.52 * s, 0.52 * s), 5, QColor(0xff, 0xf6, 0xe0));
+    PaintDie(painter, QRectF(-0.26 * s, -0.26 * s, 0.52 * s, 0.52 * s), 5,
+             QColor(0xff, 0xf6, 0xe0));
     painter.restore();
     painter.save();
     painter.translate(0.68 * s, 0.66 * s);
@@ -152,8 +153,7 @@ void PaintOrder(QPainter& painter, qreal s, bool ascending) {
     const qreal x = 0.8 * s;
     const qreal top = 0.14 * s;
     const qreal bottom = 0.86 * s;
-    painter.setPen(QPen(ascending ? kGreen : kMagenta, Line(s) * 2.2, Qt::SolidLine,
-                        Qt::RoundCap));
+    painter.setPen(QPen(ascending ? kGreen : kMagenta, Line(s) * 2.2, Qt::SolidLine, Qt::RoundCap));
     painter.drawLine(QPointF(x, top + 0.1 * s), QPointF(x, bottom - 0.1 * s));
     QPainterPath head;
     const qreal tipY = ascending ? top : bottom;

@@ -69,10 +69,9 @@ std::vector<std::string_view> GamesListModel::LongestTexts(std::size_t count) co
         }
     }
     if (texts.size() > count) {
-        std::nth_element(texts.begin(), texts.begin() + static_cast<std::ptrdiff_t>(count),
-                         texts.end(), [](std::string_view a, std::string_view b) {
-                             return a.size() > b.size();
-                         });
+        std::nth_element(
+            texts.begin(), texts.begin() + static_cast<std::ptrdiff_t>(count), texts.end(),
+            [](std::string_view a, std::string_view b) { return a.size() > b.size(); });
         texts.resize(count);
     }
     if (texts.empty() && rowCount() == 1) {

@@ -1,0 +1,66 @@
+#pragma once
+// The Create sortings page: the sorting definitions of "sortings.qvx" and an
+// editor that adds one (a field and a direction) or deletes one.
+
+#include <QWidget>
+
+#include "browse/definition_editing.h"
+#include "store/session.h"
+#include "store/user_feedback.h"
+
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+
+namespace quorvex::ui {
+
+class CreateSortingsPage : public QWidget {
+    Q_OBJECT
+public:
+    enum class Mode { Browse, New, Delete };
+
+    // session must outlive the page.
+    CreateSortingsPage(store::Session& session, store::UserFeedback& feedback,
+                       QWidget* parent = nullptr);
+
+    Mode mode() const { return m_mode; }
+    bool ascendingShown() const { return m_ascending; }
+    QListWidget* sortingsList() const { return m_sortings; }
+    QListWidget* fieldsList() const { return m_fields; }
+    QLineEdit* nameBox() const { return m_name; }
+    QPushButton* directionButton() const { return m_direction; }
+
+signals:
+    // A new definition was appended at position and the sorting table reloaded.
+    void SortingAdded(int position);
+    // A definition was deleted and the sorting table reloaded.
+    void SortingDeleted();
+
+private:
+    void NewSorting();
+    void ToggleDirection();
+    void ShowDirection(bool ascending);
+    void Save();
+    void Cancel();
+    void Delete();
+    void EnterState(Mode mode);
+    void FillSortingsList();
+    void ShowDefinition(int position);
+    int SelectedSorting() const;
+
+    store::Session& m_session;
+    store::UserFeedback& m_feedback;
+    Mode m_mode = Mode::Browse;
+    bool m_ascending = true;
+
+    QListWidget* m_sortings = nullptr;
+    QListWidget* m_fields = nullptr;
+    QLineEdit* m_name = nullptr;
+    QPushButton* m_direction = nullptr;
+    QPushButton* m_new = nullptr;
+    QPushButton* m_save = nullptr;
+    QPushButton* m_cancel = nullptr;
+    QPushButton* m_delete = nullptr;
+};
+
+}  // namespace quorvex::ui

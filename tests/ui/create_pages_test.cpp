@@ -1,0 +1,347 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTest>
+#include <QTimer>
+
+#include "browse_fixture.h"
+#include "store/record_file.h"
+#include "store/record_line.h"
+#include "ui/browse/create_filters_page.h"
+#include "ui/browse/create_sortings_page.h"
+
+namespace quorvex::ui {
+namespace {
+
+using testing::BrowseFixture;
+
+void ShowTab(BrowseFixture& f, int tab) {
+    f.window->show();
+    QApplication::setActiveWindow(f.window.get());
+    f.window->leftTabs()->setCurrentIndex(tab);
+    QCoreApplication::processEvents();
+}
+
+void ClickItem(QListWidget& list, const QString& text) {
+    const QList<QListWidgetItem*> items = list.findItems(text, Qt::MatchExactly);
+    ASSERT_EQ(items.size(), 1) << text.toStdString();
+    list.scrollToItem(items.first());
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, {},
+                      list.visualItemRect(items.first()).center());
+}
+
+QString Selected(const QListWidget& list) {
+    const QList<QListWidgetItem*> items = list.selectedItems();
+    return items.isEmpty() ? QString() : items.first()->text();
+}
+
+QStringList Items(const QListWidget& list) {
+    QStringList texts;
+    for (int i = 0; i < list.count(); ++i) {
+        texts << list.item(i)->text();
+    }
+    return texts;
+}
+
+void Type(QLineEdit& box, const QString& text) {
+    box.setFocus();
+    box.selectAll();
+    QTest::keyClick(&box, Qt::Key_Backspace);
+    QTest::keyClicks(&box, text);
+}
+
+bool Enabled(const BrowseFixture& f, const char* button) {
+    return f.Find<QPushButton>(button)->isEnabled();
+}
+
+void Press(const BrowseFixture& f, const char* button) {
+    QTest::mouseClick(f.Find<QPushButton>(button), Qt::LeftButton);
+}
+
+std::string LastMessage(const BrowseFixture& f) {
+    return f.feedback.messages.empty() ? std::string() : f.feedback.messages.back().text;
+}
+
+std::vector<std::string> Lines(const std::string& path) {
+    return store::SplitRecordLines(testing::ReadBytes(path));
+}
+
+TEST(CreateFiltersPage, OpensInBrowseShowingTheFirstDefinition) {
+    BrowseFixture f;
+    f.Open();
+    CreateFiltersPage& page = *f.pages.filters;
+    EXPECT_EQ(Items(*page.filtersList()),
+              QStringList({"Games without roms", "Games with roms", "Games without samples"}));
+    EXPECT_EQ(page.nameBox()->text(), "\"Games without roms\" means...");
+    EXPECT_EQ(Selected(*page.fieldsList()), "Roms zip file");
+    EXPECT_EQ(Selected(*page.operatorsList()), "is empty!");
+    EXPECT_EQ(page.operatorsList()->count(), 8);
+    EXPECT_EQ(page.testResult()->text(), "Press test!");
+    EXPECT_TRUE(Enabled(f, "newFilter") && Enabled(f, "modifyFilter") &&
+                Enabled(f, "deleteFilter"));
+    EXPECT_FALSE(Enabled(f, "saveFilter") || Enabled(f, "cancelFilter"));
+}
+
+TEST(CreateFiltersPage, NewFilterNeedsNameFieldAndOperatorAndStartsInactive) {
+    BrowseFixture f;
+    f.session.state.lastFilters = "1";
+    f.Open();
+    ShowTab(f, 1);
+    CreateFiltersPage& page = *f.pages.filters;
+
+    Press(f, "newFilter");
+    EXPECT_EQ(page.mode(), CreateFiltersPage::Mode::New);
+    EXPECT_EQ(page.nameBox()->text(), "Type here the name of the new filter!");
+    EXPECT_EQ(page.nameBox()->selectedText(), page.nameBox()->text());
+    EXPECT_TRUE(Selected(*page.fieldsList()).isEmpty());
+    EXPECT_TRUE(Selected(*page.operatorsList()).isEmpty());
+    EXPECT_FALSE(page.filtersList()->isEnabled());
+    EXPECT_FALSE(Enabled(f, "newFilter") || Enabled(f, "modifyFilter") ||
+                 Enabled(f, "deleteFilter"));
+    EXPECT_TRUE(Enabled(f, "saveFilter") && Enabled(f, "cancelFilter"));
+
+    Type(*page.nameBox(), "   ");
+    Press(f, "saveFilter");
+    EXPECT_EQ(LastMessage(f), "Please type a name for this filter!");
+    Type(*page.nameBox(), "Capcom games");
+    Press(f, "saveFilter");
+    EXPECT_EQ(LastMessage(f), "Please select a MAME field!");
+    ClickItem(*page.fieldsList(), "Manufacturer");
+    Press(f, "saveFilter");
+    EXPECT_EQ(LastMessage(f), "Please select an operator!");
+    EXPECT_EQ(f.feedback.messages.back().icon, store::MessageIcon::Exclamation);
+    EXPECT_EQ(page.mode(), CreateFiltersPage::Mode::New);
+    EXPECT_EQ(page.nameBox()->text(), "Capcom games");
+
+    ClickItem(*page.operatorsList(), "Contains...");
+    Type(*page.valueBox(), " capcom ");
+    Press(f, "saveFilter");
+    EXPECT_EQ(f.feedback.messages.size(), 3u);
+    const std::vector<std::string> lines = Lines(f.session.files.filters);
+    ASSERT_EQ(lines.size(), 5u);
+    EXPECT_EQ(store::GetRecordValue(lines[0], "FILTERS_COUNT"), "4");
+    EXPECT_EQ(store::GetRecordValue(lines[4], "CODE"), "4");
+    EXPECT_EQ(store::GetRecordValue(lines[4], "FILTER_NAME"), "Capcom games");
+    EXPECT_EQ(store::GetRecordValue(lines[4], "CONDITION"), "X$Contains(capcom)");
+
+    EXPECT_EQ(page.mode(), CreateFiltersPage::Mode::Browse);
+    EXPECT_EQ(Selected(*page.filtersList()), "Capcom games");
+    EXPECT_EQ(page.nameBox()->text(), "\"Capcom games\" means...");
+    EXPECT_EQ(Selected(*page.operatorsList()), "Contains...");
+    EXPECT_EQ(page.valueBox()->text(), "capcom");
+    // The games page knows the new filter; it starts inactive and the first stays on.
+    EXPECT_EQ(f.Text("filtersCount"), "Filters: 4");
+    QListWidget& checks = *f.Find<QListWidget>("filterCheckList");
+    EXPECT_EQ(checks.item(3)->text(), "Capcom games");
+    EXPECT_EQ(checks.item(3)->checkState(), Qt::Unchecked);
+    EXPECT_EQ(checks.item(0)->checkState(), Qt::Checked);
+}
+
+TEST(CreateFiltersPage, ModifyingAnActiveFilterRefreshesTheGamesList) {
+    BrowseFixture f;
+    f.session.state.lastFilters = "010";
+    f.Open();
+    ShowTab(f, 1);
+    CreateFiltersPage& page = *f.pages.filters;
+    EXPECT_EQ(f.Rows().size(), 4);
+
+    ClickItem(*page.filtersList(), "Games with roms");
+    EXPECT_EQ(Selected(*page.operatorsList()), "is not empty!");
+    Press(f, "modifyFilter");
+    EXPECT_EQ(page.nameBox()->text(), "Games with roms");
+    Type(*page.nameBox(), "Namco games");
+    ClickItem(*page.fieldsList(), "Manufacturer");
+    ClickItem(*page.operatorsList(), "Equals to...");
+    Type(*page.valueBox(), "NAMCO");
+    Press(f, "saveFilter");
+
+    const std::vector<std::string> lines = Lines(f.session.files.filters);
+    ASSERT_EQ(lines.size(), 4u);
+    EXPECT_EQ(store::GetRecordValue(lines[2], "CODE"), "2");
+    EXPECT_EQ(store::GetRecordValue(lines[2], "CONDITION"), "X==NAMCO");
+    EXPECT_EQ(f.session.filters[1].name, "Namco games");
+    EXPECT_EQ(f.Find<QListWidget>("filterCheckList")->item(1)->text(), "Namco games");
+    EXPECT_EQ(f.Rows(), QStringList({"Galaga", "Pac-Man", "Pac-Man Plus"}));
+
+    // Cancel writes nothing and shows the stored definition again.
+    Press(f, "modifyFilter");
+    Type(*page.nameBox(), "Something else");
+    Press(f, "cancelFilter");
+    EXPECT_EQ(page.nameBox()->text(), "\"Namco games\" means...");
+    EXPECT_EQ(Lines(f.session.files.filters), lines);
+}
+
+TEST(CreateFiltersPage, DeleteAsksRenumbersAndMakesEveryFilterInactive) {
+    BrowseFixture f;
+    f.session.state.lastFilters = "011";
+    f.Open();
+    ShowTab(f, 1);
+    CreateFiltersPage& page = *f.pages.filters;
+    const std::string before = testing::ReadBytes(f.session.files.filters);
+
+    ClickItem(*page.filtersList(), "Games with roms");
+    f.feedback.answer = false;
+    Press(f, "deleteFilter");
+    EXPECT_EQ(f.feedback.questions, std::vector<std::string>{"Are you sure?"});
+    EXPECT_EQ(testing::ReadBytes(f.session.files.filters), before);
+
+    f.feedback.answer = true;
+    Press(f, "deleteFilter");
+    const std::vector<std::string> lines = Lines(f.session.files.filters);
+    ASSERT_EQ(lines.size(), 3u);
+    EXPECT_EQ(store::GetRecordValue(lines[0], "FILTERS_COUNT"), "2");
+    EXPECT_EQ(store::GetRecordValue(lines[2], "CODE"), "2");
+    EXPECT_EQ(store::GetRecordValue(lines[2], "FILTER_NAME"), "Games without samples");
+    EXPECT_EQ(Items(*page.filtersList()),
+              QStringList({"Games without roms", "Games without samples"}));
+    EXPECT_EQ(Selected(*page.filtersList()), "Games without roms");
+    EXPECT_EQ(f.session.state.lastFilters, "  ");
+    EXPECT_EQ(f.Text("filtersCount"), "Filters: 2");
+    EXPECT_EQ(f.Text("selectedCount"), "Selected: 0");
+    EXPECT_EQ(f.Rows().size(), 7);
+    EXPECT_TRUE(Enabled(f, "deleteFilter"));
+
+    Press(f, "deleteFilter");
+    EXPECT_EQ(Items(*page.filtersList()), QStringList({"Games without samples"}));
+    // The last filter stays.
+    EXPECT_FALSE(Enabled(f, "deleteFilter"));
+}
+
+TEST(CreateFiltersPage, TestCountsTheGamesTheEditedConditionMatches) {
+    BrowseFixture f;
+    f.session.state.lastFilters = "010";
+    f.Open();
+    ShowTab(f, 1);
+    CreateFiltersPage& page = *f.pages.filters;
+
+    QString progressText;
+    bool windowEnabled = true;
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, [&]() {
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            auto* text = widget->findChild<QLabel*>("progressText");
+            if (widget->isVisible() && text != nullptr && !text->text().isEmpty()) {
+                progressText = text->text();
+                windowEnabled = f.window->isEnabled();
+            }
+        }
+    });
+    watch.start(0);
+    // The active filters of the games page play no part: only the editor's condition counts.
+    Press(f, "testFilter");
+    EXPECT_EQ(page.testResult()->text(), "3");
+    watch.stop();
+    EXPECT_EQ(progressText, "Counting occorrences...");
+    EXPECT_FALSE(windowEnabled);
+    EXPECT_TRUE(f.window->isEnabled());
+
+    ClickItem(*page.fieldsList(), "Manufacturer");
+    ClickItem(*page.operatorsList(), "Contains...");
+    Type(*page.valueBox(), "nam");
+    Press(f, "testFilter");
+    EXPECT_EQ(page.testResult()->text(), "3");
+    EXPECT_EQ(page.mode(), CreateFiltersPage::Mode::Browse);
+
+    Press(f, "newFilter");
+    EXPECT_EQ(page.testResult()->text(), "Press test!");
+    Press(f, "testFilter");
+    EXPECT_EQ(LastMessage(f), "Not all fields have a valid data!");
+    EXPECT_EQ(page.mode(), CreateFiltersPage::Mode::New);
+}
+
+TEST(CreateSortingsPage, OpensShowingTheFirstSortingAsStoredDirection) {
+    BrowseFixture f;
+    f.Open();
+    CreateSortingsPage& page = *f.pages.sortings;
+    EXPECT_EQ(Items(*page.sortingsList()), QStringList({"Descriptions", "Raw Names"}));
+    EXPECT_EQ(page.nameBox()->text(), "\"Descriptions\" means an order by ...");
+    EXPECT_EQ(Selected(*page.fieldsList()), "Raw name");
+    // A condition of a field code alone shows the Descending picture.
+    EXPECT_FALSE(page.ascendingShown());
+    EXPECT_EQ(page.directionButton()->text(), "Descending");
+    EXPECT_TRUE(Enabled(f, "newSorting") && Enabled(f, "deleteSorting"));
+    EXPECT_FALSE(Enabled(f, "saveSorting") || Enabled(f, "cancelSorting"));
+}
+
+TEST(CreateSortingsPage, NewSortingIsSavedAndOfferedOnTheGamesPage) {
+    BrowseFixture f;
+    f.session.state.lastSortOrder = "1";
+    f.Open();
+    ShowTab(f, 2);
+    CreateSortingsPage& page = *f.pages.sortings;
+
+    Press(f, "newSorting");
+    EXPECT_EQ(page.nameBox()->text(), "Type here the name of the new sorting!");
+    EXPECT_TRUE(Selected(*page.fieldsList()).isEmpty());
+    EXPECT_FALSE(page.sortingsList()->isEnabled());
+    EXPECT_FALSE(Enabled(f, "newSorting") || Enabled(f, "deleteSorting"));
+    Type(*page.nameBox(), "");
+    Press(f, "saveSorting");
+    EXPECT_EQ(LastMessage(f), "Please type a name for this new sorting!");
+    Type(*page.nameBox(), "By year");
+    Press(f, "saveSorting");
+    EXPECT_EQ(LastMessage(f), "Please select a MAME field!");
+    // The page stays in New, so the definition can be completed.
+    EXPECT_EQ(page.mode(), CreateSortingsPage::Mode::New);
+
+    ClickItem(*page.fieldsList(), "Year");
+    QTest::mouseClick(page.directionButton(), Qt::LeftButton);
+    EXPECT_TRUE(page.ascendingShown());
+    Press(f, "saveSorting");
+    const std::vector<std::string> lines = Lines(f.session.files.sortings);
+    ASSERT_EQ(lines.size(), 4u);
+    EXPECT_EQ(store::GetRecordValue(lines[0], "SORTINGS_COUNT"), "3");
+    EXPECT_EQ(store::GetRecordValue(lines[3], "CODE"), "3");
+    EXPECT_EQ(store::GetRecordValue(lines[3], "SORTING_NAME"), "By year");
+    EXPECT_EQ(store::GetRecordValue(lines[3], "CONDITION"), "JA");
+    EXPECT_EQ(page.mode(), CreateSortingsPage::Mode::Browse);
+    EXPECT_EQ(Selected(*page.sortingsList()), "By year");
+    EXPECT_EQ(page.nameBox()->text(), "\"By year\" means an order by ...");
+
+    auto* box = f.Find<QComboBox>("sortingsBox");
+    EXPECT_EQ(box->count(), 3);
+    EXPECT_EQ(box->itemText(2), "By year");
+    EXPECT_EQ(f.Text("sortingsCount"), "Sortings: 3");
+    // The box still names the order the list is in.
+    EXPECT_EQ(box->currentText(), "Raw Names");
+    EXPECT_EQ(f.session.state.lastSortOrder, "1");
+}
+
+TEST(CreateSortingsPage, DeleteResortsTheGamesListByTheFirstSorting) {
+    BrowseFixture f;
+    f.session.state.lastSortOrder = "1";
+    f.Open();
+    ShowTab(f, 2);
+    CreateSortingsPage& page = *f.pages.sortings;
+    EXPECT_EQ(f.Rows().at(2), "Ghost Run");
+
+    ClickItem(*page.sortingsList(), "Raw Names");
+    EXPECT_EQ(Selected(*page.fieldsList()), "Description");
+    f.feedback.answer = false;
+    Press(f, "deleteSorting");
+    EXPECT_EQ(page.sortingsList()->count(), 2);
+    f.feedback.answer = true;
+    Press(f, "deleteSorting");
+    EXPECT_EQ(f.feedback.questions.size(), 2u);
+
+    const std::vector<std::string> lines = Lines(f.session.files.sortings);
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(store::GetRecordValue(lines[0], "SORTINGS_COUNT"), "1");
+    EXPECT_EQ(store::GetRecordValue(lines[1], "SORTING_NAME"), "Descriptions");
+    EXPECT_EQ(Items(*page.sortingsList()), QStringList({"Descriptions"}));
+    EXPECT_FALSE(Enabled(f, "deleteSorting"));
+
+    auto* box = f.Find<QComboBox>("sortingsBox");
+    EXPECT_EQ(box->count(), 1);
+    EXPECT_EQ(f.session.state.lastSortOrder, "0");
+    // Ordered by raw name again: Ghost Run (vghost) comes last.
+    EXPECT_EQ(f.Rows().last(), "Ghost Run");
+}
+
+}  // namespace
+}  // namespace quorvex::ui

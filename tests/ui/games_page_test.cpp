@@ -1,0 +1,454 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTest>
+
+#include <vector>
+
+#include "browse_fixture.h"
+#include "ui/busy_indicator.h"
+#include "ui/empty_page.h"
+#include "ui/game_commands.h"
+
+namespace quorvex::ui {
+namespace {
+
+using testing::BrowseFixture;
+
+const QStringList kAllByRawName = {"Donkey Kong", "Galaga",       "Ms. Pac-Man",
+                                   "Pac-Man",     "Pac-Man Plus", "Street Fighter II",
+                                   "Ghost Run"};
+
+QListWidget& Filters(const BrowseFixture& f) {
+    return *f.Find<QListWidget>("filterCheckList");
+}
+
+void Check(const BrowseFixture& f, int filter, bool checked) {
+    Filters(f).item(filter)->setCheckState(checked ? Qt::Checked : Qt::Unchecked);
+}
+
+void Click(const BrowseFixture& f, const char* button) {
+    QTest::mouseClick(f.Find<QAbstractButton>(button), Qt::LeftButton);
+}
+
+QPoint RowCentre(const BrowseFixture& f, int row) {
+    return f.games().gamesList()->visualRect(f.games().model().index(row, 0)).center();
+}
+
+void ClickRow(const BrowseFixture& f, int row) {
+    QTest::mouseClick(f.games().gamesList()->viewport(), Qt::LeftButton, {}, RowCentre(f, row));
+}
+
+int SelectedRow(const BrowseFixture& f) {
+    const QModelIndexList rows = f.games().gamesList()->selectionModel()->selectedRows();
+    return rows.size() == 1 ? rows.first().row() : -1;
+}
+
+EmptyPage* InfoPage(const BrowseFixture& f) {
+    return qobject_cast<EmptyPage*>(f.window->rightTabs()->widget(MainWindow::Info));
+}
+
+void TypeSubstring(const BrowseFixture& f, const QString& text) {
+    auto* box = f.Find<QLineEdit>("substringBox");
+    box->setFocus();
+    box->selectAll();
+    QTest::keyClick(box, Qt::Key_Backspace);
+    QTest::keyClicks(box, text);
+    QTest::keyClick(box, Qt::Key_Return);
+}
+
+TEST(GamesPage, OpensWithEveryGameSortedAndTheRememberedGameSelected) {
+    BrowseFixture f;
+    f.Open();
+    EXPECT_EQ(f.Rows(), kAllByRawName);
+    EXPECT_EQ(f.Header(), "7 are listed");
+    EXPECT_EQ(f.Text("filtersCount"), "Filters: 3");
+    EXPECT_EQ(f.Text("selectedCount"), "Selected: 0");
+    EXPECT_EQ(f.Text("sortingsCount"), "Sortings: 2");
+    EXPECT_EQ(f.Find<QComboBox>("sortingsBox")->currentText(), "Descriptions");
+    EXPECT_EQ(f.Find<QPushButton>("andOrSwitch")->text(), "And...");
+    EXPECT_FALSE(f.Find<QPushButton>("unselectAll")->isEnabled());
+    EXPECT_EQ(SelectedRow(f), 3);
+    ASSERT_NE(InfoPage(f), nullptr);
+    EXPECT_EQ(InfoPage(f)->shownGame(), "Pac-Man");
+    EXPECT_TRUE(f.Find<QPushButton>("playButton")->isEnabled());
+    EXPECT_TRUE(f.Find<QPushButton>("randomPlayButton")->isEnabled());
+}
+
+TEST(GamesPage, RestoresTheRememberedStateAndPadsShortFilterFlags) {
+    BrowseFixture f;
+    f.session.state.lastFilters = "1 1";
+    f.session.state.lastSortOrder = "1";
+    f.session.state.lastSwitchAndOr = "1";
+    f.session.state.lastReplayStatus = "1";
+    f.session.state.lastGameSelection = "No longer there";
+    f.session.filters.push_back({"4", "Capcom games", "X$Contains(capcom)"});
+    f.Open();
+
+    EXPECT_EQ(Filters(f).item(0)->checkState(), Qt::Checked);
+    EXPECT_EQ(Filters(f).item(1)->checkState(), Qt::Unchecked);
+    EXPECT_EQ(Filters(f).item(2)->checkState(), Qt::Checked);
+    EXPECT_EQ(Filters(f).item(3)->checkState(), Qt::Unchecked);
+    EXPECT_EQ(f.session.state.lastFilters, "1 1 ");
+    EXPECT_EQ(f.Text("selectedCount"), "Selected: 2");
+    EXPECT_TRUE(f.Find<QPushButton>("unselectAll")->isEnabled());
+    EXPECT_EQ(f.Find<QPushButton>("andOrSwitch")->text(), "Or...");
+    EXPECT_EQ(f.Find<QComboBox>("sortingsBox")->currentText(), "Raw Names");
+    EXPECT_TRUE(f.Find<QCheckBox>("getReplay")->isChecked());
+    EXPECT_FALSE(f.Find<QCheckBox>("useUnivbe")->isChecked());
+    // "Without roms" or "without samples", ordered by description.
+    EXPECT_EQ(f.Rows(), QStringList({"Donkey Kong", "Galaga", "Ms. Pac-Man", "Pac-Man",
+                                     "Pac-Man Plus", "Street Fighter II"}));
+    // The game that is gone gives way to the first row, which becomes current.
+    EXPECT_EQ(SelectedRow(f), 0);
+    EXPECT_EQ(f.session.state.lastGameSelection, "Donkey Kong");
+}
+
+TEST(GamesPage, CheckingFiltersAndSwitchingAndOrRebuildsTheList) {
+    BrowseFixture f;
+    f.Open();
+    int rebuilds = 0;
+    QObject::connect(&f.games().model(), &QAbstractItemModel::modelReset,
+                     [&rebuilds]() { ++rebuilds; });
+
+    Check(f, 1, true);  // with roms
+    EXPECT_EQ(f.Rows(), QStringList({"Ms. Pac-Man", "Pac-Man", "Street Fighter II", "Ghost Run"}));
+    EXPECT_EQ(f.session.state.lastFilters, " 1 ");
+    EXPECT_EQ(f.Text("selectedCount"), "Selected: 1");
+    EXPECT_TRUE(f.Find<QPushButton>("unselectAll")->isEnabled());
+    EXPECT_EQ(InfoPage(f)->shownGame(), "Pac-Man");
+
+    // With one active filter the switch changes its text but not the list.
+    const int before = rebuilds;
+    Click(f, "andOrSwitch");
+    EXPECT_EQ(f.Find<QPushButton>("andOrSwitch")->text(), "Or...");
+    EXPECT_EQ(f.session.state.lastSwitchAndOr, "1");
+    EXPECT_EQ(rebuilds, before);
+    Click(f, "andOrSwitch");
+    EXPECT_EQ(f.session.state.lastSwitchAndOr, "0");
+
+    Check(f, 2, true);  // without samples
+    EXPECT_EQ(f.Rows(), QStringList({"Ms. Pac-Man", "Pac-Man", "Street Fighter II"}));
+    EXPECT_EQ(f.Header(), "3 are listed");
+    EXPECT_EQ(f.session.state.lastFilters, " 11");
+    Click(f, "andOrSwitch");
+    EXPECT_EQ(f.Rows(), kAllByRawName);
+
+    Check(f, 1, false);
+    EXPECT_EQ(f.session.state.lastFilters, " 01");
+    EXPECT_EQ(f.Text("selectedCount"), "Selected: 1");
+    // The busy indication ran around the user's rebuilds and is off again.
+    EXPECT_FALSE(f.window->busy().IsOn());
+    EXPECT_TRUE(f.window->busy().IsRestoring());
+    EXPECT_TRUE(f.window->isEnabled());
+}
+
+TEST(GamesPage, TheSubstringIsAppliedOnEnterAndOnFocusLoss) {
+    BrowseFixture f;
+    f.Open();
+
+    TypeSubstring(f, "  pac ");
+    EXPECT_EQ(f.Rows(), QStringList({"Ms. Pac-Man", "Pac-Man", "Pac-Man Plus"}));
+    EXPECT_EQ(f.session.state.lastFilterSubstring, "  pac ");
+
+    // Together with a filter: both must hold.
+    Check(f, 1, true);
+    EXPECT_EQ(f.Rows(), QStringList({"Ms. Pac-Man", "Pac-Man"}));
+
+    // Progress windows came and went; the main window is the active one again.
+    QApplication::setActiveWindow(f.window.get());
+    auto* box = f.Find<QLineEdit>("substringBox");
+    box->setFocus();
+    box->selectAll();
+    QTest::keyClicks(box, "FIGHTER");
+    f.games().gamesList()->setFocus();
+    EXPECT_EQ(f.session.state.lastFilterSubstring, "FIGHTER");
+    EXPECT_EQ(f.Rows(), QStringList({"Street Fighter II"}));
+}
+
+TEST(GamesPage, NothingListedShowsTheSingleRowAndDisablesPlaying) {
+    BrowseFixture f;
+    f.Open();
+    int launches = 0;
+    f.games().SetLaunchGame([&launches]() { ++launches; });
+
+    TypeSubstring(f, "zzz");
+    EXPECT_EQ(f.Rows(), QStringList({"No games found!"}));
+    EXPECT_EQ(f.Header(), "0 are listed");
+    EXPECT_EQ(SelectedRow(f), 0);
+    EXPECT_FALSE(f.Find<QPushButton>("playButton")->isEnabled());
+    EXPECT_FALSE(f.Find<QPushButton>("randomPlayButton")->isEnabled());
+    EXPECT_FALSE(f.window->rightTabs()->isEnabled());
+    // The remembered game is not listed, so a double click cannot start it.
+    QTest::mouseDClick(f.games().gamesList()->viewport(), Qt::LeftButton, {}, RowCentre(f, 0));
+    EXPECT_EQ(launches, 0);
+    EXPECT_EQ(f.session.state.lastGameSelection, "Pac-Man");
+
+    TypeSubstring(f, "");
+    EXPECT_EQ(f.Rows(), kAllByRawName);
+    EXPECT_TRUE(f.window->rightTabs()->isEnabled());
+}
+
+TEST(GamesPage, ChoosingASortingReordersTheList) {
+    BrowseFixture f;
+    f.Open();
+    auto* box = f.Find<QComboBox>("sortingsBox");
+    box->setCurrentIndex(1);
+    EXPECT_EQ(f.session.state.lastSortOrder, "1");
+    EXPECT_EQ(f.Rows(), QStringList({"Donkey Kong", "Galaga", "Ghost Run", "Ms. Pac-Man", "Pac-Man",
+                                     "Pac-Man Plus", "Street Fighter II"}));
+    // The database itself is in the new order, and the current game is still selected.
+    EXPECT_EQ(f.session.games[0].description, "Donkey Kong");
+    EXPECT_EQ(f.Rows().at(SelectedRow(f)), "Pac-Man");
+}
+
+TEST(GamesPage, FamilyShowsTheOriginalAndItsClonesAndGoesBack) {
+    BrowseFixture f;
+    f.session.state.lastFilters = "0 1";
+    f.Open();
+    TypeSubstring(f, "a");
+    ClickRow(f, f.Rows().indexOf("Ms. Pac-Man"));
+    EXPECT_EQ(f.session.state.lastGameSelection, "Ms. Pac-Man");
+
+    Click(f, "familyButton");
+    EXPECT_TRUE(f.games().familyMode());
+    EXPECT_EQ(f.Rows(), QStringList({"Pac-Man", "Ms. Pac-Man", "Pac-Man Plus"}));
+    EXPECT_EQ(f.Header(), "3 are listed");
+    EXPECT_EQ(f.Rows().at(SelectedRow(f)), "Ms. Pac-Man");
+    EXPECT_EQ(f.session.state.lastFilters, "000");
+    EXPECT_EQ(Filters(f).item(2)->checkState(), Qt::Unchecked);
+    EXPECT_EQ(f.Text("selectedCount"), "Selected: 0");
+    EXPECT_TRUE(f.Find<QLineEdit>("substringBox")->text().isEmpty());
+    EXPECT_TRUE(f.session.state.lastFilterSubstring.empty());
+    EXPECT_FALSE(f.Find<QPushButton>("randomPlayButton")->isEnabled());
+
+    Click(f, "familyButton");
+    EXPECT_FALSE(f.games().familyMode());
+    EXPECT_EQ(f.Rows(), kAllByRawName);
+
+    // A game without clones is its own family.
+    ClickRow(f, f.Rows().indexOf("Galaga"));
+    Click(f, "familyButton");
+    EXPECT_EQ(f.Rows(), QStringList({"Galaga"}));
+    // A filter check leaves the family.
+    Check(f, 0, true);
+    EXPECT_FALSE(f.games().familyMode());
+    EXPECT_EQ(f.Rows(), QStringList({"Donkey Kong", "Galaga", "Pac-Man Plus"}));
+}
+
+TEST(GamesPage, UnselectAllDeactivatesEveryFilter) {
+    BrowseFixture f;
+    f.session.state.lastFilters = "011";
+    f.Open();
+    EXPECT_EQ(f.Rows().size(), 3);
+    Click(f, "unselectAll");
+    EXPECT_EQ(f.session.state.lastFilters, "000");
+    for (int i = 0; i < Filters(f).count(); ++i) {
+        EXPECT_EQ(Filters(f).item(i)->checkState(), Qt::Unchecked);
+    }
+    EXPECT_EQ(f.Text("selectedCount"), "Selected: 0");
+    EXPECT_FALSE(f.Find<QPushButton>("unselectAll")->isEnabled());
+    EXPECT_EQ(f.Rows(), kAllByRawName);
+}
+
+TEST(GamesPage, RowSelectionMakesTheGameCurrentAndDecidesPlay) {
+    BrowseFixture f;
+    f.Open();
+    ClickRow(f, f.Rows().indexOf("Galaga"));
+    EXPECT_EQ(f.session.state.lastGameSelection, "Galaga");
+    EXPECT_EQ(InfoPage(f)->shownGame(), "Galaga");
+    EXPECT_FALSE(f.Find<QPushButton>("playButton")->isEnabled());
+    EXPECT_TRUE(f.Find<QPushButton>("randomPlayButton")->isEnabled());
+
+    // Several rows may be selected; the one clicked last is current.
+    QTest::mouseClick(f.games().gamesList()->viewport(), Qt::LeftButton, Qt::ControlModifier,
+                      RowCentre(f, f.Rows().indexOf("Street Fighter II")));
+    EXPECT_EQ(f.session.state.lastGameSelection, "Street Fighter II");
+    EXPECT_TRUE(f.Find<QPushButton>("playButton")->isEnabled());
+    EXPECT_EQ(f.games().SelectedDescriptions(),
+              (std::vector<std::string>{"Galaga", "Street Fighter II"}));
+}
+
+TEST(GamesPage, PlayEnterDoubleClickAndRandomPlayLaunchPlayableGames) {
+    BrowseFixture f;
+    f.Open();
+
+    Click(f, "playButton");
+    ASSERT_EQ(f.feedback.messages.size(), 1u);
+    EXPECT_EQ(f.feedback.messages[0].text, kPlayingNotAvailable);
+
+    std::vector<std::string> launched;
+    f.games().SetLaunchGame([&]() { launched.push_back(f.session.state.lastGameSelection); });
+    Click(f, "playButton");
+    f.games().gamesList()->setFocus();
+    QTest::keyClick(f.games().gamesList(), Qt::Key_Return);
+    EXPECT_EQ(launched, (std::vector<std::string>{"Pac-Man", "Pac-Man"}));
+
+    // A game without a ROM zip is not started by a double click.
+    QTest::mouseDClick(f.games().gamesList()->viewport(), Qt::LeftButton, {},
+                       RowCentre(f, f.Rows().indexOf("Galaga")));
+    EXPECT_EQ(launched.size(), 2u);
+
+    launched.clear();
+    for (int i = 0; i < 8; ++i) {
+        Click(f, "randomPlayButton");
+    }
+    ASSERT_EQ(launched.size(), 8u);
+    for (const std::string& game : launched) {
+        const auto index = store::FindGameByDescription(f.session.games, game);
+        ASSERT_TRUE(index.has_value());
+        EXPECT_FALSE(f.session.games.Field(*index, 'C').empty()) << game;
+    }
+    EXPECT_EQ(f.Rows().at(SelectedRow(f)), QString::fromStdString(launched.back()));
+}
+
+TEST(GamesPage, RandomPlayIsOffWhenNoListedGameHasRoms) {
+    BrowseFixture f;
+    f.session.state.lastFilters = "1";
+    f.Open();
+    EXPECT_EQ(f.Rows(), QStringList({"Donkey Kong", "Galaga", "Pac-Man Plus"}));
+    EXPECT_FALSE(f.Find<QPushButton>("randomPlayButton")->isEnabled());
+}
+
+struct MenuLine {
+    QString text;
+    bool enabled;
+    bool operator==(const MenuLine&) const = default;
+};
+
+std::vector<MenuLine> MenuLines(BrowseFixture& f, QMenu& menu) {
+    f.games().FillGameMenu(menu);
+    std::vector<MenuLine> lines;
+    for (QAction* action : menu.actions()) {
+        lines.push_back({action->isSeparator() ? QStringLiteral("-") : action->text(),
+                         action->isSeparator() || action->isEnabled()});
+    }
+    return lines;
+}
+
+TEST(GamesPage, ContextMenuFollowsTheCurrentGamesLinks) {
+    BrowseFixture f;
+    f.Open();
+    testing::WriteBytes(f.session.emulator.hi + "vghost.hi", "scores");
+    for (const GameCommand command :
+         {GameCommand::ReleaseRomsLink, GameCommand::ReleaseSamplesLink,
+          GameCommand::SelectRomsFile, GameCommand::SelectSamplesFile, GameCommand::ResetHighScores,
+          GameCommand::ResetDipSwitches}) {
+        f.games().SetCommandAvailable(command, true);
+    }
+
+    ClickRow(f, f.Rows().indexOf("Ghost Run"));
+    QMenu linked;
+    const std::vector<MenuLine> withLinks = {
+        {"Play 'Ghost Run' !", true},
+        {"-", true},
+        {"Release Roms link", true},
+        {"Release Samples link", true},
+        {"-", true},
+        {"Change Roms file ...", true},
+        {"Change Samples file ...", true},
+        {"-", true},
+        {"Try to create Stand Alone zip files for all his family!", false},
+        {"Try to create Splitted zip files for all his family!", false},
+        {"Try to create one big Merged file for all his family!", false},
+        {"-", true},
+        {"Reset High Score table", true},
+        {"Reset Dip-Switch Settings", false},
+        {"-", true},
+        {"Cancel", true}};
+    EXPECT_EQ(MenuLines(f, linked), withLinks);
+
+    ClickRow(f, f.Rows().indexOf("Donkey Kong"));
+    QMenu unlinked;
+    const std::vector<MenuLine> lines = MenuLines(f, unlinked);
+    EXPECT_EQ(lines[0], (MenuLine{"Play 'Donkey Kong' !", false}));
+    EXPECT_EQ(lines[2], (MenuLine{"Release Roms link", false}));
+    EXPECT_EQ(lines[3], (MenuLine{"Release Samples link", false}));
+    EXPECT_EQ(lines[5], (MenuLine{"Select Roms file ...", true}));
+    EXPECT_EQ(lines[6], (MenuLine{"Select Samples file ...", true}));
+    EXPECT_EQ(lines[12], (MenuLine{"Reset High Score table", false}));
+
+    ClickRow(f, f.Rows().indexOf("Galaga"));
+    QMenu noSamples;
+    EXPECT_EQ(MenuLines(f, noSamples)[6], (MenuLine{"Select Samples file....", false}));
+}
+
+TEST(GamesPage, ContextMenuCommandsGoThroughTheMainWindow) {
+    BrowseFixture f;
+    f.Open();
+    std::vector<GameCommand> sent;
+    QObject::connect(f.window.get(), &MainWindow::GameCommandRequested,
+                     [&sent](GameCommand command) { sent.push_back(command); });
+    int launches = 0;
+    f.games().SetLaunchGame([&launches]() { ++launches; });
+
+    QMenu menu;
+    f.games().FillGameMenu(menu);
+    // Nothing carries out the link commands yet, so they cannot be chosen.
+    QAction* release = menu.actions().at(2);
+    EXPECT_FALSE(release->isEnabled());
+    menu.actions().at(0)->trigger();
+    EXPECT_EQ(sent, std::vector<GameCommand>{GameCommand::Play});
+    EXPECT_EQ(launches, 1);
+
+    f.games().SetCommandAvailable(GameCommand::ReleaseRomsLink, true);
+    QMenu again;
+    f.games().FillGameMenu(again);
+    ASSERT_TRUE(again.actions().at(2)->isEnabled());
+    again.actions().at(2)->trigger();
+    EXPECT_EQ(sent.back(), GameCommand::ReleaseRomsLink);
+    EXPECT_EQ(launches, 1);
+}
+
+TEST(GamesPage, UseUnivbeAsksForTheProgramAndGetReplayIsRemembered) {
+    BrowseFixture f;
+    f.Open();
+    const std::string univbe = f.dir.File("univbe.exe");
+    testing::WriteBytes(univbe, "MZ");
+    int asked = 0;
+    std::optional<std::string> answer;
+    f.games().SetUnivbeChooser([&]() {
+        ++asked;
+        return answer;
+    });
+    auto* box = f.Find<QCheckBox>("useUnivbe");
+
+    Click(f, "useUnivbe");
+    EXPECT_EQ(asked, 1);
+    EXPECT_FALSE(box->isChecked());
+    EXPECT_TRUE(f.session.state.lastUnivbeStatus.empty());
+
+    answer = univbe;
+    Click(f, "useUnivbe");
+    EXPECT_TRUE(box->isChecked());
+    EXPECT_EQ(f.session.state.lastUnivbeStatus, "1");
+    EXPECT_EQ(f.session.state.lastUnivbeDir, univbe);
+    Click(f, "useUnivbe");
+    EXPECT_TRUE(f.session.state.lastUnivbeStatus.empty());
+    // A known univbe.exe is not asked for again.
+    Click(f, "useUnivbe");
+    EXPECT_EQ(asked, 2);
+
+    // "Change ..." always asks; cancelling it leaves Univbe off.
+    answer.reset();
+    Click(f, "changeUnivbe");
+    EXPECT_EQ(asked, 3);
+    EXPECT_FALSE(box->isChecked());
+    EXPECT_TRUE(f.session.state.lastUnivbeStatus.empty());
+    EXPECT_TRUE(f.session.state.lastUnivbeDir.empty());
+
+    Click(f, "getReplay");
+    EXPECT_EQ(f.session.state.lastReplayStatus, "1");
+    Click(f, "getReplay");
+    EXPECT_EQ(f.session.state.lastReplayStatus, "");
+}
+
+}  // namespace
+}  // namespace quorvex::ui

@@ -1,0 +1,476 @@
+// The Setup page and the set commands of the games list's context menu, with
+// the emulator test double answering the needed-file questions, real zips in
+// a temporary directory and the real archiver for the transformations.
+
+#include "ui/sets/setup_page.h"
+
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QMenu>
+#include <QMimeData>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <QTreeView>
+#include <QUrl>
+
+#include <algorithm>
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "../catalogue/fake_emulator_setup.h"
+#include "platform/file_system.h"
+#include "platform/paths.h"
+#include "sets/file_lists.h"
+#include "sets/scan_run.h"
+#include "store/program_paths.h"
+#include "store/record_line.h"
+#include "test_support.h"
+#include "ui/browse/browse_pages.h"
+#include "ui/browse/games_list_model.h"
+#include "ui/browse/games_page.h"
+#include "ui/busy_indicator.h"
+#include "ui/game_commands.h"
+#include "ui/main_window.h"
+#include "ui/progress_window.h"
+#include "ui/sets/set_commands.h"
+#include "ui/sets/set_pages.h"
+#include "ui/status_panes.h"
+#include "ui/text_codec.h"
+#include "zip_builder.h"
+
+namespace quorvex::ui {
+namespace {
+
+using testing::ReadBytes;
+
+// Answers from a script, then No; keeps every text it was shown.
+class ScriptedFeedback : public store::UserFeedback {
+public:
+    void ShowMessage(const std::string& text, store::MessageIcon) override {
+        messages.push_back(text);
+    }
+    bool AskYesNo(const std::string& text) override {
+        questions.push_back(text);
+        if (answers.empty()) {
+            return false;
+        }
+        const bool answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+
+    std::deque<bool> answers;
+    std::vector<std::string> questions;
+    std::vector<std::string> messages;
+};
+
+// An original with two clones and a game without clones. The first clone
+// needs a file of the original and one of its own, the second only files of
+// the original.
+constexpr const char* kCatalogue =
+    "@delay\t0\n"
+    "orig\tOriginal Game\t\tZ80\tAY8910\t1981\tMaker\ta.rom,b.rom\n"
+    "clone1\tClone One\torig\tZ80\tAY8910\t1981\tMaker\ta.rom,c.rom\n"
+    "clone2\tClone Two\torig\tZ80\tAY8910\t1982\tMaker\tb.rom\n"
+    "lonely\tLonely Game\t\tZ80\tAY8910\t1982\tMaker\tl.rom\n";
+
+class SetupPageTest : public ::testing::Test {
+protected:
+    SetupPageTest() {
+        session.files = store::MakeProgramFiles(Directory("program"));
+        session.emulator = store::MakeEmulatorPaths(Directory("mame"));
+        platform::MakeDirectory(session.files.directory);
+        platform::MakeDirectory(session.emulator.directory);
+        platform::MakeDirectory(source);
+        store::CreateEmulatorSubdirectories(session.emulator);
+        testing::InstallFakeEmulator(session.emulator.directory, kCatalogue);
+        session.state.lastGameSelection = "Original Game";
+    }
+
+    // extra: more tokens per game, by raw name.
+    void AddGames(const std::vector<std::pair<std::string, std::string>>& extra = {}) {
+        const std::vector<std::string> lines = {
+            "+:A:orig:+ +:B:Original Game:+", "+:A:clone1:+ +:B:Clone One:+ +:F:orig:+",
+            "+:A:clone2:+ +:B:Clone Two:+ +:F:orig:+", "+:A:lonely:+ +:B:Lonely Game:+"};
+        std::vector<store::GameRecord> records;
+        for (std::string line : lines) {
+            const std::string name = store::GetRecordValue(line, "A");
+            for (const auto& [game, tokens] : extra) {
+                if (game == name) {
+                    line += " " + tokens;
+                }
+            }
+            line += " \xA7";
+            records.push_back({line, "", store::GetRecordValue(line, "B")});
+        }
+        session.games = store::GameDatabase(records);
+    }
+
+    void OpenWindow() {
+        window = std::make_unique<MainWindow>(session, feedback);
+        gamesPage = InstallBrowsePages(*window, session, feedback).games;
+        const SetPages pages = InstallSetPages(*window, *gamesPage, session, feedback);
+        page = pages.setup;
+        commands = pages.commands;
+        commands->SetLogOpener([this](const std::string& path) { openedLogs.push_back(path); });
+        window->rightTabs()->setCurrentIndex(MainWindow::Setup);
+        window->resize(1000, 680);
+        window->show();
+        QCoreApplication::processEvents();
+    }
+
+    std::string Directory(const std::string& name) const {
+        return dir.path() + name + platform::kSeparator;
+    }
+    static void Zip(const std::string& path, const std::vector<std::string>& names) {
+        std::vector<testing::ZipEntry> entries;
+        for (const std::string& name : names) {
+            entries.push_back({name, "content of " + name});
+        }
+        testing::WriteZip(path, entries);
+    }
+    std::string Field(const std::string& description, char code) const {
+        const auto game = store::FindGameByDescription(session.games, description);
+        return game ? session.games.Field(*game, code) : "<no game>";
+    }
+    QString CountsPane() const { return window->statusPanes()->PaneText(1); }
+    QPushButton* PlayButton() const { return gamesPage->findChild<QPushButton*>("playButton"); }
+
+    void TypeSourceDirectory(const std::string& text) {
+        page->sourceBox()->clear();
+        QTest::keyClicks(page->sourceBox(), ToQString(text));
+    }
+    void ClickRow(const std::string& description) {
+        QTreeView* list = gamesPage->gamesList();
+        const int row = gamesPage->model().RowOf(description);
+        ASSERT_GE(row, 0) << description;
+        const QRect cell = list->visualRect(gamesPage->model().index(row, 0));
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, cell.center());
+    }
+    // Chooses the context-menu entry of a command for the current game as a person would.
+    void ChooseFromMenu(GameCommand command) {
+        QMenu menu;
+        gamesPage->FillGameMenu(menu);
+        const std::span<const GameMenuEntry> entries = GameMenuEntries();
+        std::size_t entry = 0;
+        for (QAction* action : menu.actions()) {
+            if (action->isSeparator()) {
+                continue;
+            }
+            if (entry < entries.size() && entries[entry].command == command) {
+                ASSERT_TRUE(action->isEnabled()) << action->text().toStdString();
+                action->trigger();
+                return;
+            }
+            ++entry;
+        }
+        FAIL() << "the menu has no entry for the command";
+    }
+
+    testing::TempDir dir;
+    const std::string source = Directory("zips");
+    store::Session session;
+    ScriptedFeedback feedback;
+    std::unique_ptr<MainWindow> window;
+    GamesPage* gamesPage = nullptr;
+    SetupPage* page = nullptr;
+    SetCommands* commands = nullptr;
+    std::vector<std::string> openedLogs;
+};
+
+TEST_F(SetupPageTest, ShowsItsControlsAndSwitchesBetweenRomsAndSamples) {
+    AddGames();
+    session.state.lastSamplesDirZipSelection = "/remembered/samples/";
+    OpenWindow();
+
+    EXPECT_EQ(window->rightTabs()->widget(MainWindow::Setup), page);
+    EXPECT_EQ(page->themeButton()->text(), "Roms");
+    EXPECT_EQ(page->themeButton()->toolTip(), "Switch between the roms and the samples scanning!");
+    EXPECT_EQ(page->scanButton()->text(), "Click here to begin the scanning's process");
+    EXPECT_EQ(page->scanButton()->toolTip(), "Starts the scanning!");
+    EXPECT_EQ(page->browseButton()->toolTip(), "Picks the source zip files directory!");
+    EXPECT_EQ(page->mergedButton()->toolTip(),
+              "Creates a big merged files that contains all the roms needed by the original "
+              "games and by his clones!");
+    ASSERT_EQ(page->assumptionList()->count(), 3);
+    EXPECT_EQ(page->assumptionList()->itemText(0), "Splitted");
+    EXPECT_EQ(page->assumptionList()->itemText(1), "Merged");
+    EXPECT_EQ(page->assumptionList()->itemText(2), "Stand Alone");
+    EXPECT_EQ(page->assumptionList()->currentIndex(), 0);
+    // Nothing remembered yet: the emulator's own roms directory.
+    EXPECT_EQ(ToBytes(page->sourceBox()->text()), session.emulator.roms);
+
+    page->veryFastBox()->setChecked(true);
+    TypeSourceDirectory(source);
+    QTest::mouseClick(page->themeButton(), Qt::LeftButton);
+    EXPECT_EQ(page->themeButton()->text(), "Samples ");
+    EXPECT_FALSE(page->veryFastBox()->isEnabled());
+    EXPECT_FALSE(page->veryFastBox()->isChecked());
+    EXPECT_FALSE(page->assumptionList()->isEnabled());
+    EXPECT_EQ(page->sourceBox()->text(), "/remembered/samples/");
+    EXPECT_EQ(session.state.lastDirZipSelection, source);
+
+    // Browse puts the chosen directory, with its separator, in the box and remembers it.
+    page->SetDirectoryChooser([this](QWidget*, const QString& start) {
+        EXPECT_EQ(start, "/remembered/samples/");
+        return ToQString(dir.path() + "chosen");
+    });
+    QTest::mouseClick(page->browseButton(), Qt::LeftButton);
+    EXPECT_EQ(ToBytes(page->sourceBox()->text()), Directory("chosen"));
+    EXPECT_EQ(session.state.lastSamplesDirZipSelection, Directory("chosen"));
+
+    QTest::mouseClick(page->themeButton(), Qt::LeftButton);
+    EXPECT_EQ(page->themeButton()->text(), "Roms");
+    EXPECT_TRUE(page->veryFastBox()->isEnabled());
+    EXPECT_TRUE(page->assumptionList()->isEnabled());
+    EXPECT_EQ(ToBytes(page->sourceBox()->text()), source);
+
+    // A folder dropped from the file manager replaces the text.
+    QMimeData dropped;
+    dropped.setUrls({QUrl::fromLocalFile(ToQString(dir.path() + "dropped")),
+                     QUrl::fromLocalFile(QStringLiteral("/second"))});
+    QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
+    // Offscreen there is no drag in progress for the application to route
+    // the drop through, so the box gets it directly.
+    static_cast<QObject*>(page->sourceBox())->event(&drop);
+    EXPECT_EQ(ToBytes(page->sourceBox()->text()), dir.path() + "dropped");
+}
+
+TEST_F(SetupPageTest, SelectAllGamesSelectsEveryRowOfTheGamesList) {
+    AddGames();
+    OpenWindow();
+    QTest::mouseClick(page->selectAllButton(), Qt::LeftButton);
+    EXPECT_EQ(gamesPage->SelectedDescriptions(),
+              (std::vector<std::string>{"Original Game", "Clone One", "Clone Two", "Lonely Game"}));
+}
+
+TEST_F(SetupPageTest, ScanLinksTheZipsShowsTheLogAndCountsTheLinks) {
+    AddGames();
+    Zip(source + "orig.zip", {"a.rom", "b.rom"});
+    Zip(source + "clone1.zip", {"c.rom"});
+    OpenWindow();
+    EXPECT_EQ(
+        CountsPane(),
+        "Games: 0/4 [ Originals: 0/2 ] [ Clones: 0/2 (0 stand alone, 0 splitted, 0 merged) ]");
+    EXPECT_FALSE(PlayButton()->isEnabled());
+
+    TypeSourceDirectory(source);
+    QTest::mouseClick(page->scanButton(), Qt::LeftButton);
+
+    EXPECT_EQ(
+        CountsPane(),
+        "Games: 3/1 [ Originals: 1/1 ] [ Clones: 2/0 (0 stand alone, 1 splitted, 1 merged) ]");
+    EXPECT_EQ(Field("Original Game", 'C'), source + "orig.zip");
+    EXPECT_EQ(Field("Clone One", 'C'), source + "clone1.zip");
+    EXPECT_EQ(Field("Clone One", 'W'), "Partial");
+    EXPECT_EQ(Field("Clone Two", 'C'), source + "orig.zip");
+    EXPECT_EQ(Field("Clone Two", 'W'), "Total");
+    EXPECT_EQ(Field("Lonely Game", 'C'), "");
+
+    // The zips lie outside the emulator's directory: the user is offered to
+    // gather them there (and says No here).
+    EXPECT_EQ(feedback.questions,
+              std::vector<std::string>{sets::OptimiseQuestion(sets::NeededFileKind::Roms)});
+    ASSERT_EQ(openedLogs, std::vector<std::string>{session.files.romScanLog});
+    const std::string log = ReadBytes(session.files.romScanLog);
+    EXPECT_EQ(log.rfind("Quorvex Roms Scanning\r\n\r\n", 0), 0u);
+    for (const char* line :
+         {"OK \tOriginal Game --> orig.zip\r\n", "OK \tClone One --> clone1.zip is 'SPLITTED'\r\n",
+          "OK \tClone Two --> clone2.zip is 'MERGED'\r\n",
+          "BAD \tLonely Game --> File not found!\r\n"}) {
+        EXPECT_NE(log.find(line), std::string::npos) << line;
+    }
+    EXPECT_NE(ReadBytes(session.files.gameDatabase).find(source + "clone1.zip"), std::string::npos);
+
+    EXPECT_TRUE(window->isEnabled());
+    EXPECT_FALSE(window->busy().IsOn());
+    EXPECT_EQ(gamesPage->SelectedDescriptions(), std::vector<std::string>{"Original Game"});
+    EXPECT_TRUE(PlayButton()->isEnabled());
+}
+
+TEST_F(SetupPageTest, MissingDirectoryAndDeclinedFastScanChangeNothing) {
+    AddGames({{"orig", "+:C:" + source + "orig.zip:+"}});
+    Zip(source + "orig.zip", {"a.rom", "b.rom"});
+    OpenWindow();
+    const QString counts = CountsPane();
+
+    TypeSourceDirectory(dir.path() + "nowhere");
+    QTest::mouseClick(page->scanButton(), Qt::LeftButton);
+    EXPECT_EQ(feedback.messages,
+              std::vector<std::string>{"The specified directory doesn't exist!"});
+
+    TypeSourceDirectory(source);
+    page->veryFastBox()->setChecked(true);
+    page->rescanAllBox()->setChecked(true);
+    feedback.answers = {true, false};
+    QTest::mouseClick(page->scanButton(), Qt::LeftButton);
+    EXPECT_EQ(feedback.questions,
+              (std::vector<std::string>{sets::kVeryFastWarning, sets::kVeryFastSure}));
+
+    EXPECT_EQ(Field("Original Game", 'C'), source + "orig.zip");
+    EXPECT_EQ(CountsPane(), counts);
+    EXPECT_TRUE(openedLogs.empty());
+    EXPECT_FALSE(platform::IsReadableFile(session.files.gameDatabase));
+    EXPECT_TRUE(window->isEnabled());
+}
+
+TEST_F(SetupPageTest, CancelDuringTheScanPutsEveryRecordBack) {
+    const std::string kept = source + "orig.zip";
+    const std::string vanished = source + "gone.zip";
+    AddGames({{"orig", "+:C:" + kept + ":+"}, {"clone1", "+:C:" + vanished + ":+ +:W:Partial:+"}});
+    Zip(kept, {"a.rom", "b.rom"});
+    Zip(source + "clone1.zip", {"a.rom", "c.rom"});
+    Zip(source + "lonely.zip", {"l.rom"});
+    OpenWindow();
+    const std::vector<store::GameRecord> before = session.games.records();
+    const QString counts = CountsPane();
+
+    // The user presses Cancel as soon as the scanning itself can be cancelled.
+    QStringList progressTexts;
+    QTimer user;
+    QObject::connect(&user, &QTimer::timeout, [&]() {
+        for (auto* progress : window->findChildren<ProgressDialog*>()) {
+            progressTexts << progress->text()->text();
+            if (progress->isVisible() && progress->cancelButton()->isEnabled()) {
+                QTest::mouseClick(progress->cancelButton(), Qt::LeftButton);
+            }
+        }
+    });
+    user.start(0);
+    feedback.answers = {true};
+    page->rescanAllBox()->setChecked(true);
+    TypeSourceDirectory(source);
+    QTest::mouseClick(page->scanButton(), Qt::LeftButton);
+    user.stop();
+
+    EXPECT_EQ(feedback.questions,
+              std::vector<std::string>{"Do you really want to stop the process?"});
+    EXPECT_EQ(feedback.messages, std::vector<std::string>{"Scansion cancelled!"});
+    ASSERT_EQ(session.games.count(), static_cast<int>(before.size()));
+    for (int i = 0; i < session.games.count(); ++i) {
+        EXPECT_EQ(session.games[i].line, before[static_cast<std::size_t>(i)].line);
+    }
+    EXPECT_EQ(CountsPane(), counts);
+    EXPECT_TRUE(openedLogs.empty());
+    EXPECT_FALSE(platform::IsReadableFile(session.files.gameDatabase));
+    EXPECT_TRUE(window->isEnabled());
+    EXPECT_TRUE(window->findChildren<ProgressDialog*>().isEmpty());
+    EXPECT_TRUE(progressTexts.contains("Scanning 'Original Game' ...."));
+}
+
+TEST_F(SetupPageTest, MergedTransformationOfTheSelectedFamily) {
+    AddGames({{"orig", "+:C:" + source + "orig.zip:+"},
+              {"clone1", "+:C:" + source + "clone1.zip:+"},
+              {"clone2", "+:C:" + source + "clone2.zip:+ +:W:Partial:+"}});
+    Zip(source + "orig.zip", {"a.rom", "b.rom"});
+    Zip(source + "clone1.zip", {"a.rom", "c.rom"});
+    Zip(source + "clone2.zip", {"b.rom"});
+    OpenWindow();
+
+    ClickRow("Clone One");
+    QTest::mouseClick(page->mergedButton(), Qt::LeftButton);
+
+    const std::string merged = session.emulator.roms + "orig.zip";
+    EXPECT_EQ(Field("Original Game", 'C'), merged);
+    for (const char* clone : {"Clone One", "Clone Two"}) {
+        EXPECT_EQ(Field(clone, 'C'), merged) << clone;
+        EXPECT_EQ(Field(clone, 'W'), "Total") << clone;
+    }
+    sets::FileNameList names = sets::QueryZipListing(merged);
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (sets::FileNameList{"a.rom", "b.rom", "c.rom"}));
+    EXPECT_FALSE(platform::IsReadableFile(source + "clone1.zip"));
+    EXPECT_FALSE(platform::IsDirectory(session.emulator.directory + "TMPQVX"));
+
+    ASSERT_EQ(openedLogs, std::vector<std::string>{session.files.transformLog});
+    const std::string log = ReadBytes(session.files.transformLog);
+    EXPECT_EQ(log.rfind("Quorvex Roms Transformation\r\nto 'MERGED' format!\r\n\r\n", 0), 0u);
+    EXPECT_NE(log.find("OK \tOriginal Game --> cretaed a big 'MERGED' file with the roms of the "
+                       "clone inside!\r\n"),
+              std::string::npos);
+    EXPECT_EQ(
+        CountsPane(),
+        "Games: 3/1 [ Originals: 1/1 ] [ Clones: 2/0 (0 stand alone, 0 splitted, 2 merged) ]");
+    EXPECT_NE(ReadBytes(session.files.gameDatabase).find(merged), std::string::npos);
+    EXPECT_TRUE(window->isEnabled());
+    EXPECT_EQ(gamesPage->SelectedDescriptions(), std::vector<std::string>{"Clone One"});
+}
+
+TEST_F(SetupPageTest, ReleasingAnOriginalsRomsLinkWarnsAboutTheClonesThatDependOnIt) {
+    const std::string zip = source + "orig.zip";
+    AddGames({{"orig", "+:C:" + zip + ":+"},
+              {"clone1", "+:C:" + zip + ":+ +:W:Total:+"},
+              {"clone2", "+:C:" + source + "clone2.zip:+ +:W:Partial:+"},
+              {"lonely", "+:C:" + source + "lonely.zip:+"}});
+    OpenWindow();
+    ASSERT_TRUE(PlayButton()->isEnabled());
+    const std::string warning =
+        "Warning!\nBy releasing the roms link of ' Original Game '\nQVX have to release also the "
+        "roms link of his clones\nbecause their roms set are splitted or merged!\nThe following "
+        "clones will lose their roms link:\nClone One (Merged)\nClone Two (Splitted)\nAre you "
+        "sure you want to continue?";
+
+    feedback.answers = {false};
+    ChooseFromMenu(GameCommand::ReleaseRomsLink);
+    EXPECT_EQ(feedback.questions, std::vector<std::string>{warning});
+    EXPECT_EQ(Field("Original Game", 'C'), zip);
+
+    feedback.answers = {true};
+    ChooseFromMenu(GameCommand::ReleaseRomsLink);
+    EXPECT_EQ(Field("Original Game", 'C'), "");
+    EXPECT_EQ(Field("Clone One", 'C'), "");
+    EXPECT_EQ(Field("Clone Two", 'W'), "");
+    EXPECT_EQ(Field("Lonely Game", 'C'), source + "lonely.zip");
+    EXPECT_EQ(
+        CountsPane(),
+        "Games: 1/3 [ Originals: 1/1 ] [ Clones: 0/2 (0 stand alone, 0 splitted, 0 merged) ]");
+    EXPECT_FALSE(PlayButton()->isEnabled());
+
+    // A clone's link goes alone, after the plain question.
+    session.state.lastGameSelection = "Lonely Game";
+    gamesPage->SelectCurrentGame();
+    feedback.questions.clear();
+    feedback.answers = {true};
+    ChooseFromMenu(GameCommand::ReleaseRomsLink);
+    EXPECT_EQ(feedback.questions,
+              std::vector<std::string>{"Are you sure you want to release this roms link?"});
+    EXPECT_EQ(Field("Lonely Game", 'C'), "");
+}
+
+TEST_F(SetupPageTest, ChoosingARomsFileByHandValidatesIt) {
+    AddGames();
+    Zip(source + "orig.zip", {"a.rom", "b.rom"});
+    Zip(source + "wrong.zip", {"a.rom"});
+    OpenWindow();
+    std::string chosen = source + "wrong.zip";
+    commands->SetZipChooser([&](sets::NeededFileKind theme) {
+        EXPECT_EQ(theme, sets::NeededFileKind::Roms);
+        return chosen;
+    });
+
+    ChooseFromMenu(GameCommand::SelectRomsFile);
+    EXPECT_EQ(feedback.messages, std::vector<std::string>{
+                                     "Something went wrong!\nThe roms set found is not valid!\nTry "
+                                     "again!"});
+    EXPECT_EQ(Field("Original Game", 'C'), "");
+
+    chosen = source + "orig.zip";
+    ChooseFromMenu(GameCommand::SelectRomsFile);
+    EXPECT_EQ(feedback.messages.back(),
+              "Operation accomplished successfully!\nThe roms set found is valid!\n");
+    EXPECT_EQ(Field("Original Game", 'C'), chosen);
+    EXPECT_EQ(
+        CountsPane(),
+        "Games: 1/3 [ Originals: 1/1 ] [ Clones: 0/2 (0 stand alone, 0 splitted, 0 merged) ]");
+    EXPECT_TRUE(PlayButton()->isEnabled());
+    EXPECT_TRUE(window->isEnabled());
+}
+
+}  // namespace
+}  // namespace quorvex::ui
