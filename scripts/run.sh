@@ -12,9 +12,6 @@ cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUORVEX_BUILD_TESTS=O
 cmake --build "$build" -j"$(nproc)"
 
 program=$build/src/app/quorvex
-# The default picture converter command line runs "nconvert"; ours converts
-# the emulator's PNG snapshots to PCX.
-export PATH="$(pwd)/$build/tools/picture-converter:$PATH"
 data_home=${XDG_DATA_HOME:-$HOME/.local/share}
 state="$data_home/quorvex/quorvex.qvx"
 [ -f quorvex.qvx ] && state=quorvex.qvx

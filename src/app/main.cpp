@@ -5,7 +5,9 @@
 #include "platform/file_system.h"
 #include "platform/program_directory.h"
 #include "store/startup.h"
+#include "ui/accessible_names.h"
 #include "ui/event_pump.h"
+#include "ui/program_icon.h"
 #include "ui/startup_windows.h"
 
 int main(int argc, char* argv[]) {
@@ -17,6 +19,10 @@ int main(int argc, char* argv[]) {
     // The run goes through a chain of windows (splash, What's new, main
     // window); the gaps between them must not end the program.
     QApplication::setQuitOnLastWindowClosed(false);
+    ui::InstallAccessibleNames(application);
+    // Lets the desktop match the windows to the menu entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.quorvex.Quorvex"));
+    QApplication::setWindowIcon(ui::ProgramIcon());
 
     const std::string programDirectory =
         platform::ResolveProgramDirectory(platform::CurrentDirectory());

@@ -137,7 +137,9 @@ std::optional<std::string> ResolveInPlace(const std::string& word,
 
 // Batch texts name programs by their Windows places (the archiver in the
 // program directory, say); where that place does not hold it, the bare name
-// is looked for beside our executable and in PATH.
+// is looked for beside our executable, in the helper folder an installed
+// Quorvex keeps its own programs in (../libexec/quorvex, so that they never
+// shadow a user's programs of the same name on PATH), and in PATH.
 std::optional<std::string> ResolveElsewhere(const std::string& word) {
     if (word.empty()) {
         return std::nullopt;
@@ -145,10 +147,14 @@ std::optional<std::string> ResolveElsewhere(const std::string& word) {
     const std::vector<std::string> forms = CommandForms(word);
     const std::string executableDirectory = RunningExecutableDirectory();
     if (!executableDirectory.empty()) {
-        for (const std::string& form : forms) {
-            const std::string candidate = executableDirectory + BaseName(form);
-            if (IsExecutableFile(candidate)) {
-                return candidate;
+        const std::string helpers = executableDirectory + ".." + std::string(1, kSeparator) +
+                                    "libexec" + kSeparator + "quorvex" + kSeparator;
+        for (const std::string& folder : {executableDirectory, helpers}) {
+            for (const std::string& form : forms) {
+                const std::string candidate = folder + BaseName(form);
+                if (IsExecutableFile(candidate)) {
+                    return candidate;
+                }
             }
         }
     }

@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include "platform/file_system.h"
+#include "platform/process.h"
 #include "script_files.h"
 #include "test_support.h"
 
@@ -212,6 +213,17 @@ TEST(ResolveBatchCommand, FollowsTheWindowsInterpreterOrder) {
     const std::string printerName = kPrinter.substr(kPrinter.rfind('/') + 1);
     EXPECT_EQ(ResolveBatchCommand(printerName + ".exe", temp.path()), kPrinter);
     EXPECT_EQ(ResolveBatchCommand(temp.path() + "nowhere/" + printerName, temp.path()), kPrinter);
+
+    // An installed Quorvex keeps its helper programs in ../libexec/quorvex;
+    // they come before a program of the same name on PATH.
+    const std::string helpers = RunningExecutableDirectory() + "../libexec/quorvex/";
+    MakeDirectory(RunningExecutableDirectory() + "../libexec");
+    MakeDirectory(helpers);
+    WriteScript(helpers + "qvxhelpertool", "echo helper\n");
+    WriteScript(temp.File("bin/qvxhelpertool"), "echo path helper\n");
+    EXPECT_EQ(ResolveBatchCommand("qvxhelpertool.exe", temp.path()), helpers + "qvxhelpertool");
+    RemoveFile(helpers + "qvxhelpertool");
+    EXPECT_EQ(ResolveBatchCommand("qvxhelpertool", temp.path()), temp.File("bin/qvxhelpertool"));
 
     ASSERT_TRUE(RunInTemp(temp, "tool.exe a >out.txt\r\npathtool >>out.txt\r\n"));
     EXPECT_EQ(ReadBytes(temp.File("out.txt")), "local tool a\npath tool\n");

@@ -2,6 +2,8 @@
 
 #include <QApplication>
 
+#include "ui/accessible_names.h"
+
 int main(int argc, char* argv[]) {
     // Page tests never need a display.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
@@ -9,6 +11,7 @@ int main(int argc, char* argv[]) {
     }
     QApplication application(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
+    quorvex::ui::InstallAccessibleNames(application);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QLineEdit>
 #include <QListWidget>
@@ -55,6 +56,7 @@ public:
     QString currentRightTab;
     QString versionPane;
     QString countsPane;
+    QStringList unnamedButtons;
 
 private:
     void Step() {
@@ -75,6 +77,13 @@ private:
                 }
                 currentRightTab = main->rightTabs()->tabText(main->rightTabs()->currentIndex());
                 countsPane = main->statusPanes()->PaneText(1);
+                for (QAbstractButton* button : main->findChildren<QAbstractButton*>()) {
+                    QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(button);
+                    if (reader == nullptr || reader->text(QAccessible::Name).isEmpty()) {
+                        unnamedButtons << QString::fromLatin1(button->metaObject()->className()) + " " +
+                                              button->objectName();
+                    }
+                }
                 versionPane = main->statusPanes()->PaneText(2);
                 main->Quit();
             }
@@ -136,6 +145,8 @@ TEST(WholeRun, FirstStartAsksImportsWelcomesAndSavesAtQuit) {
     EXPECT_EQ(user.countsPane,
               "Games: 0/3 [ Originals: 0/2 ] [ Clones: 0/1 (0 stand alone, 0 splitted, 0 "
               "merged) ]");
+    // A screen reader can name every button, also those that show only a picture.
+    EXPECT_TRUE(user.unnamedButtons.isEmpty()) << user.unnamedButtons.join(", ").toStdString();
     EXPECT_TRUE(user.versionPane.startsWith("Mame "));
     EXPECT_GT(user.versionPane.size(), 5);
 
