@@ -61,6 +61,14 @@ protected:
         if ((type == QEvent::ToolTipChange || type == QEvent::Polish) && watched->isWidgetType()) {
             Name(*static_cast<QWidget*>(watched));
         }
+        // The clear button of an edit box stays hidden, and so unpolished,
+        // until there is text; a screen reader lists it all the same.
+        if (type == QEvent::Polish && qobject_cast<QLineEdit*>(watched) != nullptr) {
+            for (QAbstractButton* button :
+                 watched->findChildren<QAbstractButton*>(Qt::FindDirectChildrenOnly)) {
+                Name(*button);
+            }
+        }
         return false;
     }
 };
