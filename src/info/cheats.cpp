@@ -108,8 +108,7 @@ std::vector<Cheat> CheatsOf(std::string_view bytes, std::string_view rawName) {
 }
 
 std::string CheatLine(std::string_view rawName, std::string_view cpu, std::string_view address,
-                      std::string_view data, std::string_view type,
-                      std::string_view description) {
+                      std::string_view data, std::string_view type, std::string_view description) {
     std::string line = WithoutLineBreaks(store::ToLowerAscii(rawName));
     for (const std::string_view field : {cpu, address, data, type, description}) {
         line += ':';
@@ -186,8 +185,7 @@ CheatEdit AddCheat(const std::string& path, std::string_view line) {
     return Rewrite(path, AppendCheatLine(file.bytes.value_or(std::string()), line));
 }
 
-CheatEdit ModifyCheat(const std::string& path, std::string_view oldLine,
-                      std::string_view newLine) {
+CheatEdit ModifyCheat(const std::string& path, std::string_view oldLine, std::string_view newLine) {
     CheatEdit failure;
     const std::optional<std::string> bytes = ExistingBytes(path, failure);
     if (!bytes) {

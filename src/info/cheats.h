@@ -53,8 +53,7 @@ std::vector<Cheat> CheatsOf(std::string_view bytes, std::string_view rawName);
 // joined by ':'. A line break typed into a field would split the cheat, so
 // each becomes a blank.
 std::string CheatLine(std::string_view rawName, std::string_view cpu, std::string_view address,
-                      std::string_view data, std::string_view type,
-                      std::string_view description);
+                      std::string_view data, std::string_view type, std::string_view description);
 
 // The file image with line added at the end, after a line break when the
 // image lacks one there.

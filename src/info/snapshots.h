@@ -15,8 +15,7 @@ namespace quorvex::info {
 
 // Full paths of the game's snapshots, in name order, both kinds together.
 // As many as there are: the table grows.
-std::vector<std::string> ListSnapshots(const store::EmulatorPaths& paths,
-                                       std::string_view rawName);
+std::vector<std::string> ListSnapshots(const store::EmulatorPaths& paths, std::string_view rawName);
 
 // The frame caption: " Preview picture <index + 1>/<count> ", or the F12
 // hint when there is no picture.

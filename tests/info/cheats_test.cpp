@@ -57,7 +57,8 @@ TEST(CheatLines, ShortLinesAndNewLines) {
     EXPECT_EQ(cheat.description, "");
     EXPECT_FALSE(CheatGameOf("no colon here"));
 
-    EXPECT_EQ(CheatLine("PacMan", "0", "4E0E", "06", "0", "Lives: 9"), "pacman:0:4E0E:06:0:Lives: 9");
+    EXPECT_EQ(CheatLine("PacMan", "0", "4E0E", "06", "0", "Lives: 9"),
+              "pacman:0:4E0E:06:0:Lives: 9");
     EXPECT_EQ(CheatLine("pacman", "0", "4E0E", "06", "0", "two\nlines"),
               "pacman:0:4E0E:06:0:two lines");
 }
@@ -101,8 +102,8 @@ TEST_F(CheatFileEdits, ModifyAndDeleteActOnEveryEqualLine) {
                "PACMAN:0:4E0E:06:0:LIVES\r\n"
                "pacman:0:4C00:01:0:Speed");
 
-    EXPECT_TRUE(ModifyCheat(path, "pacman:0:4E0E:06:0:Lives", "pacman:0:4E0E:09:0:Nine lives")
-                    .written);
+    EXPECT_TRUE(
+        ModifyCheat(path, "pacman:0:4E0E:06:0:Lives", "pacman:0:4E0E:09:0:Nine lives").written);
     EXPECT_EQ(Contents(),
               "; header\r\n"
               "pacman:0:4E0E:09:0:Nine lives\r\n"
@@ -138,7 +139,8 @@ TEST_F(CheatFileEdits, AFileThatCannotBeReadIsNeverReplaced) {
 TEST_F(CheatFileEdits, MoreThanFourHundredCheatsAreAllListed) {
     std::string file;
     for (int i = 0; i < 450; ++i) {
-        file += "pacman:0:" + std::to_string(1000 + i) + ":01:0:Cheat " + std::to_string(i) + "\r\n";
+        file +=
+            "pacman:0:" + std::to_string(1000 + i) + ":01:0:Cheat " + std::to_string(i) + "\r\n";
     }
     WriteBytes(path, file);
     const CheatListing listing = ListCheats(path, "pacman");

@@ -104,15 +104,6 @@ TEST_F(GameFiles, MoreThanTwoHundredSnapshotsAreAllListed) {
     EXPECT_EQ(snapshots.back(), paths().snapshot + "ab229.pcx");
 }
 
-TEST_F(GameFiles, DeletingASnapshotRenumbersTheRest) {
-    for (const char* name : {"ab000.pcx", "ab001.pcx", "ab002.pcx"}) {
-        WriteBytes(paths().snapshot + name, name);
-    }
-    EXPECT_TRUE(DeleteSnapshot(session, "ab game", paths().snapshot + "ab000.pcx"));
-    EXPECT_EQ(Names(paths().snapshot), (Names_{"ab000.pcx", "ab001.pcx"}));
-    EXPECT_EQ(ReadBytes(paths().snapshot + "ab001.pcx"), "ab002.pcx");
-}
-
 TEST(SnapshotStepping, PreviousAndNextWrapRound) {
     EXPECT_EQ(PreviousSnapshot(0, 3), 2);
     EXPECT_EQ(PreviousSnapshot(2, 3), 1);

@@ -37,8 +37,8 @@ protected:
                 Shown(page().cancelButton())};
     }
     bool BoxesEnabled() const { return page().cpuBox()->isEnabled(); }
-    void Fill(const QString& cpu, const QString& address, const QString& data,
-              const QString& type, const QString& description) const {
+    void Fill(const QString& cpu, const QString& address, const QString& data, const QString& type,
+              const QString& description) const {
         const std::pair<QLineEdit*, QString> boxes[] = {{page().cpuBox(), cpu},
                                                         {page().addressBox(), address},
                                                         {page().dataBox(), data},
@@ -150,7 +150,7 @@ TEST_F(MiscPageTest, ModifyAndDeleteActOnTheSelectedCheat) {
     EXPECT_EQ(Cheats(), QStringList({"infinite lives"}));
 }
 
-TEST_F(MiscPageTest, ReplaysArePlayableOnlyWithARomZip) {
+TEST_F(MiscPageTest, ReplaysArePlayableOnlyWithARomZipAndDeletedWithTheirCompanions) {
     for (const char* name : {"pacman000.inp", "pacman000.hi", "pacman001.inp", "pacman001.cfg",
                              "pacman0002.inp", "galaga000.inp"}) {
         WriteBytes(session.emulator.replay + name, name);
@@ -162,6 +162,18 @@ TEST_F(MiscPageTest, ReplaysArePlayableOnlyWithARomZip) {
     EXPECT_TRUE(Replays()[1].startsWith("pacman001.inp ("));
     EXPECT_TRUE(Shown(page().replayButton()));
     EXPECT_TRUE(Shown(page().deleteReplayButton()));
+
+    feedback.answer = false;
+    Click(page().deleteReplayButton());
+    EXPECT_EQ(feedback.questions,
+              std::vector<std::string>{"Are you sure that you want to delete this Replay?"});
+    EXPECT_EQ(Replays().size(), 2);
+    feedback.answer = true;
+    Click(page().deleteReplayButton());
+    EXPECT_EQ(page().replayFrame()->title(), "Available replays (1)");
+    EXPECT_EQ(ReadBytes(session.emulator.replay + "pacman000.inp"), "pacman001.inp");
+    EXPECT_EQ(ReadBytes(session.emulator.replay + "pacman000.cfg"), "pacman001.cfg");
+    EXPECT_FALSE(platform::IsReadableFile(session.emulator.replay + "pacman000.hi"));
 
     ClickGame("Galaga");
     EXPECT_EQ(page().replayFrame()->title(), "Available replays (1)");
@@ -175,28 +187,10 @@ TEST_F(MiscPageTest, ReplaysArePlayableOnlyWithARomZip) {
     EXPECT_FALSE(Shown(page().deleteReplayButton()));
 }
 
-TEST_F(MiscPageTest, DeletingAReplayTakesItsCompanionsAndRenumbers) {
-    for (const char* name : {"pacman000.inp", "pacman000.hi", "pacman001.inp", "pacman001.cfg"}) {
-        WriteBytes(session.emulator.replay + name, name);
-    }
-    OpenMisc();
-    feedback.answer = false;
-    Click(page().deleteReplayButton());
-    EXPECT_EQ(feedback.questions,
-              std::vector<std::string>{"Are you sure that you want to delete this Replay?"});
-    EXPECT_EQ(Replays().size(), 2);
-
-    feedback.answer = true;
-    Click(page().deleteReplayButton());
-    EXPECT_EQ(Replays().size(), 1);
-    EXPECT_EQ(ReadBytes(session.emulator.replay + "pacman000.inp"), "pacman001.inp");
-    EXPECT_EQ(ReadBytes(session.emulator.replay + "pacman000.cfg"), "pacman001.cfg");
-    EXPECT_FALSE(platform::IsReadableFile(session.emulator.replay + "pacman000.hi"));
-}
-
 TEST_F(MiscPageTest, ReplayItAndCustomPlayBackThroughTheEmulator) {
-    testing::InstallFakeEmulator(session.emulator.directory,
-                                 "@delay\t0\npacman\tPac-Man\t\tZ80\tNamco\t1980\tNamco\tpacman.6e\n");
+    testing::InstallFakeEmulator(
+        session.emulator.directory,
+        "@delay\t0\npacman\tPac-Man\t\tZ80\tNamco\t1980\tNamco\tpacman.6e\n");
     const std::string log = dir.File("mame.log");
     testing::ScopedEnvironment logging("QUORVEX_FAKE_MAME_LOG", log);
     const std::string romZip = session.emulator.roms + "pacman.zip";
@@ -219,8 +213,7 @@ TEST_F(MiscPageTest, ReplayItAndCustomPlayBackThroughTheEmulator) {
     EXPECT_FALSE(platform::IsReadableFile(log));
 
     Click(page().replayButton());
-    page().SetReplayChooser(
-        [&custom](const QString&) { return QString::fromStdString(custom); });
+    page().SetReplayChooser([&custom](const QString&) { return QString::fromStdString(custom); });
     Click(page().customButton());
     EXPECT_TRUE(feedback.messages.empty());
     EXPECT_EQ(ReadBytes(log),

@@ -85,13 +85,12 @@ int main(int argc, char* argv[]) {
     using quorvex::testing::MiscFixture;
     using quorvex::ui::MainWindow;
     MiscFixture f;
-    quorvex::testing::WriteBytes(
-        f.CheatFile(),
-        "pacman:0:4E14:06:0:Infinite Lives\r\n"
-        "pacman:0:4E0E:F4:0:Always Level 1\r\n"
-        "pacman:0:4C00:FF:1:Speed: Fast\r\n"
-        "pacman:0:4E70:01:0:Invincible Ghosts\r\n"
-        "galaga:1:9820:05:0:Lives\r\n");
+    quorvex::testing::WriteBytes(f.CheatFile(),
+                                 "pacman:0:4E14:06:0:Infinite Lives\r\n"
+                                 "pacman:0:4E0E:F4:0:Always Level 1\r\n"
+                                 "pacman:0:4C00:FF:1:Speed: Fast\r\n"
+                                 "pacman:0:4E70:01:0:Invincible Ghosts\r\n"
+                                 "galaga:1:9820:05:0:Lives\r\n");
     for (const char* name : {"pacman000.inp", "pacman001.inp", "pacman002.inp"}) {
         quorvex::testing::WriteBytes(f.session.emulator.replay + name, "QVXINP pacman\n");
     }

@@ -76,7 +76,8 @@ QWidget* MiscPage::BuildCheatFrame() {
     m_cheatList->setToolTip(tr("What cheats am I able to use?"));
     m_cheatList->setSelectionMode(QAbstractItemView::SingleSelection);
 
-    m_cpu = Box(info::kCheatCpuLength, tr("Which CPU (for games with multiple CPUs) ?"), m_cheatFrame);
+    m_cpu =
+        Box(info::kCheatCpuLength, tr("Which CPU (for games with multiple CPUs) ?"), m_cheatFrame);
     m_cpu->setObjectName(QStringLiteral("cheatCpuBox"));
     m_address = Box(info::kCheatAddressLength,
                     tr("The memory location to apply the value at, in Hexadecimal"), m_cheatFrame);
@@ -87,8 +88,8 @@ QWidget* MiscPage::BuildCheatFrame() {
     m_type = Box(info::kCheatTypeLength, tr("Type Of Cheat. Usually '0'! Refer to cheat.doc!"),
                  m_cheatFrame);
     m_type->setObjectName(QStringLiteral("cheatTypeBox"));
-    m_descriptionBox = Box(info::kCheatDescriptionLength,
-                           tr("The description (30 characters max)"), m_cheatFrame);
+    m_descriptionBox =
+        Box(info::kCheatDescriptionLength, tr("The description (30 characters max)"), m_cheatFrame);
     m_descriptionBox->setObjectName(QStringLiteral("cheatDescriptionBox"));
     // Room for what the boxes take, a little more for the wide letters.
     const QFontMetrics metrics(m_cpu->font());
@@ -100,8 +101,9 @@ QWidget* MiscPage::BuildCheatFrame() {
     m_new = PictureButton(PlayIcon(PlayArtwork::New), tr("New"),
                           tr("Press this to insert a new cheat!"), m_cheatFrame);
     m_new->setObjectName(QStringLiteral("newCheatButton"));
-    m_modify = PictureButton(MiscIcon(MiscArtwork::Modify), tr("Modify"),
-                             tr("Press this to modify the currently selected cheat!"), m_cheatFrame);
+    m_modify =
+        PictureButton(MiscIcon(MiscArtwork::Modify), tr("Modify"),
+                      tr("Press this to modify the currently selected cheat!"), m_cheatFrame);
     m_modify->setObjectName(QStringLiteral("modifyCheatButton"));
     m_deleteCheat = PictureButton(PlayIcon(PlayArtwork::Delete), tr("Delete"),
                                   tr("Deletes the currently selected cheat!"), m_cheatFrame);
@@ -158,9 +160,9 @@ QWidget* MiscPage::BuildReplayFrame() {
     m_replay = PictureButton(MiscIcon(MiscArtwork::Replay), tr("Replay it!"),
                              tr("Mame will show your play stored in the replay!"), m_replayFrame);
     m_replay->setObjectName(QStringLiteral("replayItButton"));
-    m_deleteReplay = PictureButton(PlayIcon(PlayArtwork::Delete), tr("Delete"),
-                                   tr("Deletes permanently the currently selected replay!"),
-                                   m_replayFrame);
+    m_deleteReplay =
+        PictureButton(PlayIcon(PlayArtwork::Delete), tr("Delete"),
+                      tr("Deletes permanently the currently selected replay!"), m_replayFrame);
     m_deleteReplay->setObjectName(QStringLiteral("deleteReplayButton"));
     m_custom = new QPushButton(ArtworkIcon(Artwork::Folder), tr("Custom..."), m_replayFrame);
     m_custom->setObjectName(QStringLiteral("customReplayButton"));
@@ -298,10 +300,9 @@ void MiscPage::SaveCheat() {
             return;
         }
     }
-    const std::string line =
-        info::CheatLine(m_rawName, ToBytes(m_cpu->text()), ToBytes(m_address->text()),
-                        ToBytes(m_data->text()), ToBytes(m_type->text()),
-                        ToBytes(m_descriptionBox->text()));
+    const std::string line = info::CheatLine(
+        m_rawName, ToBytes(m_cpu->text()), ToBytes(m_address->text()), ToBytes(m_data->text()),
+        ToBytes(m_type->text()), ToBytes(m_descriptionBox->text()));
     const info::CheatEdit edit = m_mode == CheatMode::New
                                      ? info::AddCheat(CheatFilePath(), line)
                                      : info::ModifyCheat(CheatFilePath(), m_modifiedLine, line);

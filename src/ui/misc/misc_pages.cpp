@@ -18,9 +18,9 @@ public:
     explicit WindowsCaptionBoxes(QWidget* parent) : QObject(parent), m_parent(parent) {}
 
     void ShowMessage(const std::string& text, store::MessageIcon icon) override {
-        QMessageBox box(icon == store::MessageIcon::None ? QMessageBox::NoIcon
-                                                         : QMessageBox::Warning,
-                        Caption(), ToQString(text), QMessageBox::Ok, m_parent);
+        QMessageBox box(
+            icon == store::MessageIcon::None ? QMessageBox::NoIcon : QMessageBox::Warning,
+            Caption(), ToQString(text), QMessageBox::Ok, m_parent);
         box.setTextFormat(Qt::PlainText);
         box.exec();
     }

@@ -24,8 +24,8 @@ QImage FromPcx(const std::string& path) {
     if (!picture) {
         return QImage();
     }
-    const QImage view(picture->rgba.data(), picture->width, picture->height,
-                      picture->width * 4, QImage::Format_RGBA8888);
+    const QImage view(picture->rgba.data(), picture->width, picture->height, picture->width * 4,
+                      QImage::Format_RGBA8888);
     return view.copy();
 }
 
@@ -80,8 +80,7 @@ void PictureView::paintEvent(QPaintEvent*) {
     const QRect target(QPoint((width() - fitted.width()) / 2, (height() - fitted.height()) / 2),
                        fitted);
     // Enlarged low-resolution screens keep their crisp pixels; reductions are smoothed.
-    painter.setRenderHint(QPainter::SmoothPixmapTransform,
-                          fitted.width() < m_picture.width());
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, fitted.width() < m_picture.width());
     painter.drawPixmap(target, m_picture);
 }
 

@@ -68,8 +68,8 @@ void SnapshotsPage::BuildControls() {
     m_previous = PictureButton(MiscIcon(MiscArtwork::Previous), tr("Previous"),
                                tr("Shows the previous snapshot!"), this);
     m_previous->setObjectName(QStringLiteral("previousSnapshotButton"));
-    m_next = PictureButton(MiscIcon(MiscArtwork::Next), tr("Next"),
-                           tr("Shows the next snapshot!"), this);
+    m_next = PictureButton(MiscIcon(MiscArtwork::Next), tr("Next"), tr("Shows the next snapshot!"),
+                           this);
     m_next->setObjectName(QStringLiteral("nextSnapshotButton"));
     m_delete = PictureButton(PlayIcon(PlayArtwork::Delete), tr("Delete"),
                              tr("Deletes permanently this snapshot!"), this);
@@ -145,8 +145,7 @@ void SnapshotsPage::DeleteShown() {
     if (m_files.empty()) {
         return;
     }
-    info::DeleteSnapshot(m_session, m_description,
-                         m_files[static_cast<std::size_t>(m_index)]);
+    info::DeleteSnapshot(m_session, m_description, m_files[static_cast<std::size_t>(m_index)]);
     ShowGame(m_description, true);
 }
 
