@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QCheckBox>
+
 #include "../catalogue/fake_emulator_setup.h"
 #include "misc_fixture.h"
 #include "platform/file_system.h"
@@ -187,7 +189,7 @@ TEST_F(MiscPageTest, ReplaysArePlayableOnlyWithARomZipAndDeletedWithTheirCompani
     EXPECT_FALSE(Shown(page().deleteReplayButton()));
 }
 
-TEST_F(MiscPageTest, ReplayItAndCustomPlayBackThroughTheEmulator) {
+TEST_F(MiscPageTest, ARecordedPlayIsListedAndPlayedBackThroughTheEmulator) {
     testing::InstallFakeEmulator(
         session.emulator.directory,
         "@delay\t0\npacman\tPac-Man\t\tZ80\tNamco\t1980\tNamco\tpacman.6e\n");
@@ -196,11 +198,18 @@ TEST_F(MiscPageTest, ReplayItAndCustomPlayBackThroughTheEmulator) {
     const std::string romZip = session.emulator.roms + "pacman.zip";
     WriteBytes(romZip, "a zip the emulator reads in place");
     session.games.SetField(*store::FindGameByDescription(session.games, "Pac-Man"), 'C', romZip);
-    WriteBytes(session.emulator.replay + "pacman000.inp", "QVXINP pacman\n");
     const std::string custom = dir.File("mine/old.inp");
     WriteBytes(custom, "QVXINP pacman\n");
     session.state.lastCustomInpDir = dir.path();
     OpenMisc();
+
+    // A play with Get replay checked: the page in front lists the new replay.
+    Click(Find<QCheckBox>("getReplay"));
+    Click(Find<QPushButton>("playButton"));
+    ASSERT_EQ(Replays().size(), 1);
+    EXPECT_TRUE(Replays()[0].startsWith("pacman000.inp ("));
+    EXPECT_TRUE(Shown(page().replayButton()));
+    Click(Find<QCheckBox>("getReplay"));
 
     QString offered;
     page().SetReplayChooser([&offered](const QString& start) {
@@ -210,13 +219,14 @@ TEST_F(MiscPageTest, ReplayItAndCustomPlayBackThroughTheEmulator) {
     Click(page().customButton());
     EXPECT_EQ(offered.toStdString(), dir.path());
     EXPECT_EQ(session.state.lastCustomInpDir, dir.path());
-    EXPECT_FALSE(platform::IsReadableFile(log));
+    EXPECT_EQ(ReadBytes(log), "pacman -ignorecfg -soundcard 0 -record x\n");
 
     Click(page().replayButton());
     page().SetReplayChooser([&custom](const QString&) { return QString::fromStdString(custom); });
     Click(page().customButton());
     EXPECT_TRUE(feedback.messages.empty());
     EXPECT_EQ(ReadBytes(log),
+              "pacman -ignorecfg -soundcard 0 -record x\n"
               "pacman -ignorecfg -soundcard 0 -playback pacman\n"
               "pacman -ignorecfg -soundcard 0 -playback pacman\n");
     EXPECT_EQ(session.state.lastCustomInpDir, dir.File("mine/"));
