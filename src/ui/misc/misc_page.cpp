@@ -122,16 +122,20 @@ QWidget* MiscPage::BuildCheatFrame() {
     connect(m_cancel, &QPushButton::clicked, this, &MiscPage::CancelCheat);
 
     auto* fields = new QGridLayout;
-    fields->addWidget(new QLabel(tr("Cpu"), m_cheatFrame), 0, 0);
-    fields->addWidget(new QLabel(tr("Addr"), m_cheatFrame), 0, 1);
-    fields->addWidget(new QLabel(tr("Data"), m_cheatFrame), 0, 2);
-    fields->addWidget(new QLabel(tr("Type"), m_cheatFrame), 0, 3);
-    fields->addWidget(new QLabel(tr("Description"), m_cheatFrame), 0, 4);
-    fields->addWidget(m_cpu, 1, 0);
-    fields->addWidget(m_address, 1, 1);
-    fields->addWidget(m_data, 1, 2);
-    fields->addWidget(m_type, 1, 3);
-    fields->addWidget(m_descriptionBox, 1, 4);
+    const std::pair<QString, QLineEdit*> columns[] = {{tr("Cpu"), m_cpu},
+                                                      {tr("Addr"), m_address},
+                                                      {tr("Data"), m_data},
+                                                      {tr("Type"), m_type},
+                                                      {tr("Description"), m_descriptionBox}};
+    int column = 0;
+    for (const auto& [caption, box] : columns) {
+        auto* label = new QLabel(caption, m_cheatFrame);
+        // The label names its box for screen readers too.
+        label->setBuddy(box);
+        fields->addWidget(label, 0, column);
+        fields->addWidget(box, 1, column);
+        ++column;
+    }
     fields->setColumnStretch(4, 1);
 
     auto* buttons = new QHBoxLayout;
