@@ -1,6 +1,6 @@
 #pragma once
 // The playing fixture with the Misc and Snaps pages installed as the
-// program installs them, and helpers that file snapshots and replays.
+// program installs them, and ways to file snapshots and replays.
 
 #include <QGroupBox>
 #include <QImage>
