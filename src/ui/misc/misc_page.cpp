@@ -320,11 +320,15 @@ void MiscPage::SaveCheat() {
 
 void MiscPage::DeleteCheat() {
     const info::Cheat* cheat = SelectedCheat();
-    if (cheat == nullptr ||
-        !m_feedback.AskYesNo("Are you sure that you want to delete this cheat?")) {
+    if (cheat == nullptr) {
         return;
     }
-    const info::CheatEdit edit = info::DeleteCheat(CheatFilePath(), cheat->line);
+    // The question's event loop may refill the page: keep what is to go.
+    const std::string line = cheat->line;
+    if (!m_feedback.AskYesNo("Are you sure that you want to delete this cheat?")) {
+        return;
+    }
+    const info::CheatEdit edit = info::DeleteCheat(CheatFilePath(), line);
     if (!edit.written) {
         m_feedback.ShowMessage(edit.message, store::MessageIcon::Exclamation);
     }
@@ -365,11 +369,14 @@ void MiscPage::PlayReplay() {
 
 void MiscPage::DeleteReplay() {
     const info::ReplayFile* replay = SelectedReplay();
-    if (replay == nullptr ||
-        !m_feedback.AskYesNo("Are you sure that you want to delete this Replay?")) {
+    if (replay == nullptr) {
         return;
     }
-    info::DeleteReplay(m_session, m_description, replay->path);
+    const std::string path = replay->path;
+    if (!m_feedback.AskYesNo("Are you sure that you want to delete this Replay?")) {
+        return;
+    }
+    info::DeleteReplay(m_session, m_description, path);
     ShowGame(m_description, true);
 }
 
