@@ -43,6 +43,18 @@ if command -v zip >/dev/null; then
   rm -rf "$work"
 fi
 
+# Cheats for a few games, one per line, as the emulator's cheat file holds them.
+if [ ! -f "$emulator/cheat.dat" ]; then
+  printf '%s\r\n' \
+    '; Cheats of the demo games: game:cpu:address:data:type:description' \
+    'galaxyq:0:4E14:06:0:Infinite Lives' \
+    'galaxyq:0:4E0E:F4:0:Always Stage 1' \
+    'galaxyq:0:4C00:FF:1:Speed: Fast' \
+    'starblst:0:9820:05:0:Infinite Ships' \
+    'ghostrn:0:C0A2:09:0:Invincibility' \
+    'ninjaz:1:E004:63:0:Infinite Shuriken' > "$emulator/cheat.dat"
+fi
+
 if [ ! -f "$data/quorvex.qvx" ]; then
   printf ' +:MAME_DIR:%s:+\xa7\r\n' "$emulator" > "$data/quorvex.qvx"
 fi

@@ -7,6 +7,7 @@
 #include "ui/emulator_directory_dialog.h"
 #include "ui/main_window.h"
 #include "ui/message_box.h"
+#include "ui/misc/misc_pages.h"
 #include "ui/play/play_pages.h"
 #include "ui/sets/set_pages.h"
 #include "ui/splash_window.h"
@@ -68,7 +69,8 @@ void StartupWindows::RunMainWindow(store::Session& session) {
     feedback.SetParent(&window);
     const BrowsePages browse = InstallBrowsePages(window, session, feedback);
     InstallSetPages(window, *browse.games, session, feedback);
-    InstallPlayPages(window, session, feedback, browse.games);
+    const PlayPages play = InstallPlayPages(window, session, feedback, browse.games);
+    InstallMiscPages(window, session, play.launcher);
     QEventLoop loop;
     QObject::connect(&window, &MainWindow::Closed, &loop, &QEventLoop::quit);
     window.Open();
