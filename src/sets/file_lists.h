@@ -37,7 +37,9 @@ FileNameList QueryNeededFiles(const std::string& emulatorDirectory, std::string_
 
 // The entry names of a zip file, read from the unzip layer's listing (the
 // text of each entry line from its 59th character, without surrounding
-// blanks), however long the listing. Empty when the file is not a readable zip.
+// blanks), however long the listing. Entries whose data cannot be unpacked
+// (unknown method, encryption, a CRC error, too large) are left out. Empty
+// when the file is not a readable zip.
 FileNameList QueryZipListing(const std::string& zipPath);
 
 // Appends more's names after listing's; the result is the new count.

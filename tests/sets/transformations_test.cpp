@@ -32,26 +32,21 @@ TEST(NameLists, DifferenceAndUnionIgnoreCaseAndKeepOrder) {
     EXPECT_EQ(NameListUnion(many, none), 300u);
 }
 
-TEST(ZipBatch, LinesForEachFormat) {
-    const std::vector<FamilyMember> family = {{"orig", {"a.rom", "b.rom"}},
-                                              {"clone", {"a.rom", "c.rom"}}};
+TEST(ZipBatch, EachArchiveIsMadeInItsOwnDirectoryTenNamesALine) {
     const std::string sep(1, platform::kSeparator);
     const std::string tmp = "/emu/TMPQVX" + sep;
-    const std::string attrib = "attrib /emu/TMPQVX" + sep + sep + "*.* -r -a -h -s\n";
-    EXPECT_EQ(ZipBatchText(TransformationType::Splitted, family, "/prog/zip.exe", tmp),
-              attrib + "/prog/zip.exe  orig.zip a.rom b.rom \r\n" +
-                  "/prog/zip.exe  clone.zip c.rom \r\n");
-    EXPECT_EQ(ZipBatchText(TransformationType::StandAlone, family, "/prog/zip.exe", tmp),
-              attrib + "/prog/zip.exe  orig.zip a.rom b.rom \r\n" +
-                  "/prog/zip.exe  clone.zip a.rom c.rom \r\n");
-
-    std::vector<FamilyMember> big = {{"orig", {}}, {"clone", {}}};
+    std::vector<ZipPlan> plans = {{"m0", "orig.zip", {"a.rom", "B.ROM"}}, {"m1", "clone.zip", {}}};
     for (int i = 0; i < 12; ++i) {
-        big[i < 6 ? 0 : 1].needed.push_back("f" + std::to_string(i));
+        plans[1].names.push_back("f" + std::to_string(i));
     }
-    EXPECT_EQ(ZipBatchText(TransformationType::Merged, big, "/prog/zip.exe", tmp),
-              attrib + "\r\n/prog/zip.exe  orig.zip f0 f1 f2 f3 f4 f5 f6 f7 f8 f9 " +
-                  "\r\n/prog/zip.exe  orig.zip f10 f11 \r\n");
+    plans[1].names.back() = "with blank";
+    EXPECT_EQ(ZipBatchText(plans, "/prog/zip.exe", tmp),
+              "attrib /emu/TMPQVX" + sep + "m0" + sep + "*.* -r -a -h -s\n" +
+                  "attrib /emu/TMPQVX" + sep + "m1" + sep + "*.* -r -a -h -s\n" +
+                  "cd /emu/TMPQVX" + sep + "m0\r\n/prog/zip.exe  orig.zip a.rom B.ROM \r\n" +
+                  "cd /emu/TMPQVX" + sep + "m1\r\n" +
+                  "/prog/zip.exe  clone.zip f0 f1 f2 f3 f4 f5 f6 f7 f8 f9 \r\n" +
+                  "/prog/zip.exe  clone.zip f10 \"with blank\" \r\n");
 }
 
 // A family of an original and two clones whose sets the emulator test double describes.
