@@ -195,7 +195,10 @@ void TransformationRun::Prepare(std::string& log) {
         }
     }
     if (!platform::ListDirectory(kept).empty()) {
-        // Something could not be moved: it stays where it is, with the journal.
+        // Something could not be moved: it stays where it is, and the journal
+        // keeps telling of it.
+        m_journal = platform::ReadFileBytes(m_temporary + platform::kSeparator + kJournalName)
+                        .value_or(std::string());
         RemoveTree(WorkDirectory());
     } else {
         RemoveTree(m_temporary);

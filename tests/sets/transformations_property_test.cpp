@@ -30,12 +30,17 @@ using testing::WriteBytes;
 
 // What the archiver does on each call, in turn: run the real one ("ok"),
 // fail without writing ("fail"), write every name empty and exit 0
-// ("empty"), or be cut off half way, leaving half an archive ("cut").
+// ("empty"), or be cut off half way, leaving half an archive ("cut"):
+// the n-th word of the plan on its n-th call (shell built-ins only, to stay cheap).
 constexpr const char* kArchiverWrapper =
     "#!/bin/sh\n"
-    "plan=\"$(dirname \"$0\")/archiver-plan\"\n"
-    "mode=$(head -n 1 \"$plan\" 2>/dev/null)\n"
-    "sed -i 1d \"$plan\" 2>/dev/null\n"
+    "here=${0%/*}\n"
+    "read calls < \"$here/archiver-calls\"\n"
+    "calls=$((calls + 1))\n"
+    "echo $calls > \"$here/archiver-calls\"\n"
+    "read plan < \"$here/archiver-plan\"\n"
+    "i=0; mode=ok\n"
+    "for word in $plan; do i=$((i + 1)); [ $i -eq $calls ] && mode=$word; done\n"
     "case \"$mode\" in\n"
     "  fail) exit 1 ;;\n"
     "  empty) archive=$1; shift; for f in \"$@\"; do : > \"$f\"; done;"
@@ -220,8 +225,9 @@ void TransformationProperty::RunOnce(unsigned seed) {
     std::string plan;
     static constexpr const char* kModes[] = {"ok", "ok", "ok", "ok", "fail", "empty", "cut"};
     for (int call = 0; call < 8; ++call)
-        plan += std::string(kModes[random() % 7]) + "\n";
-    WriteBytes(session.files.directory + "archiver-plan", plan);
+        plan += std::string(kModes[random() % 7]) + " ";
+    WriteBytes(session.files.directory + "archiver-plan", plan + "\n");
+    WriteBytes(session.files.directory + "archiver-calls", "0\n");
     const auto type = static_cast<TransformationType>(1 + random() % 3);
     const std::string selected = session.games[static_cast<int>(random() % raw.size())].description;
     const auto result = RunTransformation(type, {selected}, session, progress, feedback);
@@ -242,6 +248,9 @@ void TransformationProperty::RunOnce(unsigned seed) {
 }
 
 TEST_P(TransformationProperty, NoRunLosesAFileAnyMemberHad) {
+#ifdef _WIN32
+    GTEST_SKIP() << "the archiver wrapper is a POSIX shell script";
+#endif
     constexpr int kRunsPerShard = 100;
     for (int run = 0; run < kRunsPerShard; ++run) {
         RunOnce(static_cast<unsigned>(GetParam() * kRunsPerShard + run));

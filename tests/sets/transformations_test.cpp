@@ -293,6 +293,9 @@ TEST_F(Transformations, EachMemberKeepsItsOwnVersionOfASharedFileName) {
 }
 
 TEST_F(Transformations, ANewZipCountsOnlyWhenItsFilesReadBackWithTheirSizesAndCrcs) {
+#ifdef _WIN32
+    GTEST_SKIP() << "the stand-in archiver is a POSIX script";
+#endif
     // An archiver that exits 0 and writes every name, each empty.
     WriteBytes(session.files.directory + "zip",
                "#!/usr/bin/env python3\nimport sys, zipfile\n"
