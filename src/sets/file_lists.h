@@ -59,9 +59,9 @@ bool IsSetComplete(const FileNameList& needed, const FileNameList& listing, Need
 
 // Unpacks every entry of the zip under its bare name into destination (a
 // directory path without a trailing separator, created when missing),
-// replacing files of the same name. Entries that could lead outside the
-// destination (absolute names, "..", symbolic links) are left out. False when
-// the zip cannot be read or an entry could not be written.
+// replacing files of the same name; nothing is written outside it, and
+// symbolic links are left out. False when the zip cannot be read or an entry
+// could not be decompressed or written.
 bool ExtractZipFlat(const std::string& zipPath, const std::string& destination);
 
 }  // namespace quorvex::sets

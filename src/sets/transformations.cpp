@@ -2,7 +2,6 @@
 
 #include <cstdint>
 #include <filesystem>
-#include <map>
 #include <optional>
 
 #include "browse/games_list.h"
@@ -10,7 +9,6 @@
 #include "platform/file_system.h"
 #include "platform/paths.h"
 #include "platform/unzip.h"
-#include "store/record_line.h"
 #include "store/text_utils.h"
 
 namespace quorvex::sets {
