@@ -313,8 +313,9 @@ std::string ZipBatchText(const std::vector<ZipPlan>& plans, const std::string& z
     for (const auto& plan : plans) {
         text += "attrib " + temporaryDirectory + plan.directoryName + separator + "*.* -r -a -h -s\n";
     }
+    // The batch starts in the temporary directory; relative steps need no quotes.
     for (const auto& plan : plans) {
-        text += "cd " + Quoted(temporaryDirectory + plan.directoryName) + "\r\n";
+        text += "cd " + plan.directoryName + "\r\n";
         // Ten names a command keeps every command line short.
         for (std::size_t i = 0; i < plan.names.size(); ++i) {
             if (i % 10 == 0) {
@@ -322,7 +323,7 @@ std::string ZipBatchText(const std::vector<ZipPlan>& plans, const std::string& z
             }
             text += Quoted(plan.names[i]) + " ";
         }
-        text += "\r\n";
+        text += "\r\ncd ..\r\n";
     }
     return text;
 }

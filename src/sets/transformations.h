@@ -37,9 +37,9 @@ struct ZipPlan {
     FileNameList names;       // as they are on disk
 };
 
-// The archiver batch: the attributes of every waiting file cleared, then for
-// each plan a change into its directory and the archiver lines, ten names a
-// line. zipCommand is the archiver as the batch names it (program directory +
+// The archiver batch, run in the temporary directory: the attributes of
+// every waiting file cleared, then for each plan a change into its directory,
+// the archiver lines (ten names a line) and a change back. zipCommand is the archiver as the batch names it (program directory +
 // "zip.exe"); temporaryDirectory ends with the separator.
 std::string ZipBatchText(const std::vector<ZipPlan>& plans, const std::string& zipCommand,
                          const std::string& temporaryDirectory);

@@ -46,10 +46,9 @@ TEST(ZipBatch, EachArchiveIsMadeInItsOwnDirectoryTenNamesALine) {
     EXPECT_EQ(ZipBatchText(plans, "/prog/zip.exe", tmp),
               "attrib /emu/TMPQVX" + sep + "m0" + sep + "*.* -r -a -h -s\n" +
                   "attrib /emu/TMPQVX" + sep + "m1" + sep + "*.* -r -a -h -s\n" +
-                  "cd /emu/TMPQVX" + sep + "m0\r\n/prog/zip.exe  orig.zip a.rom B.ROM \r\n" +
-                  "cd /emu/TMPQVX" + sep + "m1\r\n" +
-                  "/prog/zip.exe  clone.zip f0 f1 f2 f3 f4 f5 f6 f7 f8 f9 \r\n" +
-                  "/prog/zip.exe  clone.zip f10 \"with blank\" \r\n");
+                  "cd m0\r\n/prog/zip.exe  orig.zip a.rom B.ROM \r\ncd ..\r\n" +
+                  "cd m1\r\n/prog/zip.exe  clone.zip f0 f1 f2 f3 f4 f5 f6 f7 f8 f9 \r\n" +
+                  "/prog/zip.exe  clone.zip f10 \"with blank\" \r\ncd ..\r\n");
 }
 
 // A family of an original and two clones whose sets the emulator test double describes.
