@@ -160,6 +160,8 @@ public:
     std::optional<std::string> Keep(const std::string& path);
     void Journal(const std::string& text);
     void DeleteLater(const std::string& path) { m_toDelete.push_back(path); }
+    // The only copy of a user's file is in the temporary directory: it stays.
+    void KeepTemporaryDirectory() { m_keepTemporary = true; }
     // Deletes the old zips no game links any more and the temporary directory.
     void Finish(const store::GameDatabase& games);
 
@@ -169,6 +171,7 @@ private:
     std::string m_journal;
     std::vector<std::string> m_toDelete;
     int m_kept = 0;
+    bool m_keepTemporary = false;
 };
 
 void TransformationRun::Prepare(std::string& log) {
@@ -206,8 +209,10 @@ void TransformationRun::Prepare(std::string& log) {
 
 std::optional<std::string> TransformationRun::Keep(const std::string& path) {
     platform::MakeDirectory(KeptDirectory());
-    const std::string copy =
-        KeptDirectory() + std::to_string(++m_kept) + "_" + store::FileNamePart(path);
+    std::string copy;
+    do {
+        copy = KeptDirectory() + std::to_string(++m_kept) + "_" + store::FileNamePart(path);
+    } while (platform::IsReadableFile(copy));
     if (!platform::CopyFileOverwriting(path, copy) ||
         platform::FileLengthOf(copy) != platform::FileLengthOf(path)) {
         platform::RemoveFile(copy);
@@ -233,7 +238,11 @@ void TransformationRun::Finish(const store::GameDatabase& games) {
         }
     }
     m_toDelete.clear();
-    RemoveTree(m_temporary);
+    if (m_keepTemporary) {
+        RemoveTree(WorkDirectory());
+    } else {
+        RemoveTree(m_temporary);
+    }
 }
 
 std::string TransformationDirectory(const store::EmulatorPaths& emulator) {
@@ -643,6 +652,7 @@ bool TransformFamilyIn(const std::string& description, TransformationType type,
         }
     }
     bool staged = true;
+    std::vector<std::optional<std::string>> keptCopy(members.size());
     for (std::size_t m : installing) {
         const Member& member = members[m];
         const std::string staging = member.target + ".qvxnew";
@@ -651,6 +661,7 @@ bool TransformFamilyIn(const std::string& description, TransformationType type,
         if (staged && platform::IsReadableFile(member.target)) {
             const std::optional<std::string> copy = run.Keep(member.target);
             staged = copy.has_value();
+            keptCopy[m] = copy;
             if (copy) {
                 journal += "  " + member.target + " replaced; its previous content is kept as " +
                            *copy + "\n";
@@ -679,13 +690,36 @@ bool TransformFamilyIn(const std::string& description, TransformationType type,
     if (!installing.empty()) {
         run.Journal("Family of '" + head.description + "' to '" + word + "' format:\n" + journal);
     }
+    std::vector<std::size_t> installed;
+    bool renamed = true;
     for (std::size_t m : installing) {
         std::error_code error;
-        fs::rename(fs::path(members[m].target + ".qvxnew"), fs::path(members[m].target), error);
-        if (error) {
-            // Only a rename failed: nothing was replaced, so every set stays as it was.
+        if (renamed) {
+            fs::rename(fs::path(members[m].target + ".qvxnew"), fs::path(members[m].target), error);
+        }
+        renamed = renamed && !error;
+        if (renamed) {
+            installed.push_back(m);
+        } else {
             platform::RemoveFile(members[m].target + ".qvxnew");
-            fail(members[m], "the new zip could not be copied into " + paths.roms);
+        }
+    }
+    if (!renamed) {
+        // The family's sets may read from each other's zips: all go back as they were.
+        for (std::size_t m : installed) {
+            const bool restored = keptCopy[m] ? platform::CopyFileOverwriting(*keptCopy[m],
+                                                                             members[m].target)
+                                              : platform::RemoveFile(members[m].target);
+            if (!restored && keptCopy[m]) {
+                run.KeepTemporaryDirectory();
+                run.Journal("  " + members[m].target + " could not be put back; its previous "
+                            "content is " + *keptCopy[m] + "\n");
+            }
+        }
+        for (auto& member : members) {
+            if (!member.oldZip.empty()) {
+                fail(member, "the new zip could not be copied into " + paths.roms);
+            }
         }
     }
 
