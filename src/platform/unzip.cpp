@@ -287,25 +287,6 @@ bool List(const Command& command, std::string& out) {
     return true;
 }
 
-// A name is refused when it could lead out of the destination: absolute,
-// with a drive letter, or with a ".." component anywhere.
-bool IsUnsafeName(std::string_view name) {
-    if (name.empty() || name.front() == '/' || name.front() == '\\')
-        return true;
-    if (name.size() >= 2 && name[1] == ':')
-        return true;
-    std::size_t start = 0;
-    while (start <= name.size()) {
-        std::size_t end = name.find_first_of("/\\", start);
-        if (end == std::string_view::npos)
-            end = name.size();
-        if (name.substr(start, end - start) == "..")
-            return true;
-        start = end + 1;
-    }
-    return false;
-}
-
 bool IsSymbolicLink(zip_t* zip, zip_uint64_t index) {
     zip_uint8_t system = 0;
     zip_uint32_t attributes = 0;
@@ -316,51 +297,97 @@ bool IsSymbolicLink(zip_t* zip, zip_uint64_t index) {
     return system == ZIP_OPSYS_UNIX && ((attributes >> 16) & kTypeMask) == kLinkType;
 }
 
-// Decompresses one entry into a fresh file beside the target and renames it
-// over the target, so a symbolic link already standing at the target is
-// replaced rather than followed.
-bool ExtractEntry(zip_t* zip, zip_uint64_t index, const fs::path& target, const fs::path& scratch) {
+bool IsDirectoryName(std::string_view name) {
+    return !name.empty() && (name.back() == '/' || name.back() == '\\');
+}
+
+// The part of an entry's name after its last separator. A drive letter's
+// colon counts as one, so "C:x.rom" is x.rom and never a drive-relative path.
+std::string BareName(std::string_view name) {
+    const std::size_t cut = name.find_last_of("/\\:");
+    return std::string(cut == std::string_view::npos ? name : name.substr(cut + 1));
+}
+
+// What stands against decompressing an entry, from its directory record
+// alone; nullptr when nothing does.
+const char* UnreadableReason(const zip_stat_t& stat, std::uint64_t maxEntrySize) {
+    if ((stat.valid & ZIP_STAT_ENCRYPTION_METHOD) != 0 &&
+        stat.encryption_method != ZIP_EM_NONE)
+        return "encrypted";
+    if ((stat.valid & ZIP_STAT_COMP_METHOD) != 0 &&
+        zip_compression_method_supported(stat.comp_method, 0) == 0)
+        return "unsupported compression method";
+    if ((stat.valid & ZIP_STAT_SIZE) == 0 || stat.size > maxEntrySize)
+        return "too large";
+    return nullptr;
+}
+
+// Decompresses one entry through sink (which may be null), refusing more
+// bytes than the entry declares or than maxSize; true when the whole entry
+// was read and libzip found its CRC right.
+template <typename Sink>
+bool ReadEntryData(zip_t* zip, zip_uint64_t index, std::uint64_t declaredSize,
+                   std::uint64_t maxSize, Sink&& sink) {
     zip_file_t* entry = zip_fopen_index(zip, index, 0);
     if (entry == nullptr)
         return false;
+    bool good = true;
+    std::uint64_t total = 0;
+    char chunk[64 * 1024];
+    for (;;) {
+        const zip_int64_t got = zip_fread(entry, chunk, sizeof chunk);
+        if (got < 0) {
+            good = false;
+            break;
+        }
+        if (got == 0)
+            break;
+        total += static_cast<std::uint64_t>(got);
+        if (total > declaredSize || total > maxSize || !sink(chunk, static_cast<std::size_t>(got))) {
+            good = false;
+            break;
+        }
+    }
+    zip_fclose(entry);
+    return good && total == declaredSize;
+}
+
+// Decompresses one entry into scratch and renames it to target, so that a
+// symbolic link already standing at the target is replaced rather than
+// followed. Nothing is left behind when it fails.
+bool ExtractEntry(zip_t* zip, zip_uint64_t index, std::uint64_t size, std::uint64_t maxSize,
+                  const fs::path& target, const fs::path& scratch) {
     std::error_code error;
     fs::remove(scratch, error);
     std::FILE* file = std::fopen(scratch.string().c_str(), "wbx");
-    bool written = file != nullptr;
+    if (file == nullptr)
+        return false;
+    bool written = ReadEntryData(zip, index, size, maxSize, [file](const char* data, std::size_t n) {
+        return std::fwrite(data, 1, n, file) == n;
+    });
+    if (std::fclose(file) != 0)
+        written = false;
     if (written) {
-        char chunk[64 * 1024];
-        for (;;) {
-            const zip_int64_t got = zip_fread(entry, chunk, sizeof chunk);
-            if (got < 0) {
-                written = false;
-                break;
-            }
-            if (got == 0)
-                break;
-            if (std::fwrite(chunk, 1, static_cast<std::size_t>(got), file) !=
-                static_cast<std::size_t>(got)) {
-                written = false;
-                break;
-            }
-        }
-        if (std::fclose(file) != 0)
+        // A directory in the way is not replaced: the entry fails.
+        if (fs::is_directory(fs::symlink_status(target, error))) {
             written = false;
-    }
-    zip_fclose(entry);
-    if (written) {
-        fs::rename(scratch, target, error);
-        if (error && !fs::is_directory(fs::symlink_status(target, error))) {
-            fs::remove(target, error);
-            fs::rename(scratch, target, error);
+        } else {
+            std::error_code renameError;
+            fs::rename(scratch, target, renameError);
+            if (renameError) {
+                fs::remove(target, error);
+                renameError.clear();
+                fs::rename(scratch, target, renameError);
+            }
+            written = !renameError;
         }
-        written = !error;
     }
     if (!written)
         fs::remove(scratch, error);
     return written;
 }
 
-bool Extract(const Command& command, std::string& out) {
+bool Extract(const Command& command, const UnzipLimits& limits, std::string& out) {
     const ZipArchive archive(command.zipPath);
     if (archive.get() == nullptr) {
         out = OpenErrorText(command.zipPath);
@@ -374,27 +401,37 @@ bool Extract(const Command& command, std::string& out) {
         out += "unzip:  cannot create " + command.destination + "\n";
         return false;
     }
-    const fs::path scratch = destination / "~qvx-unzip.tmp";
+    constexpr const char* kScratchName = "~qvx-unzip.tmp";
+    const fs::path scratch = destination / kScratchName;
     const zip_int64_t count = zip_get_num_entries(archive.get(), 0);
+    std::uint64_t totalWritten = 0;
     bool complete = true;
     for (zip_int64_t i = 0; i < count; ++i) {
         const auto index = static_cast<zip_uint64_t>(i);
-        const char* rawName = zip_get_name(archive.get(), index, 0);
-        const std::string name = rawName == nullptr ? "" : rawName;
-        const std::string shown = PrintableName(rawName);
-        if (!name.empty() && (name.back() == '/' || name.back() == '\\'))
+        zip_stat_t stat;
+        zip_stat_init(&stat);
+        if (zip_stat_index(archive.get(), index, 0, &stat) != 0) {
+            out += "  error:  cannot read entry " + std::to_string(i) + "\n";
+            complete = false;
             continue;
-        const std::size_t cut = name.find_last_of("/\\");
-        const std::string bare = cut == std::string::npos ? name : name.substr(cut + 1);
-        const char* reason = nullptr;
-        if (IsUnsafeName(name) || bare.empty() || bare == "." ||
-            bare.find(':') != std::string::npos) {
-            reason = "unsafe name";
-        } else if (IsSymbolicLink(archive.get(), index)) {
-            reason = "symbolic link";
         }
+        const std::string name = stat.name == nullptr ? "" : stat.name;
+        const std::string shown = PrintableName(stat.name);
+        if (IsDirectoryName(name))
+            continue;
+        if (IsSymbolicLink(archive.get(), index)) {
+            out += "  skipping: " + shown + "  (symbolic link)\n";
+            continue;
+        }
+        const std::string bare = BareName(name);
+        const char* reason = UnreadableReason(stat, limits.maxEntrySize);
+        if (bare.empty() || bare == "." || bare == ".." || bare == kScratchName)
+            reason = "no file name";
+        else if (reason == nullptr && stat.size > limits.maxTotalSize - std::min(totalWritten, limits.maxTotalSize))
+            reason = "too large";
         if (reason != nullptr) {
-            out += "  skipping: " + shown + "  (" + reason + ")\n";
+            out += "  error:  cannot extract " + shown + "  (" + reason + ")\n";
+            complete = false;
             continue;
         }
         const fs::path target = destination / bare;
@@ -402,7 +439,8 @@ bool Extract(const Command& command, std::string& out) {
             out += "  skipping: " + shown + "  (file exists)\n";
             continue;
         }
-        if (ExtractEntry(archive.get(), index, target, scratch)) {
+        if (ExtractEntry(archive.get(), index, stat.size, limits.maxEntrySize, target, scratch)) {
+            totalWritten += stat.size;
             out += "  inflating: " + command.destination + kSeparator +
                    PrintableName(bare.c_str()) + "\n";
         } else {
@@ -415,7 +453,8 @@ bool Extract(const Command& command, std::string& out) {
 
 }  // namespace
 
-UnzipResult RunUnzipCommand(std::string_view commandLine, char* buffer, std::size_t capacity) {
+UnzipResult RunUnzipCommand(std::string_view commandLine, char* buffer, std::size_t capacity,
+                            const UnzipLimits& limits) {
     std::string out;
     UnzipResult result;
     const std::optional<Command> command = ParseCommand(commandLine);
@@ -424,7 +463,7 @@ UnzipResult RunUnzipCommand(std::string_view commandLine, char* buffer, std::siz
     } else if (command->list) {
         result.succeeded = List(*command, out);
     } else {
-        result.succeeded = Extract(*command, out);
+        result.succeeded = Extract(*command, limits, out);
     }
     result.outputSize = out.size() + 1;
     if (buffer != nullptr && capacity > 0) {
@@ -433,6 +472,41 @@ UnzipResult RunUnzipCommand(std::string_view commandLine, char* buffer, std::siz
         buffer[copied] = '\0';
     }
     return result;
+}
+
+std::optional<std::vector<ZipEntryInfo>> ReadZipEntries(const std::string& zipPath,
+                                                        bool readData,
+                                                        const UnzipLimits& limits) {
+    const ZipArchive archive(zipPath);
+    if (archive.get() == nullptr)
+        return std::nullopt;
+    std::vector<ZipEntryInfo> entries;
+    const zip_int64_t count = zip_get_num_entries(archive.get(), 0);
+    std::uint64_t total = 0;
+    for (zip_int64_t i = 0; i < count; ++i) {
+        const auto index = static_cast<zip_uint64_t>(i);
+        zip_stat_t stat;
+        zip_stat_init(&stat);
+        if (zip_stat_index(archive.get(), index, 0, &stat) != 0)
+            continue;
+        ZipEntryInfo info;
+        info.name = stat.name == nullptr ? "" : stat.name;
+        info.size = (stat.valid & ZIP_STAT_SIZE) ? stat.size : 0;
+        info.crc = (stat.valid & ZIP_STAT_CRC) ? stat.crc : 0;
+        info.directory = IsDirectoryName(info.name);
+        info.symbolicLink = !info.directory && IsSymbolicLink(archive.get(), index);
+        info.readable = !info.directory && !info.symbolicLink &&
+                        UnreadableReason(stat, limits.maxEntrySize) == nullptr &&
+                        info.size <= limits.maxTotalSize - std::min(total, limits.maxTotalSize);
+        if (info.readable && readData) {
+            info.readable = ReadEntryData(archive.get(), index, info.size, limits.maxEntrySize,
+                                          [](const char*, std::size_t) { return true; });
+        }
+        if (info.readable)
+            total += info.size;
+        entries.push_back(std::move(info));
+    }
+    return entries;
 }
 
 }  // namespace quorvex::platform

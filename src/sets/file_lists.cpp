@@ -100,7 +100,19 @@ FileNameList QueryZipListing(const std::string& zipPath) {
     if (!result.succeeded)
         return {};
     buffer.resize(std::min(buffer.size(), result.outputSize) - 1);
-    return EntryNamesOfListing(buffer);
+    FileNameList names = EntryNamesOfListing(buffer);
+    // A file the program could not unpack does not hold its part of a set:
+    // an entry with an unknown method, encryption or damaged data is left out.
+    const auto entries = platform::ReadZipEntries(zipPath, true);
+    if (!entries || entries->size() != names.size())
+        return {};
+    FileNameList readable;
+    readable.reserve(names.size());
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        if ((*entries)[i].directory || (*entries)[i].readable)
+            readable.push_back(std::move(names[i]));
+    }
+    return readable;
 }
 
 std::size_t AppendListing(FileNameList& listing, const FileNameList& more) {

@@ -37,7 +37,9 @@ FileNameList QueryNeededFiles(const std::string& emulatorDirectory, std::string_
 
 // The entry names of a zip file, read from the unzip layer's listing (the
 // text of each entry line from its 59th character, without surrounding
-// blanks), however long the listing. Empty when the file is not a readable zip.
+// blanks), however long the listing. Entries whose data cannot be unpacked
+// (unknown method, encryption, a CRC error, too large) are left out. Empty
+// when the file is not a readable zip.
 FileNameList QueryZipListing(const std::string& zipPath);
 
 // Appends more's names after listing's; the result is the new count.
@@ -57,9 +59,9 @@ bool IsSetComplete(const FileNameList& needed, const FileNameList& listing, Need
 
 // Unpacks every entry of the zip under its bare name into destination (a
 // directory path without a trailing separator, created when missing),
-// replacing files of the same name. Entries that could lead outside the
-// destination (absolute names, "..", symbolic links) are left out. False when
-// the zip cannot be read or an entry could not be written.
+// replacing files of the same name; nothing is written outside it, and
+// symbolic links are left out. False when the zip cannot be read or an entry
+// could not be decompressed or written.
 bool ExtractZipFlat(const std::string& zipPath, const std::string& destination);
 
 }  // namespace quorvex::sets

@@ -69,7 +69,9 @@ LinkCommandResult SelectSetFile(store::GameDatabase& games, const store::Emulato
     SetScanner scanner(games, emulator, pump);
     const int links = scanner.AccurateScanAt(*game, chosenZip, theme);
     result.changed = links > 0 || games[*game].line != before;
-    feedback.ShowMessage(SelectionMessage(games, *game, theme, links >= 1),
+    feedback.ShowMessage(scanner.UnstorablePaths().empty()
+                             ? SelectionMessage(games, *game, theme, links >= 1)
+                             : UnstorablePathsMessage(scanner.UnstorablePaths()),
                          store::MessageIcon::Exclamation);
     return result;
 }

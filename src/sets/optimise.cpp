@@ -1,6 +1,7 @@
 #include "sets/optimise.h"
 
 #include <filesystem>
+#include <functional>
 #include <unordered_set>
 #include <vector>
 
@@ -66,20 +67,55 @@ int CopyIntoEmulatorDirectory(store::GameDatabase& games, const store::EmulatorP
     progress.SetRange(0, games.count() / 6);
     progress.SetText(CopyingText(theme));
     int relinked = 0;
-    for (int i = 0; i < games.count(); ++i) {
+    std::vector<char> state(static_cast<std::size_t>(games.count()), 0);  // 1 busy, 2 done
+    // The game that moves game j's link: j itself, or a MERGED clone's original.
+    auto ownerOf = [&](int j) {
+        if (roms && IsMerged(games, j)) {
+            const std::string parent = games.Field(j, 'F');
+            for (int k = 0; k < games.count(); ++k) {
+                if (k != j && store::EqualsNoCase(games.Field(k, 'A'), parent))
+                    return k;
+            }
+            return -1;
+        }
+        return roms || games.Field(j, 'F').empty() ? j : -1;
+    };
+    std::function<void(int)> process = [&](int i) {
+        if (state[static_cast<std::size_t>(i)] != 0)
+            return;
+        state[static_cast<std::size_t>(i)] = 1;
         const std::string link = games.Field(i, key);
         const bool handled = roms ? !IsMerged(games, i) : games.Field(i, 'F').empty();
-        if (!link.empty() && handled) {
-            const std::string destination = directory + games.Field(i, 'A') + ".zip";
-            const bool inPlace = SameFile(link, destination);
-            if (inPlace || platform::CopyFileOverwriting(link, destination)) {
-                if (!inPlace && mode == CopyMode::Move)
-                    copiedSources.push_back(link);
-                games.SetField(i, key, destination);
-                scanner.PropagateCloneLink(key, games[i].description, destination, false);
-                ++relinked;
+        if (link.empty() || !handled) {
+            state[static_cast<std::size_t>(i)] = 2;
+            return;
+        }
+        const std::string destination = directory + games.Field(i, 'A') + ".zip";
+        const bool inPlace = SameFile(link, destination);
+        // A file another game links to is never overwritten: that game's set
+        // moves to its own name first, and failing that this copy is skipped.
+        bool blocked = false;
+        if (!inPlace) {
+            for (int j = 0; j < games.count(); ++j) {
+                if (j == i || !SameFile(games.Field(j, key), destination))
+                    continue;
+                const int owner = ownerOf(j);
+                if (owner >= 0 && owner != i)
+                    process(owner);
+                blocked = blocked || SameFile(games.Field(j, key), destination);
             }
         }
+        if (!blocked && (inPlace || platform::CopyFileOverwriting(link, destination))) {
+            if (!inPlace && mode == CopyMode::Move)
+                copiedSources.push_back(link);
+            games.SetField(i, key, destination);
+            scanner.PropagateCloneLink(key, games[i].description, destination, false);
+            ++relinked;
+        }
+        state[static_cast<std::size_t>(i)] = 2;
+    };
+    for (int i = 0; i < games.count(); ++i) {
+        process(i);
         if (i % 6 == 0) {
             progress.Step();
             progress.Pump();

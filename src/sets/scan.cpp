@@ -3,6 +3,7 @@
 #include "catalogue/command_runner.h"
 #include "platform/file_system.h"
 #include "platform/paths.h"
+#include "store/record_line.h"
 #include "store/text_utils.h"
 
 namespace quorvex::sets {
@@ -45,6 +46,14 @@ bool IsDirectoryPath(const std::string& path) {
 }
 
 }  // namespace
+
+std::string UnstorablePathsMessage(const std::vector<std::string>& paths) {
+    std::string text = "These zip files were not linked, because a game record cannot hold a "
+                       "path that contains \":+\":\n";
+    for (const std::string& path : paths)
+        text += path + "\n";
+    return text + "Rename the file or its directory and try again.";
+}
 
 std::string BadScanLogLine(std::string_view description) {
     std::string line = "BAD \t";
@@ -95,6 +104,35 @@ void SetScanner::Log(const std::string& line) {
         m_log->append(line);
 }
 
+std::string SetScanner::ZipIn(const std::string& directory, const std::string& name) {
+    const std::string exact = directory + name + ".zip";
+    if (platform::kCaseInsensitiveFileSystem || platform::IsReadableFile(exact))
+        return exact;
+    auto names = m_directoryNames.find(directory);
+    if (names == m_directoryNames.end()) {
+        names = m_directoryNames.emplace(directory, std::unordered_map<std::string, std::string>())
+                    .first;
+        for (const platform::DirectoryEntry& entry : platform::ListDirectory(directory, "*.zip")) {
+            if (!entry.isDirectory)
+                names->second.emplace(store::ToLowerAscii(entry.name), entry.name);
+        }
+    }
+    const auto found = names->second.find(store::ToLowerAscii(name + ".zip"));
+    return found == names->second.end() ? exact : directory + found->second;
+}
+
+bool SetScanner::Storable(const std::string& zip, std::string_view description, bool logLine) {
+    std::string probe;
+    if (store::SetRecordValue(probe, "C", zip))
+        return true;
+    m_unstorable.push_back(zip);
+    if (logLine) {
+        Log("BAD \t" + std::string(description) + " --> " + zip +
+            " cannot be linked: a game record cannot hold a path with \":+\"!\r\n");
+    }
+    return false;
+}
+
 std::string SetScanner::ExistingRomLinkOf(int original) {
     std::string link = m_games.Field(original, 'C');
     if (link.empty() || Exists(link))
@@ -125,9 +163,9 @@ int SetScanner::AccurateRomScan(int game, const std::string& path, bool director
     const int original = isClone ? OriginalOf(game) : -1;
     // The original's zip in the source directory; a chosen file has no directory to look in.
     const std::string originalInSource =
-        original >= 0 && directoryMode ? path + m_games.Field(original, 'A') + ".zip" : "";
+        original >= 0 && directoryMode ? ZipIn(path, m_games.Field(original, 'A')) : "";
 
-    std::string zip = directoryMode ? path + rawName + ".zip" : path;
+    std::string zip = directoryMode ? ZipIn(path, rawName) : path;
     bool found = false;
     SetFormat format = isClone ? SetFormat::StandAlone : SetFormat::Original;
     if (Exists(zip)) {
@@ -169,6 +207,8 @@ int SetScanner::AccurateRomScan(int game, const std::string& path, bool director
             Log(BadScanLogLine(description));
         return 0;
     }
+    if (!Storable(zip, description, directoryMode))
+        return 0;
     m_games.SetField(game, 'C', zip);
     m_games.SetField(game, 'W', FormatField(format));
     if (directoryMode)
@@ -181,7 +221,7 @@ int SetScanner::AccurateSampleScan(int game, const std::string& path, bool direc
     const std::string description = m_games[game].description;
     const bool isClone = !m_games.Field(game, 'F').empty();
     const auto candidate = [&](const std::string& name) {
-        return directoryMode ? path + name + ".zip" : path;
+        return directoryMode ? ZipIn(path, name) : path;
     };
     const auto accepted = [&](const std::string& name, const std::string& zip) {
         if (!Exists(zip))
@@ -207,7 +247,8 @@ int SetScanner::AccurateSampleScan(int game, const std::string& path, bool direc
             } else {
                 const std::string originalName = m_games.Field(original, 'A');
                 zip = candidate(originalName);
-                if (accepted(originalName, zip)) {
+                if (accepted(originalName, zip) &&
+                    Storable(zip, description, directoryMode)) {
                     m_games.SetField(original, 'D', zip);
                     if (directoryMode)
                         Log(OkLine(m_games[original].description, originalName, ".zip\r\n"));
@@ -218,7 +259,7 @@ int SetScanner::AccurateSampleScan(int game, const std::string& path, bool direc
         }
     } else {
         zip = candidate(rawName);
-        if (accepted(rawName, zip)) {
+        if (accepted(rawName, zip) && Storable(zip, description, directoryMode)) {
             clonesChanged = PropagateCloneLink('D', game, zip, directoryMode);
             if (directoryMode)
                 Log(OkLine(description, rawName, ".zip\r\n"));
@@ -246,19 +287,22 @@ int SetScanner::FastScanAt(int game, const std::string& directory, FastAssumptio
         return 0;
     const std::string rawName = m_games.Field(game, 'A');
     const std::string name = m_games[game].description;
-    const std::string zip = directory + rawName + ".zip";
+    const std::string zip = ZipIn(directory, rawName);
 
     if (m_games.Field(game, 'F').empty()) {
         if (!Exists(zip)) {
             Log(BadScanLogLine(name));
             return 0;
         }
+        if (!Storable(zip, name, true))
+            return 0;
         m_games.SetField(game, 'C', zip);
         int links = 1;
         if (assumption == FastAssumption::Merged) {
+            // The count is the clones linked; the original's own link is not one.
             PropagateCloneLink('W', game, kMergedFormat, false);
             m_games.SetField(game, 'W', "");
-            links += PropagateCloneLink('C', game, zip, true);
+            links = PropagateCloneLink('C', game, zip, true);
         }
         Log(OkLine(name, rawName, ".zip\r\n"));
         return links;
@@ -281,6 +325,8 @@ int SetScanner::FastScanAt(int game, const std::string& directory, FastAssumptio
         Log(BadScanLogLine(name));
         return 0;
     }
+    if (!Storable(zip, name, true))
+        return 0;
     m_games.SetField(game, 'C', zip);
     if (assumption == FastAssumption::Splitted) {
         m_games.SetField(game, 'W', kSplittedFormat);

@@ -34,6 +34,10 @@ struct ViewRefresh {
     bool statusLine = false;
 };
 
+// Tells the user which zips could not be linked because a game record
+// cannot hold their paths.
+std::string UnstorablePathsMessage(const std::vector<std::string>& paths);
+
 // The line every failed decision writes into the scan log.
 std::string BadScanLogLine(std::string_view description);
 
@@ -69,6 +73,10 @@ public:
     int PropagateCloneLink(char key, std::string_view originalDescription, std::string_view value,
                            bool logLines);
 
+    // The zip paths a link was refused for because a game record cannot hold
+    // them (they contain ":+"), in the order met.
+    const std::vector<std::string>& UnstorablePaths() const { return m_unstorable; }
+
 private:
     int AccurateRomScan(int game, const std::string& path, bool directoryMode);
     int AccurateSampleScan(int game, const std::string& path, bool directoryMode);
@@ -81,6 +89,11 @@ private:
     // empty is returned.
     std::string ExistingRomLinkOf(int original);
     bool Exists(const std::string& path) const;
+    // directory + name + ".zip", or the file of that name in another letter
+    // case where the file system tells cases apart.
+    std::string ZipIn(const std::string& directory, const std::string& name);
+    // False, with the path noted and a log line, when a record cannot hold it.
+    bool Storable(const std::string& zip, std::string_view description, bool logLine);
     void Log(const std::string& line);
 
     store::GameDatabase& m_games;
@@ -89,6 +102,9 @@ private:
     std::string* m_log;
     std::unordered_map<std::string, int> m_byRawName;  // lower-case raw name -> game
     std::unordered_map<int, std::vector<int>> m_clones;
+    // Per directory: lower-case file name -> name as it is on disk.
+    std::unordered_map<std::string, std::unordered_map<std::string, std::string>> m_directoryNames;
+    std::vector<std::string> m_unstorable;
 };
 
 }  // namespace quorvex::sets

@@ -172,6 +172,10 @@ ScanRunResult RunSetScan(store::Session& session, const ScanRequest& request,
 
     logError.clear();
     result.logWritten = platform::ReplaceFileAtomically(logPath, log, &logError);
+    if (!scanner.UnstorablePaths().empty()) {
+        feedback.ShowMessage(UnstorablePathsMessage(scanner.UnstorablePaths()),
+                             store::MessageIcon::Exclamation);
+    }
     result.refresh.gamesList = true;
     result.refresh.statusLine = true;
 

@@ -5,6 +5,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <optional>
 #include <string>
 
 #include "platform/paths.h"
@@ -26,17 +27,23 @@ inline void InstallFakeEmulator(const std::string& directory, const std::string&
 class ScopedEnvironment {
 public:
     ScopedEnvironment(const char* name, const std::string& value) : m_name(name) {
+        if (const char* old = std::getenv(name))
+            m_old = old;
 #ifdef _WIN32
         _putenv_s(name, value.c_str());
 #else
         setenv(name, value.c_str(), 1);
 #endif
     }
+    // The previous value comes back, so later tests still find their programs.
     ~ScopedEnvironment() {
 #ifdef _WIN32
-        _putenv_s(m_name, "");
+        _putenv_s(m_name, m_old ? m_old->c_str() : "");
 #else
-        unsetenv(m_name);
+        if (m_old)
+            setenv(m_name, m_old->c_str(), 1);
+        else
+            unsetenv(m_name);
 #endif
     }
     ScopedEnvironment(const ScopedEnvironment&) = delete;
@@ -44,6 +51,7 @@ public:
 
 private:
     const char* m_name;
+    std::optional<std::string> m_old;
 };
 
 }  // namespace quorvex::testing

@@ -137,13 +137,14 @@ TEST(UnzipExtraction, WritesEveryEntryFlatReplacingFilesOfTheSameName) {
     EXPECT_EQ(ReadBytes(destination + "/b.rom"), "mine");
 }
 
-TEST(UnzipExtraction, NeverWritesOutsideTheDestination) {
+TEST(UnzipExtraction, PutsEveryNameFlatInsideTheDestinationAndNeverFollowsLinks) {
     TempDir dir;
     WriteBytes(dir.File("outside.txt"), "precious");
-    WriteZip(dir.File("evil.zip"), {{"../evil", "x"},
-                                    {"/abs-evil", "x"},
-                                    {"dir/../../evil2", "x"},
-                                    {"C:evil3", "x"},
+    WriteZip(dir.File("evil.zip"), {{"/abs/c.rom", "c"},
+                                    {"../d.rom", "d"},
+                                    {"ok/../e.rom", "e"},
+                                    {"dir/../../f.rom", "f"},
+                                    {"C:g.rom", "g"},
                                     {"link", dir.File("outside.txt"), true},
                                     {"good.rom", "good"}});
     const std::string destination = dir.File("dest");
@@ -154,12 +155,75 @@ TEST(UnzipExtraction, NeverWritesOutsideTheDestination) {
 #endif
 
     const Output out = Unzip("-x --i -j -o " + dir.File("evil.zip") + " " + destination + "/");
-    EXPECT_EQ(NamesIn(destination + "/"), std::vector<std::string>{"good.rom"}) << out.text;
+    EXPECT_TRUE(out.result.succeeded) << out.text;
+    EXPECT_EQ(NamesIn(destination + "/"),
+              (std::vector<std::string>{"c.rom", "d.rom", "e.rom", "f.rom", "g.rom", "good.rom"}))
+        << out.text;
+    EXPECT_EQ(ReadBytes(destination + "/d.rom"), "d");
     EXPECT_FALSE(fs::is_symlink(destination + "/good.rom"));
     EXPECT_EQ(ReadBytes(destination + "/good.rom"), "good");
     EXPECT_EQ(ReadBytes(dir.File("outside.txt")), "precious");
     EXPECT_EQ(NamesIn(dir.path()), (std::vector<std::string>{"dest", "evil.zip", "outside.txt"}));
-    EXPECT_FALSE(fs::exists("/abs-evil"));
+    EXPECT_FALSE(fs::exists("/abs/c.rom"));
+}
+
+// Flips one byte of an entry's stored data, so that its CRC no longer matches.
+void CorruptStoredEntry(const std::string& zip, const std::string& content) {
+    std::string bytes = ReadBytes(zip);
+    const std::size_t at = bytes.find(content);
+    ASSERT_NE(at, std::string::npos);
+    bytes[at] ^= 0x20;
+    WriteBytes(zip, bytes);
+}
+
+TEST(UnzipExtraction, ReportsFailureForAnEntryItCannotWriteAndLeavesNoTemporaryFile) {
+    TempDir dir;
+    const std::string destination = dir.File("dest");
+    // A directory of an entry's name in the way.
+    WriteZip(dir.File("set.zip"), {{"a.rom", "a"}, {"b.rom", "b"}});
+    ASSERT_TRUE(fs::create_directories(destination + "/a.rom"));
+    Output out = Unzip("-x --i -j -o " + dir.File("set.zip") + " " + destination + "/");
+    EXPECT_FALSE(out.result.succeeded) << out.text;
+    EXPECT_EQ(out.text.find("inflating: " + destination + "/a.rom"), std::string::npos);
+    EXPECT_EQ(NamesIn(destination + "/"), (std::vector<std::string>{"a.rom", "b.rom"}));
+    EXPECT_TRUE(fs::is_directory(destination + "/a.rom"));
+
+    // A CRC error: the damaged entry is not left in the destination.
+    const std::string damaged = dir.File("damaged.zip");
+    WriteZip(damaged, {{"ok.rom", "fine"}, {"bad.rom", "some stored rom data", false, true}});
+    CorruptStoredEntry(damaged, "some stored rom data");
+    const std::string second = dir.File("second");
+    out = Unzip("-x --i -j -o " + damaged + " " + second + "/");
+    EXPECT_FALSE(out.result.succeeded) << out.text;
+    EXPECT_EQ(NamesIn(second + "/"), std::vector<std::string>{"ok.rom"});
+    const auto entries = ReadZipEntries(damaged, true);
+    ASSERT_TRUE(entries.has_value());
+    EXPECT_TRUE((*entries)[0].readable);
+    EXPECT_FALSE((*entries)[1].readable);
+    EXPECT_TRUE((*ReadZipEntries(damaged, false))[1].readable);  // only the data shows it
+}
+
+TEST(UnzipExtraction, RefusesEntriesOverTheSizeLimits) {
+    TempDir dir;
+    WriteZip(dir.File("bomb.zip"), {{"small.rom", std::string(100, 's')},
+                                    {"huge.rom", std::string(5000, 'h')},
+                                    {"more.rom", std::string(900, 'm')}});
+    UnzipLimits limits;
+    limits.maxEntrySize = 1000;
+    limits.maxTotalSize = 1500;
+    std::vector<char> buffer(4096);
+    const UnzipResult result =
+        RunUnzipCommand("-x --i -j -o " + dir.File("bomb.zip") + " " + dir.File("dest") + "/",
+                        buffer.data(), buffer.size(), limits);
+    EXPECT_FALSE(result.succeeded);
+    EXPECT_NE(std::string(buffer.data()).find("huge.rom  (too large)"), std::string::npos);
+    EXPECT_EQ(NamesIn(dir.File("dest/")), (std::vector<std::string>{"more.rom", "small.rom"}));
+    limits.maxTotalSize = 950;
+    const auto entries = ReadZipEntries(dir.File("bomb.zip"), false, limits);
+    ASSERT_TRUE(entries.has_value());
+    EXPECT_EQ((*entries)[1].size, 5000u);
+    EXPECT_FALSE((*entries)[1].readable);
+    EXPECT_FALSE((*entries)[2].readable);  // 100 + 900 passes the total
 }
 
 }  // namespace

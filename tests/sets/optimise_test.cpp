@@ -54,6 +54,19 @@ TEST_F(Optimise, CopyModeLinksEverySetToItsCopyAndKeepsTheSources) {
                                   "Copying files to mame\\roms directory...")});
 }
 
+TEST_F(Optimise, ACopyNeverOverwritesAZipAnotherGameIsLinkedTo) {
+    // Puckman was linked by hand to the file Pac-Man's copy would replace.
+    WriteBytes(roms + "pacman.zip", "set of puckman");
+    session.games.SetField(2, 'C', roms + "pacman.zip");
+    session.games.SetField(2, 'W', "");
+    CopyIntoEmulatorDirectory(session.games, session.emulator, NeededFileKind::Roms, CopyMode::Move,
+                              progress);
+    EXPECT_EQ(ReadBytes(roms + "pacman.zip"), "set of pacman");
+    EXPECT_EQ(Field("Pac-Man", 'C'), roms + "pacman.zip");
+    EXPECT_EQ(ReadBytes(roms + "puckman.zip"), "set of puckman");
+    EXPECT_EQ(Field("Puckman", 'C'), roms + "puckman.zip");
+}
+
 TEST_F(Optimise, MoveModeDeletesASourceOnlyWhenItsCopyIsSomewhereElse) {
     // The copy of this set cannot be made: something else has its name.
     platform::MakeDirectory(roms + "pacplus.zip");

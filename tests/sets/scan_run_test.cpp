@@ -69,6 +69,20 @@ protected:
         "BAD \tMetal Slug --> File not found!\r\n";
 };
 
+TEST_F(RomRun, AZipWhosePathARecordCannotHoldIsNotLinkedAndTheUserIsTold) {
+    request.sourceDirectory = Directory("odd:+dir");
+    platform::MakeDirectory(request.sourceDirectory);
+    MakeZips(request.sourceDirectory);
+    feedback.answers = {false};
+    const ScanRunResult result = Run();
+    EXPECT_EQ(result.linksMade, 0);
+    EXPECT_EQ(Field("Pac-Man", 'C'), "");
+    EXPECT_EQ(ReadBytes(session.files.romScanLog).find("OK \t"), std::string::npos);
+    ASSERT_EQ(feedback.messages.size(), 1u);
+    EXPECT_NE(feedback.messages[0].find(request.sourceDirectory + "pacman.zip"), std::string::npos);
+    EXPECT_TRUE(feedback.questions.empty());  // nothing linked, nothing to optimise
+}
+
 TEST_F(RomRun, AMissingSourceDirectoryOrAnyNoToTheFastWarningsChangesNothing) {
     const std::vector<std::string> before = Lines(session.games);
     request.sourceDirectory = dir.File("nowhere");
@@ -186,7 +200,7 @@ TEST_F(RomRun, TheVeryFastScanLinksByExistenceWithTheChosenAssumption) {
     request.assumption = FastAssumption::Merged;
     feedback.answers = {true, true, true, false};
     const ScanRunResult result = Run();
-    EXPECT_EQ(result.linksMade, 4);
+    EXPECT_EQ(result.linksMade, 3);  // the three clones; the original's own link is not counted
     EXPECT_EQ(Field("Pac-Man Plus", 'C'), source + "pacman.zip");
     EXPECT_EQ(Field("Pac-Man Plus", 'W'), "Total");
     EXPECT_TRUE(Contains(progress.texts, "Skipping 'Puckman' ...."));

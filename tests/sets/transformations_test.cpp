@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <filesystem>
 
 #include "../catalogue/fake_emulator_setup.h"
 #include "platform/file_system.h"
@@ -9,12 +10,14 @@
 #include "store/program_paths.h"
 #include "store/record_line.h"
 #include "test_support.h"
+#include "zip_builder.h"
 
 namespace quorvex::sets {
 namespace {
 
 using testing::ReadBytes;
 using testing::WriteBytes;
+using testing::ZipEntryContent;
 
 TEST(NameLists, DifferenceAndUnionIgnoreCaseAndKeepOrder) {
     FileNameList clone = {"a.rom", "C.ROM", "b.rom", "d.rom"};
@@ -32,26 +35,20 @@ TEST(NameLists, DifferenceAndUnionIgnoreCaseAndKeepOrder) {
     EXPECT_EQ(NameListUnion(many, none), 300u);
 }
 
-TEST(ZipBatch, LinesForEachFormat) {
-    const std::vector<FamilyMember> family = {{"orig", {"a.rom", "b.rom"}},
-                                              {"clone", {"a.rom", "c.rom"}}};
+TEST(ZipBatch, EachArchiveIsMadeInItsOwnDirectoryTenNamesALine) {
     const std::string sep(1, platform::kSeparator);
     const std::string tmp = "/emu/TMPQVX" + sep;
-    const std::string attrib = "attrib /emu/TMPQVX" + sep + sep + "*.* -r -a -h -s\n";
-    EXPECT_EQ(ZipBatchText(TransformationType::Splitted, family, "/prog/zip.exe", tmp),
-              attrib + "/prog/zip.exe  orig.zip a.rom b.rom \r\n" +
-                  "/prog/zip.exe  clone.zip c.rom \r\n");
-    EXPECT_EQ(ZipBatchText(TransformationType::StandAlone, family, "/prog/zip.exe", tmp),
-              attrib + "/prog/zip.exe  orig.zip a.rom b.rom \r\n" +
-                  "/prog/zip.exe  clone.zip a.rom c.rom \r\n");
-
-    std::vector<FamilyMember> big = {{"orig", {}}, {"clone", {}}};
+    std::vector<ZipPlan> plans = {{"m0", "orig.zip", {"a.rom", "B.ROM"}}, {"m1", "clone.zip", {}}};
     for (int i = 0; i < 12; ++i) {
-        big[i < 6 ? 0 : 1].needed.push_back("f" + std::to_string(i));
+        plans[1].names.push_back("f" + std::to_string(i));
     }
-    EXPECT_EQ(ZipBatchText(TransformationType::Merged, big, "/prog/zip.exe", tmp),
-              attrib + "\r\n/prog/zip.exe  orig.zip f0 f1 f2 f3 f4 f5 f6 f7 f8 f9 " +
-                  "\r\n/prog/zip.exe  orig.zip f10 f11 \r\n");
+    plans[1].names.back() = "with blank";
+    EXPECT_EQ(ZipBatchText(plans, "/prog/zip.exe", tmp),
+              "attrib /emu/TMPQVX" + sep + "m0" + sep + "*.* -r -a -h -s\n" +
+                  "attrib /emu/TMPQVX" + sep + "m1" + sep + "*.* -r -a -h -s\n" +
+                  "cd m0\r\n/prog/zip.exe  orig.zip a.rom B.ROM \r\ncd ..\r\n" +
+                  "cd m1\r\n/prog/zip.exe  clone.zip f0 f1 f2 f3 f4 f5 f6 f7 f8 f9 \r\n" +
+                  "/prog/zip.exe  clone.zip f10 \"with blank\" \r\ncd ..\r\n");
 }
 
 // A family of an original and two clones whose sets the emulator test double describes.
@@ -82,6 +79,20 @@ protected:
         EXPECT_EQ(std::system((command + " && rm -f ./*").c_str()), 0);
         return m_zips + name;
     }
+
+    // A zip in the source folder with these entries and contents.
+    std::string ZipWith(const std::string& name,
+                        const std::vector<std::pair<std::string, std::string>>& entries) {
+        std::vector<testing::ZipEntry> list;
+        for (const auto& [entry, content] : entries) {
+            list.push_back({entry, content, false, true});
+        }
+        testing::WriteZip(m_zips + name, list);
+        return m_zips + name;
+    }
+    std::string Log() { return ReadBytes(session.files.transformLog); }
+    bool Logged(const std::string& line) { return Log().find(line) != std::string::npos; }
+    std::string Roms(const std::string& name) { return session.emulator.roms + name; }
 
     void AddGame(const std::string& line) {
         auto records = session.games.MutableRecords();
@@ -184,6 +195,151 @@ TEST_F(Transformations, PreconditionsAreLoggedOnly) {
               "BAD \tOriginal --> This is the original but the roms set is missing! I can't "
               "transform his clones to 'SPLITTED' format!\r\n");
     EXPECT_TRUE(platform::IsReadableFile(m_zips + "clone1.zip"));
+}
+
+TEST_F(Transformations, AZipThatAMemberStillUsesStaysUntilItsNewSetIsSafe) {
+    // The MERGED clone's file is stored in upper case.
+    const std::string merged =
+        ZipWith("orig.zip", {{"a.rom", "A0"}, {"b.rom", "B0"}, {"C.ROM", "C1"}});
+    platform::CopyFileOverwriting(merged, Roms("orig.zip"));
+    AddGame("+:A:orig:+ +:B:Original:+ +:C:" + Roms("orig.zip") + ":+");
+    AddGame("+:A:clone1:+ +:B:Clone One:+ +:F:orig:+ +:C:" + Roms("orig.zip") + ":+ +:W:Total:+");
+    AddGame("+:A:clone2:+ +:B:Clone Two:+ +:F:orig:+");
+    RunTransformation(TransformationType::Splitted, {"Original"}, session, progress, feedback);
+    EXPECT_EQ(Log(),
+              "Quorvex Roms Transformation\r\nto 'SPLITTED' format!\r\n\r\n"
+              "OK \tOriginal\r\n"
+              "OK \tClone One --> clone1.zip transformed in 'SPLITTED' format!\r\n"
+              "BAD \tClone Two --> Nothing can be done! You don't have the roms that it needs!\r\n");
+    EXPECT_EQ(ZipEntryContent(Roms("clone1.zip"), "c.rom"), "C1");
+    EXPECT_EQ(ZipEntryContent(Roms("orig.zip"), "a.rom"), "A0");
+    EXPECT_EQ(Field("Clone One", 'W'), "Partial");
+
+    // A MERGED clone the emulator knows nothing of keeps the original's zip whole.
+    platform::CopyFileOverwriting(merged, Roms("orig.zip"));
+    AddGame("+:A:ghost:+ +:B:Ghost:+ +:F:orig:+ +:C:" + Roms("orig.zip") + ":+ +:W:Total:+");
+    RunTransformation(TransformationType::StandAlone, {"Original"}, session, progress, feedback);
+    EXPECT_TRUE(Logged("FAILED \tOriginal --> 'Ghost' still uses " + Roms("orig.zip") +
+                       ", so the old roms set was kept as it was!\r\n"));
+    EXPECT_TRUE(Logged("FAILED \tGhost --> the emulator gave no list of the roms it needs, so "
+                       "the old roms set was kept as it was!\r\n"));
+    EXPECT_TRUE(Logged("OK \tClone One --> clone1.zip transformed in 'STAND ALONE' format!\r\n"));
+    EXPECT_EQ(ZipEntryContent(Roms("orig.zip"), "c.rom"), "C1");
+    EXPECT_EQ(ZipEntryContent(Roms("clone1.zip"), "a.rom"), "A0");
+    EXPECT_EQ(Field("Ghost", 'C'), Roms("orig.zip"));
+    EXPECT_EQ(Field("Ghost", 'W'), "Total");
+}
+
+TEST_F(Transformations, EveryFileOfTheOldSetReachesTheNewZipOrTheOldZipStays) {
+    AddGame("+:A:orig:+ +:B:Original:+ +:C:" +
+            ZipWith("orig.zip", {{"a.rom", "A0"}, {"b.rom", "B0"}}) + ":+");
+    // An entry stored with a leading slash counts for the scan, so it must
+    // reach the new zip.
+    const std::string clone1 =
+        ZipWith("clone1.zip", {{"a.rom", "A0"}, {"/c.rom", "C1"}, {"d.rom", "D1"}});
+    AddGame("+:A:clone1:+ +:B:Clone One:+ +:F:orig:+ +:C:" + clone1 + ":+");
+    // An entry the zip library cannot decompress.
+    const std::string clone2 = ZipWith("c2.zip", {{"b.rom", "B0"}, {"d.rom", "D2"}});
+    testing::SetEntryMethod(clone2, "d.rom", 9);
+    AddGame("+:A:clone2:+ +:B:Clone Two:+ +:F:orig:+ +:C:" + clone2 + ":+");
+
+    RunTransformation(TransformationType::Splitted, {"Original"}, session, progress, feedback);
+    EXPECT_TRUE(Logged("OK \tClone One --> clone1.zip transformed in 'SPLITTED' format!\r\n"));
+    EXPECT_EQ(ZipEntryContent(Roms("clone1.zip"), "c.rom"), "C1");
+    EXPECT_FALSE(platform::IsReadableFile(clone1));
+    EXPECT_TRUE(Logged("FAILED \tClone Two --> d.rom in " + clone2 +
+                       " cannot be unpacked, so the old roms set was kept as it was!\r\n"));
+    EXPECT_TRUE(platform::IsReadableFile(clone2));
+    EXPECT_EQ(Field("Clone Two", 'C'), clone2);
+}
+
+TEST_F(Transformations, ACloneTheEmulatorGivesNoListForKeepsItsZipAndLink) {
+    AddGame("+:A:orig:+ +:B:Original:+ +:C:" +
+            ZipWith("orig.zip", {{"a.rom", "A0"}, {"b.rom", "B0"}}) + ":+");
+    AddGame("+:A:clone1:+ +:B:Clone One:+ +:F:orig:+ +:C:" +
+            ZipWith("clone1.zip", {{"c.rom", "C1"}}) + ":+ +:W:Partial:+");
+    const std::string ghost = ZipWith("ghost.zip", {{"g.rom", "G"}});
+    AddGame("+:A:ghost:+ +:B:Ghost:+ +:F:orig:+ +:C:" + ghost + ":+");
+    RunTransformation(TransformationType::Merged, {"Ghost"}, session, progress, feedback);
+    EXPECT_EQ(Log(),
+              "Quorvex Roms Transformation\r\nto 'MERGED' format!\r\n\r\n"
+              "OK \tOriginal --> cretaed a big 'MERGED' file with the roms of the clone inside!\r\n"
+              "OK \tClone One --> orig.zip is now in'MERGED' format!\r\n"
+              "FAILED \tGhost --> the emulator gave no list of the roms it needs, so the old roms "
+              "set was kept as it was!\r\n");
+    EXPECT_EQ(ZipEntryContent(ghost, "g.rom"), "G");
+    EXPECT_EQ(Field("Ghost", 'C'), ghost);
+    EXPECT_EQ(ZipEntryContent(Roms("orig.zip"), "c.rom"), "C1");
+}
+
+TEST_F(Transformations, EachMemberKeepsItsOwnVersionOfASharedFileName) {
+    AddGame("+:A:orig:+ +:B:Original:+ +:C:" +
+            ZipWith("orig.zip", {{"a.rom", "orig a"}, {"b.rom", "B0"}}) + ":+");
+    AddGame("+:A:clone1:+ +:B:Clone One:+ +:F:orig:+ +:C:" +
+            ZipWith("clone1.zip", {{"A.ROM", "clone a"}, {"c.rom", "C1"}}) + ":+ +:W:Partial:+");
+    RunTransformation(TransformationType::StandAlone, {"Original"}, session, progress, feedback);
+    EXPECT_EQ(ZipEntryContent(Roms("orig.zip"), "a.rom"), "orig a");
+    EXPECT_EQ(ZipEntryContent(Roms("clone1.zip"), "a.rom"), "clone a");
+    EXPECT_FALSE(platform::IsReadableFile(m_zips + "orig.zip"));
+
+    // One merged zip cannot hold both versions: the clone keeps its own zip.
+    RunTransformation(TransformationType::Merged, {"Original"}, session, progress, feedback);
+    EXPECT_TRUE(Logged("FAILED \tClone One --> its own a.rom differs from the one the 'MERGED' zip "
+                       "holds, so the old roms set was kept as it was!\r\n"));
+    EXPECT_EQ(ZipEntryContent(Roms("clone1.zip"), "a.rom"), "clone a");
+    EXPECT_EQ(Field("Clone One", 'C'), Roms("clone1.zip"));
+    EXPECT_EQ(ZipEntryContent(Roms("orig.zip"), "a.rom"), "orig a");
+}
+
+TEST_F(Transformations, ANewZipCountsOnlyWhenItsFilesReadBackWithTheirSizesAndCrcs) {
+#ifdef _WIN32
+    GTEST_SKIP() << "the stand-in archiver is a POSIX script";
+#endif
+    // An archiver that exits 0 and writes every name, each empty.
+    WriteBytes(session.files.directory + "zip",
+               "#!/bin/sh\narchive=$1; shift\nfor f in \"$@\"; do : > \"$f\"; done\n"
+               "exec zip -q \"$archive\" \"$@\"\n");
+    std::filesystem::permissions(session.files.directory + "zip", std::filesystem::perms::owner_all);
+    const std::string original = ZipWith("orig.zip", {{"a.rom", "A0"}, {"b.rom", "B0"}});
+    const std::string clone = ZipWith("clone1.zip", {{"c.rom", "C1"}});
+    AddGame("+:A:orig:+ +:B:Original:+ +:C:" + original + ":+");
+    AddGame("+:A:clone1:+ +:B:Clone One:+ +:F:orig:+ +:C:" + clone + ":+ +:W:Partial:+");
+    RunTransformation(TransformationType::StandAlone, {"Original"}, session, progress, feedback);
+    EXPECT_TRUE(Logged("FAILED \tOriginal --> the new zip could not be made, so the old roms set "
+                       "was kept as it was!\r\n"));
+    EXPECT_TRUE(Logged("FAILED \tClone One --> "));
+    EXPECT_EQ(ZipEntryContent(original, "b.rom"), "B0");
+    EXPECT_EQ(ZipEntryContent(clone, "c.rom"), "C1");
+    EXPECT_EQ(Field("Clone One", 'C'), clone);
+    EXPECT_EQ(Field("Clone One", 'W'), "Partial");
+}
+
+TEST_F(Transformations, AnInterruptedRunIsReportedAndWhatItLeftNeverReachesANewZip) {
+    const std::string temporary = TransformationDirectory(session.emulator);
+    ASSERT_TRUE(platform::MakeDirectory(temporary));
+    WriteBytes(temporary + "/b.rom", "stale");
+    platform::MakeDirectory(temporary + "/kept");
+    WriteBytes(temporary + "/kept/1_orig.zip", "kept by a crash");
+    EXPECT_NE(InterruptedTransformationReport(session.emulator), "");
+
+    // The original's zip lacks b.rom; the games cannot be saved afterwards.
+    const std::string original = ZipWith("orig.zip", {{"a.rom", "A0"}});
+    const std::string clone = ZipWith("clone1.zip", {{"c.rom", "C1"}});
+    AddGame("+:A:orig:+ +:B:Original:+ +:C:" + original + ":+");
+    AddGame("+:A:clone1:+ +:B:Clone One:+ +:F:orig:+ +:C:" + clone + ":+ +:W:Partial:+");
+    platform::MakeDirectory(session.files.gameDatabase);
+    const auto result =
+        RunTransformation(TransformationType::StandAlone, {"Original"}, session, progress, feedback);
+    EXPECT_FALSE(result.databaseSaved);
+    EXPECT_EQ(ZipEntryContent(Roms("orig.zip"), "b.rom"), "<missing>");
+    EXPECT_EQ(ReadBytes(Roms("notneed/1_orig.zip")), "kept by a crash");
+    // Nothing is deleted while the saved games still name the old zips.
+    EXPECT_EQ(ZipEntryContent(original, "a.rom"), "A0");
+    EXPECT_EQ(ZipEntryContent(clone, "c.rom"), "C1");
+    const std::string report = InterruptedTransformationReport(session.emulator);
+    EXPECT_NE(report.find("Family of 'Original' to 'STAND ALONE' format:"), std::string::npos);
+    EXPECT_NE(report.find("'Clone One': " + clone + " -> " + Roms("clone1.zip")), std::string::npos)
+        << report;
 }
 
 }  // namespace

@@ -371,7 +371,13 @@ TEST_F(SetupPageTest, MergedTransformationOfTheSelectedFamily) {
     Zip(source + "orig.zip", {"a.rom", "b.rom"});
     Zip(source + "clone1.zip", {"a.rom", "c.rom"});
     Zip(source + "clone2.zip", {"b.rom"});
+    // A transformation a crash cut short is told about when the window opens.
+    testing::WriteBytes(session.emulator.directory + "TMPQVX/QVXjournal.txt",
+                        "Family of 'Original Game' to 'SPLITTED' format:\n");
     OpenWindow();
+    ASSERT_EQ(feedback.messages.size(), 1u);
+    EXPECT_NE(feedback.messages[0].find("Family of 'Original Game' to 'SPLITTED' format:"),
+              std::string::npos);
 
     ClickRow("Clone One");
     QTest::mouseClick(page->mergedButton(), Qt::LeftButton);

@@ -1,7 +1,9 @@
 #include "ui/sets/set_pages.h"
 
+#include <QTimer>
 #include <QTreeView>
 
+#include "sets/transformations.h"
 #include "ui/browse/games_page.h"
 #include "ui/game_commands.h"
 #include "ui/main_window.h"
@@ -42,6 +44,14 @@ SetPages InstallSetPages(MainWindow& window, GamesPage& games, store::Session& s
             games.SetCommandAvailable(entry.command, true);
         }
     }
+    // A transformation that a crash interrupted is told about once the window is up.
+    store::UserFeedback* told = &feedback;
+    const store::EmulatorPaths* emulator = &session.emulator;
+    QTimer::singleShot(0, pages.commands, [told, emulator] {
+        const std::string report = sets::InterruptedTransformationReport(*emulator);
+        if (!report.empty())
+            told->ShowMessage(report, store::MessageIcon::Exclamation);
+    });
     return pages;
 }
 
