@@ -5,6 +5,7 @@
 #include "ui/browse/browse_pages.h"
 #include "ui/chime.h"
 #include "ui/emulator_directory_dialog.h"
+#include "ui/info/info_pages.h"
 #include "ui/main_window.h"
 #include "ui/message_box.h"
 #include "ui/play/play_pages.h"
@@ -69,6 +70,7 @@ void StartupWindows::RunMainWindow(store::Session& session) {
     const BrowsePages browse = InstallBrowsePages(window, session, feedback);
     InstallSetPages(window, *browse.games, session, feedback);
     InstallPlayPages(window, session, feedback, browse.games);
+    InstallInfoPages(window, session, feedback);
     QEventLoop loop;
     QObject::connect(&window, &MainWindow::Closed, &loop, &QEventLoop::quit);
     window.Open();
