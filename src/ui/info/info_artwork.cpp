@@ -60,8 +60,8 @@ QPixmap Canvas(QSize size) {
 // the band lit in their colours, a needle on the band and the band's mark.
 void PaintGauge(QPainter& painter, int band) {
     const QSizeF size = kRatingPictureSize;
-    const QPointF centre(size.width() / 2.0, size.height() - 12.0);
-    const qreal outer = std::min(size.width() / 2.0 - 3.0, size.height() - 16.0);
+    const QPointF centre(size.width() / 2.0, size.height() - 21.0);
+    const qreal outer = std::min(size.width() / 2.0 - 3.0, size.height() - 24.0);
     const qreal width = 11.0;
     const qreal gap = 2.2;
     const qreal step = 180.0 / kBands;
@@ -105,7 +105,7 @@ void PaintGauge(QPainter& painter, int band) {
                          Qt::AlignHCenter | Qt::AlignBottom, QStringLiteral("?"));
         font.setPixelSize(9);
         painter.setFont(font);
-        painter.drawText(QRectF(0, centre.y() + 1, size.width(), 11), Qt::AlignCenter,
+        painter.drawText(QRectF(0, centre.y() + 4, size.width(), 14), Qt::AlignCenter,
                          QStringLiteral("NOT RATED"));
         return;
     }
@@ -131,11 +131,11 @@ void PaintGauge(QPainter& painter, int band) {
 
     // Five stars under the dial, filled in step with the band.
     const int stars = 5;
-    const qreal starSize = 4.2;
-    const qreal spacing = 11.0;
+    const qreal starSize = 5.4;
+    const qreal spacing = 14.0;
     const qreal left0 = centre.x() - spacing * (stars - 1) / 2.0;
     for (int star = 0; star < stars; ++star) {
-        const QPointF at(left0 + spacing * star, centre.y() + 7.5);
+        const QPointF at(left0 + spacing * star, centre.y() + 13.5);
         const QPainterPath path = StarPath(at, starSize, starSize * 0.45);
         painter.setPen(QPen(kInk.lighter(170), 0.6));
         painter.setBrush(kTrack);

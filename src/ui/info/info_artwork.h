@@ -14,7 +14,7 @@
 namespace quorvex::ui {
 
 // The gauge for band 1 to 11, or the no-rating gauge for 0.
-inline constexpr QSize kRatingPictureSize(112, 68);
+inline constexpr QSize kRatingPictureSize(116, 80);
 QPixmap RatingPicture(int band);
 
 // The rosette for the tenth band and the gold medal for the eleventh; a null

@@ -139,8 +139,10 @@ void InfoPage::BuildControls() {
         tr("This will remove the link between the game and his samples zip file!"), sets);
     m_samplesSelect = NewButton("samplesSelectButton", tr("Select"),
                                 tr("This will let you to choose manually the samples file!"), sets);
+    // Long zip paths wrap rather than push the buttons off the page.
     for (QLabel* line : {m_roms, m_samples}) {
-        line->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+        line->setWordWrap(true);
+        line->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::MinimumExpanding);
     }
     auto* setsLayout = new QGridLayout(sets);
     setsLayout->setHorizontalSpacing(6);
@@ -211,34 +213,29 @@ void InfoPage::BuildControls() {
     m_executable =
         NewBox("executableBox", tr("What executable will be used to launch this game?"), mine);
 
-    auto* ratingColumn = new QVBoxLayout;
-    ratingColumn->setSpacing(4);
-    auto* ratingRow = new QHBoxLayout;
-    ratingRow->addWidget(new QLabel(tr("Rating:"), mine));
-    ratingRow->addWidget(m_rating);
-    ratingRow->addStretch(1);
-    ratingColumn->addLayout(ratingRow);
-    ratingColumn->addWidget(m_favourite);
-    ratingColumn->addStretch(1);
-
-    auto* meter = new QHBoxLayout;
-    meter->setSpacing(4);
-    meter->addLayout(ratingColumn);
-    meter->addStretch(1);
-    meter->addWidget(m_ratingPicture, 0, Qt::AlignVCenter);
-    meter->addWidget(m_smallerAward, 0, Qt::AlignVCenter);
-    meter->addWidget(m_goldAward, 0, Qt::AlignVCenter);
-
+    // The boxes on the left, the meter and its award beside them.
     auto* boxes = new QGridLayout;
     boxes->setHorizontalSpacing(6);
-    boxes->addWidget(new QLabel(tr("Category:"), mine), 0, 0);
-    boxes->addWidget(m_category, 0, 1);
-    boxes->addWidget(new QLabel(tr("Executable:"), mine), 1, 0);
-    boxes->addWidget(m_executable, 1, 1);
-    auto* mineLayout = new QVBoxLayout(mine);
-    mineLayout->setSpacing(4);
-    mineLayout->addLayout(meter);
-    mineLayout->addLayout(boxes);
+    boxes->setVerticalSpacing(4);
+    boxes->addWidget(new QLabel(tr("Rating:"), mine), 0, 0);
+    auto* ratingRow = new QHBoxLayout;
+    ratingRow->addWidget(m_rating);
+    ratingRow->addSpacing(8);
+    ratingRow->addWidget(m_favourite);
+    ratingRow->addStretch(1);
+    boxes->addLayout(ratingRow, 0, 1);
+    boxes->addWidget(new QLabel(tr("Category:"), mine), 1, 0);
+    boxes->addWidget(m_category, 1, 1);
+    boxes->addWidget(new QLabel(tr("Executable:"), mine), 2, 0);
+    boxes->addWidget(m_executable, 2, 1);
+    boxes->setColumnStretch(1, 1);
+
+    auto* mineLayout = new QHBoxLayout(mine);
+    mineLayout->setSpacing(6);
+    mineLayout->addLayout(boxes, 1);
+    mineLayout->addWidget(m_ratingPicture, 0, Qt::AlignVCenter);
+    mineLayout->addWidget(m_smallerAward, 0, Qt::AlignVCenter);
+    mineLayout->addWidget(m_goldAward, 0, Qt::AlignVCenter);
 
     connect(m_rating, &QLineEdit::editingFinished, this, &InfoPage::StoreRating);
     connect(m_category, &QLineEdit::editingFinished, this, &InfoPage::StoreCategory);
