@@ -66,9 +66,9 @@ void BM_HistoryLookupOfTheLastEntry(benchmark::State& state) {
     const std::string description = Games()[index].description;
     std::size_t bytes = 0;
     for (auto _ : state) {
-        bytes = info::CompanionEntryText(info::CompanionFile::History, history, Games(),
-                                         description)
-                    .size();
+        bytes =
+            info::CompanionEntryText(info::CompanionFile::History, history, Games(), description)
+                .size();
         benchmark::DoNotOptimize(bytes);
     }
     state.counters["file_bytes"] = static_cast<double>(history.size());
@@ -89,9 +89,9 @@ BENCHMARK(BM_PackedGlobalHall)->Unit(benchmark::kMillisecond);
 void BM_PackedHallOfFameByRatio(benchmark::State& state) {
     std::size_t lines = 0;
     for (auto _ : state) {
-        lines = info::BoardLines(Games(), info::Board::HallOfFame,
-                                 {.packClones = true, .ratio = true})
-                    .size();
+        lines =
+            info::BoardLines(Games(), info::Board::HallOfFame, {.packClones = true, .ratio = true})
+                .size();
         benchmark::DoNotOptimize(lines);
     }
     state.counters["lines"] = static_cast<double>(lines);

@@ -76,9 +76,8 @@ std::string_view NextLine(std::string_view image, std::size_t& position) {
 }
 
 bool IsMarkup(std::string_view line) {
-    return StartsWith(line, "$") || StartsWith(line, "_") || StartsWith(line, "#") ||
-           line == "-" || StartsWith(line, "Mfg.") || StartsWith(line, "Year") ||
-           StartsWith(line, "Format");
+    return StartsWith(line, "$") || StartsWith(line, "_") || StartsWith(line, "#") || line == "-" ||
+           StartsWith(line, "Mfg.") || StartsWith(line, "Year") || StartsWith(line, "Format");
 }
 
 std::string EntryText(std::string_view image, std::size_t entryLine) {

@@ -58,15 +58,15 @@ GameInfo ComposeGameInfo(const store::GameDatabase& games, int index) {
         info.launch = Line("Never played at all!", InfoColour::Red);
     } else {
         const bool once = store::ParseLeadingNumber(launched) == 1;
-        info.launch = Line("Launched " + launched + (once ? " time, " : " times, ") + "played for " +
-                               DurationText(store::ParseLeadingNumber(field('H'))),
+        info.launch = Line("Launched " + launched + (once ? " time, " : " times, ") +
+                               "played for " + DurationText(store::ParseLeadingNumber(field('H'))),
                            InfoColour::Black);
     }
     info.cpu = Line("Cpu: " + Joined(field('M'), field('N'), field('O')));
     const std::string sound = field('P');
-    info.sound = sound.empty() ? Line("No sound emulated yet!", InfoColour::Red)
-                               : Line("Sound: " + Joined(sound, field('Q'), field('R')),
-                                      InfoColour::Black);
+    info.sound = sound.empty()
+                     ? Line("No sound emulated yet!", InfoColour::Red)
+                     : Line("Sound: " + Joined(sound, field('Q'), field('R')), InfoColour::Black);
     info.version = Line("Supported from " + field('U'));
     info.insertDate = Line("Inserted on " + field('V'));
     if (!parent.empty()) {
@@ -87,13 +87,13 @@ GameInfo ComposeGameInfo(const store::GameDatabase& games, int index) {
         info.status = Line("Stand alone!", InfoColour::Green);
     }
     const std::string frameRate = field('K');
-    info.frameRate =
-        Line("Average frame rate: " + (frameRate.empty() ? std::string("not available!") : frameRate));
+    info.frameRate = Line("Average frame rate: " +
+                          (frameRate.empty() ? std::string("not available!") : frameRate));
     const bool lacksSamples = needsSamples && samples.empty();
-    info.description = Line(field('B') + " (" + field('A') + ")",
-                            roms.empty()    ? InfoColour::Red
-                            : lacksSamples ? InfoColour::Yellow
-                                           : InfoColour::Green);
+    info.description =
+        Line(field('B') + " (" + field('A') + ")", roms.empty()   ? InfoColour::Red
+                                                   : lacksSamples ? InfoColour::Yellow
+                                                                  : InfoColour::Green);
 
     info.romButtons = {!roms.empty(), roms.empty() ? "Select" : "Change", true};
     if (needsSamples) {

@@ -59,10 +59,10 @@ void StoreFavourite(store::GameDatabase& games, int index, bool favourite);
 bool StoreCategory(store::GameDatabase& games, int index, std::string_view typed);
 
 enum class ExecutableChoice {
-    Removed,   // empty box: the current emulator from now on
-    Kept,      // "Last": nothing changes
-    Stored,    // an older executable found in "oldmame"
-    Missing,   // not in "oldmame": the warning is shown, the token removed
+    Removed,  // empty box: the current emulator from now on
+    Kept,     // "Last": nothing changes
+    Stored,   // an older executable found in "oldmame"
+    Missing,  // not in "oldmame": the warning is shown, the token removed
 };
 // Stores the executable box's name for the game.
 ExecutableChoice StoreExecutable(store::GameDatabase& games, int index,

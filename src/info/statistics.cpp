@@ -40,8 +40,9 @@ std::vector<std::string_view> PackedNames(const store::GameDatabase& games) {
         const std::string_view parent = store::RecordValueView(game.line, "F");
         const auto found =
             parent.empty() ? byRawName.end() : byRawName.find(store::ToLowerAscii(parent));
-        names.push_back(found == byRawName.end() ? std::string_view(game.description)
-                                                 : std::string_view(games[found->second].description));
+        names.push_back(found == byRawName.end()
+                            ? std::string_view(game.description)
+                            : std::string_view(games[found->second].description));
     }
     return names;
 }
@@ -68,7 +69,8 @@ std::vector<BoardRow> BuildBoardRows(const store::GameDatabase& games, BoardOpti
         }
     } else {
         for (const store::GameRecord& game : games.records()) {
-            rows.push_back({game.description, NumberField(game, 'T'), NumberField(game, 'H'), 1, 0});
+            rows.push_back(
+                {game.description, NumberField(game, 'T'), NumberField(game, 'H'), 1, 0});
         }
     }
     for (BoardRow& row : rows) {
@@ -107,9 +109,9 @@ std::vector<std::string> BoardLines(const store::GameDatabase& games, Board boar
         if (row.launched == 0) {
             lines.emplace_back("      Never played at all!");
         } else {
-            lines.push_back((row.launched == 1 ? std::string("      Launched 1 time, played for ")
-                                               : Format("      Launched %lld times, played for ",
-                                                        row.launched)) +
+            lines.push_back((row.launched == 1
+                                 ? std::string("      Launched 1 time, played for ")
+                                 : Format("      Launched %lld times, played for ", row.launched)) +
                             DurationText(row.time));
             lines.push_back(Format("      Ratio played/launched: %lld", row.time / row.launched));
         }
@@ -138,9 +140,8 @@ StatisticsSummary SummariseStatistics(const store::GameDatabase& games) {
     }
     StatisticsSummary summary;
     summary.played = time > 0;
-    summary.text = summary.played
-                       ? "You have played mame games for " + DurationText(time) + " !\n"
-                       : std::string("You haven't played any game!\n");
+    summary.text = summary.played ? "You have played mame games for " + DurationText(time) + " !\n"
+                                  : std::string("You haven't played any game!\n");
     if (launched > 0) {
         summary.text += "You have launched mame games " + std::to_string(launched) + " times!\n";
         summary.text += Format("Your current ratio is %lld !\n", time / launched);

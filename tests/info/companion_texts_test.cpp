@@ -138,12 +138,13 @@ TEST(CompanionTexts, LongEntryIsShownWhole) {
 TEST(CompanionTexts, HotKeysTextListsEveryKeyWithItsMeaning) {
     const std::string text = HotKeysText();
     EXPECT_TRUE(text.starts_with(
-              "[Tab]\r\nToggles the configuration menu\r\n\r\n[Tilde]\r\nToggles the On Screen "
-              "Display\r\n\r\n"));
+        "[Tab]\r\nToggles the configuration menu\r\n\r\n[Tilde]\r\nToggles the On Screen "
+        "Display\r\n\r\n"));
     EXPECT_NE(text.find("\r\n\r\n[Shift+F11]\r\nToggle profiler display\r\n\r\n"),
               std::string::npos);
-    EXPECT_TRUE(text.ends_with("[F12]\r\nSave a screen snapshot.\r\n\r\n[ESC]\r\nExit "
-                               "emulator\r\n\r\n"));
+    EXPECT_TRUE(
+        text.ends_with("[F12]\r\nSave a screen snapshot.\r\n\r\n[ESC]\r\nExit "
+                       "emulator\r\n\r\n"));
 }
 
 }  // namespace

@@ -122,9 +122,8 @@ TEST(GameInfo, RatingIsStoredWithinOneToHundredOrAsNoRating) {
 
 TEST(GameInfo, RatingBandsAndAwards) {
     const std::pair<const char*, int> bands[] = {
-        {"NP", 0}, {"1", 1},  {"10", 1}, {"11", 2},  {"40", 4},  {"41", 5},  {"49", 5},
-        {"50", 6}, {"59", 6}, {"60", 7}, {"89", 9},  {"90", 10}, {"94", 10}, {"95", 11},
-        {"100", 11}};
+        {"NP", 0}, {"1", 1},  {"10", 1}, {"11", 2},  {"40", 4},  {"41", 5},  {"49", 5},  {"50", 6},
+        {"59", 6}, {"60", 7}, {"89", 9}, {"90", 10}, {"94", 10}, {"95", 11}, {"100", 11}};
     for (const auto& [rating, band] : bands) {
         EXPECT_EQ(RatingBand(rating), band) << rating;
     }
@@ -167,8 +166,9 @@ TEST(GameInfo, ExecutableMustBeInTheOldmameFolder) {
     const std::string file = platform::ExecutableFileName("mame99");
     EXPECT_EQ(MissingExecutableWarning("mame99", paths),
               "Warning!\nYou have chosen to use another version of mame!\nBut to accomplish "
-              "this, a file called '" + file + "' must reside in the directory:\n" +
-                  paths.directory + "oldmame!\nSo you have to copy in this directory the old '" +
+              "this, a file called '" +
+                  file + "' must reside in the directory:\n" + paths.directory +
+                  "oldmame!\nSo you have to copy in this directory the old '" +
                   platform::EmulatorExecutableName() + "' and\nto rename it to '" + file + "'");
 }
 

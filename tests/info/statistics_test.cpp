@@ -44,13 +44,22 @@ TEST(Statistics, HallOfFameWithNoPlayShowsNoRow) {
 
 TEST(Statistics, HallOfFameOfThreePlayedGamesIsIncomplete) {
     const Lines expected = {
-        "   1) Beta",  "      Launched 3 times, played for 1 hour, 2 minutes, 5 seconds",
-        "      Ratio played/launched: 1241", "",
-        "   2) Gamma", "      Launched 1 time, played for 10 seconds",
-        "      Ratio played/launched: 10", "",
-        "   3) Alpha", "      Launched 2 times, played for 4 seconds",
-        "      Ratio played/launched: 2", "",
-        "", "", "The Top Ten is incomplete!", "You have to play 7 games to complete it!",
+        "   1) Beta",
+        "      Launched 3 times, played for 1 hour, 2 minutes, 5 seconds",
+        "      Ratio played/launched: 1241",
+        "",
+        "   2) Gamma",
+        "      Launched 1 time, played for 10 seconds",
+        "      Ratio played/launched: 10",
+        "",
+        "   3) Alpha",
+        "      Launched 2 times, played for 4 seconds",
+        "      Ratio played/launched: 2",
+        "",
+        "",
+        "",
+        "The Top Ten is incomplete!",
+        "You have to play 7 games to complete it!",
     };
     const store::GameDatabase played(
         {Game("a", "Alpha", 2, 4), Game("b", "Beta", 3, 3725), Game("c", "Gamma", 1, 10)});
@@ -70,20 +79,20 @@ TEST(Statistics, HallOfFameOfThreePlayedGamesIsIncomplete) {
 TEST(Statistics, HallOfShameListsNeverLaunchedGamesFirstAndNoMoreRowsThanItHas) {
     const store::GameDatabase games({Game("a", "Alpha", 2, 400), Game("b", "Beta", 0, 0),
                                      Game("c", "Gamma", 1, 10), Game("d", "Delta", 0, 0)});
-    EXPECT_EQ(BoardLines(games, Board::HallOfShame, {}),
-              Lines({"   1) Beta", "      Never played at all!", "", "   2) Delta",
-                     "      Never played at all!", "", "   3) Gamma",
-                     "      Launched 1 time, played for 10 seconds",
-                     "      Ratio played/launched: 10", "", "   4) Alpha",
-                     "      Launched 2 times, played for 6 minutes, 40 seconds",
-                     "      Ratio played/launched: 200", ""}));
+    EXPECT_EQ(
+        BoardLines(games, Board::HallOfShame, {}),
+        Lines({"   1) Beta", "      Never played at all!", "", "   2) Delta",
+               "      Never played at all!", "", "   3) Gamma",
+               "      Launched 1 time, played for 10 seconds", "      Ratio played/launched: 10",
+               "", "   4) Alpha", "      Launched 2 times, played for 6 minutes, 40 seconds",
+               "      Ratio played/launched: 200", ""}));
 }
 
 TEST(Statistics, TopTenStopsAtTenWhileTheGlobalHallShowsEveryGame) {
     std::vector<store::GameRecord> records;
     for (int index = 0; index < 12; ++index) {
-        records.push_back(Game("g" + std::to_string(index), "Game " + std::to_string(index), 1,
-                               100 + index));
+        records.push_back(
+            Game("g" + std::to_string(index), "Game " + std::to_string(index), 1, 100 + index));
     }
     const store::GameDatabase games(records);
     const Lines fame = BoardLines(games, Board::HallOfFame, {});
@@ -103,12 +112,12 @@ TEST(Statistics, PackedFamilyIsOneRowUnderTheParentsDescription) {
         Game("clone2", "Clone Two", 1, 300, "PARENT"),
     });
     const BoardOptions packed{.packClones = true, .ratio = false};
-    EXPECT_EQ(BoardLines(games, Board::GlobalHall, packed),
-              Lines({"   1) The Parent with 3 clones ",
-                     "      Launched 4 times, played for 10 minutes",
-                     "      Ratio played/launched: 150", "", "   2) Orphan Clone",
-                     "      Launched 1 time, played for 50 seconds",
-                     "      Ratio played/launched: 50", ""}));
+    EXPECT_EQ(
+        BoardLines(games, Board::GlobalHall, packed),
+        Lines({"   1) The Parent with 3 clones ", "      Launched 4 times, played for 10 minutes",
+               "      Ratio played/launched: 150", "", "   2) Orphan Clone",
+               "      Launched 1 time, played for 50 seconds", "      Ratio played/launched: 50",
+               ""}));
     // Packing does not change the summary, which counts every game.
     EXPECT_EQ(SummariseStatistics(games).text,
               "You have played mame games for 10 minutes, 50 seconds !\nYou have launched mame "

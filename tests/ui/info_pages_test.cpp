@@ -57,8 +57,7 @@ protected:
     QLineEdit* Box(const char* name) const { return Find<QLineEdit>(name); }
     QPushButton* Button(const char* name) const { return Find<QPushButton>(name); }
     std::string FieldOf(const std::string& description, char code) const {
-        return session.games.Field(*store::FindGameByDescription(session.games, description),
-                                   code);
+        return session.games.Field(*store::FindGameByDescription(session.games, description), code);
     }
     void Retype(const char* box, const QString& text) const {
         Box(box)->setFocus();

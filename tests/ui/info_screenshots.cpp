@@ -44,8 +44,7 @@ quorvex::store::GameDatabase PlayedGames() {
         BrowseGame("ghostrn", "Ghost Run",
                    machine + "+:C:ghostrn.zip:+ +:L:yes:+ +:X:Irem Corp.:+ +:J:1980:+ +:T:1:+ "
                              "+:H:95:+"),
-        BrowseGame("galaxyq", "Galaxy Quest",
-                   machine + "+:X:Konami:+ +:J:1983:+"),
+        BrowseGame("galaxyq", "Galaxy Quest", machine + "+:X:Konami:+ +:J:1983:+"),
         BrowseGame("ninjaz", "Ninja Zone",
                    machine + "+:I:neogeo:+ +:C:ninjaz.zip:+ +:X:SNK:+ +:J:1994:+ +:M:M68000:+ "
                              "+:N:Z80:+ +:P:YM2610:+ +:T:9:+ +:H:12640:+ +:K:59.19:+ "

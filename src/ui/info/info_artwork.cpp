@@ -143,8 +143,8 @@ void PaintGauge(QPainter& painter, int band) {
         const qreal amount = std::clamp(static_cast<qreal>(band) / 2.2 - star, 0.0, 1.0);
         if (amount > 0.0) {
             painter.save();
-            painter.setClipRect(QRectF(at.x() - starSize, at.y() - starSize,
-                                       2 * starSize * amount, 2 * starSize));
+            painter.setClipRect(
+                QRectF(at.x() - starSize, at.y() - starSize, 2 * starSize * amount, 2 * starSize));
             painter.setPen(Qt::NoPen);
             painter.setBrush(kGold);
             painter.drawPath(path);
@@ -209,13 +209,13 @@ struct BannerLook {
 
 BannerLook LookOf(info::Board board) {
     switch (board) {
-    case info::Board::HallOfFame:
-        return {QColor(0xff, 0xd7, 0x6a), QColor(0xd9, 0x8a, 0x12), kInk, "Hall of Fame"};
-    case info::Board::HallOfShame:
-        return {QColor(0x6a, 0x5d, 0x8c), QColor(0x2b, 0x24, 0x45), QColor(0xf2, 0xee, 0xff),
-                "Hall of Shame"};
-    case info::Board::GlobalHall:
-        break;
+        case info::Board::HallOfFame:
+            return {QColor(0xff, 0xd7, 0x6a), QColor(0xd9, 0x8a, 0x12), kInk, "Hall of Fame"};
+        case info::Board::HallOfShame:
+            return {QColor(0x6a, 0x5d, 0x8c), QColor(0x2b, 0x24, 0x45), QColor(0xf2, 0xee, 0xff),
+                    "Hall of Shame"};
+        case info::Board::GlobalHall:
+            break;
     }
     return {QColor(0x5f, 0xd4, 0xf0), QColor(0x1b, 0x6f, 0xa8), Qt::white, "Global Hall"};
 }
@@ -254,8 +254,7 @@ void PaintBoardEmblem(QPainter& painter, info::Board board, const QRectF& box) {
         painter.setBrush(shine);
         painter.drawPath(cup);
         painter.drawRect(QRectF(0.44 * s, 0.58 * s, 0.12 * s, 0.16 * s));
-        painter.drawRoundedRect(QRectF(0.28 * s, 0.74 * s, 0.44 * s, 0.12 * s), 0.03 * s,
-                                0.03 * s);
+        painter.drawRoundedRect(QRectF(0.28 * s, 0.74 * s, 0.44 * s, 0.12 * s), 0.03 * s, 0.03 * s);
         if (shame) {
             // A crack down the cup.
             painter.setPen(QPen(kMagenta, s / 16.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));

@@ -27,17 +27,17 @@ constexpr int kBoxLimit = 255;
 
 QColor ColourOf(info::InfoColour colour) {
     switch (colour) {
-    case info::InfoColour::Green:
-        return {39, 94, 36};
-    case info::InfoColour::Red:
-        return {200, 0, 55};
-    case info::InfoColour::Yellow:
-        return {255, 255, 0};
-    case info::InfoColour::LightBlue:
-        return {0, 180, 255};
-    case info::InfoColour::Black:
-    case info::InfoColour::Unchanged:
-        break;
+        case info::InfoColour::Green:
+            return {39, 94, 36};
+        case info::InfoColour::Red:
+            return {200, 0, 55};
+        case info::InfoColour::Yellow:
+            return {255, 255, 0};
+        case info::InfoColour::LightBlue:
+            return {0, 180, 255};
+        case info::InfoColour::Black:
+        case info::InfoColour::Unchanged:
+            break;
     }
     return {0, 0, 0};
 }
@@ -52,8 +52,8 @@ void SetLine(QLabel* label, const info::InfoLine& line) {
     const QColor colour = ColourOf(line.colour);
     QString style = QStringLiteral("color: %1;").arg(colour.name());
     if (line.colour == info::InfoColour::Yellow) {
-        style += QStringLiteral(
-            " background-color: #3b3552; border-radius: 4px; padding: 1px 6px;");
+        style +=
+            QStringLiteral(" background-color: #3b3552; border-radius: 4px; padding: 1px 6px;");
     }
     label->setStyleSheet(style);
 }
@@ -66,8 +66,7 @@ QLabel* NewLine(const char* name, QWidget* parent) {
     return label;
 }
 
-QPushButton* NewButton(const char* name, const QString& text, const QString& tip,
-                       QWidget* parent) {
+QPushButton* NewButton(const char* name, const QString& text, const QString& tip, QWidget* parent) {
     auto* button = new QPushButton(text, parent);
     button->setObjectName(QString::fromLatin1(name));
     button->setToolTip(tip);
@@ -134,9 +133,9 @@ void InfoPage::BuildControls() {
                   tr("This will remove the link between the game and his roms zip file!"), sets);
     m_romsSelect = NewButton("romsSelectButton", tr("Select"),
                              tr("This will let you to choose manually the roms file!"), sets);
-    m_samplesBreak = NewButton(
-        "samplesBreakButton", tr("Break"),
-        tr("This will remove the link between the game and his samples zip file!"), sets);
+    m_samplesBreak =
+        NewButton("samplesBreakButton", tr("Break"),
+                  tr("This will remove the link between the game and his samples zip file!"), sets);
     m_samplesSelect = NewButton("samplesSelectButton", tr("Select"),
                                 tr("This will let you to choose manually the samples file!"), sets);
     // Long zip paths wrap rather than push the buttons off the page.
@@ -208,8 +207,7 @@ void InfoPage::BuildControls() {
     m_favourite = new QCheckBox(tr("Favoritie"), mine);
     m_favourite->setObjectName(QStringLiteral("favouriteBox"));
     m_favourite->setToolTip(tr("Do this game belongs to favorities?"));
-    m_category =
-        NewBox("categoryBox", tr("This is a free field! Enter here what you want!"), mine);
+    m_category = NewBox("categoryBox", tr("This is a free field! Enter here what you want!"), mine);
     m_executable =
         NewBox("executableBox", tr("What executable will be used to launch this game?"), mine);
 
@@ -310,9 +308,9 @@ void InfoPage::ShowGame(const std::string& description, bool force) {
 }
 
 void InfoPage::Clear() {
-    for (QLabel* line : {m_roms, m_samples, m_lastPlayed, m_launch, m_frameRate, m_cpu, m_sound,
-                         m_version, m_insertDate, m_clone, m_company, m_year, m_descriptionLine,
-                         m_status}) {
+    for (QLabel* line :
+         {m_roms, m_samples, m_lastPlayed, m_launch, m_frameRate, m_cpu, m_sound, m_version,
+          m_insertDate, m_clone, m_company, m_year, m_descriptionLine, m_status}) {
         line->clear();
     }
     m_roms->setToolTip(QString());
@@ -366,16 +364,16 @@ void InfoPage::StoreExecutable() {
     }
     const std::string name = ToBytes(m_executable->text());
     switch (info::StoreExecutable(m_session.games, index, m_session.emulator, name)) {
-    case info::ExecutableChoice::Missing:
-        m_feedback.ShowMessage(info::MissingExecutableWarning(name, m_session.emulator),
-                               store::MessageIcon::Exclamation);
-        [[fallthrough]];
-    case info::ExecutableChoice::Removed:
-        m_executable->setText(QString::fromLatin1(info::kCurrentExecutableText));
-        break;
-    case info::ExecutableChoice::Kept:
-    case info::ExecutableChoice::Stored:
-        break;
+        case info::ExecutableChoice::Missing:
+            m_feedback.ShowMessage(info::MissingExecutableWarning(name, m_session.emulator),
+                                   store::MessageIcon::Exclamation);
+            [[fallthrough]];
+        case info::ExecutableChoice::Removed:
+            m_executable->setText(QString::fromLatin1(info::kCurrentExecutableText));
+            break;
+        case info::ExecutableChoice::Kept:
+        case info::ExecutableChoice::Stored:
+            break;
     }
 }
 
@@ -387,16 +385,16 @@ void InfoPage::StoreBoxes() {
 
 void InfoPage::keyPressEvent(QKeyEvent* event) {
     switch (event->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        StoreBoxes();
-        event->accept();
-        return;
-    case Qt::Key_Escape:
-        event->accept();
-        return;
-    default:
-        QWidget::keyPressEvent(event);
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            StoreBoxes();
+            event->accept();
+            return;
+        case Qt::Key_Escape:
+            event->accept();
+            return;
+        default:
+            QWidget::keyPressEvent(event);
     }
 }
 

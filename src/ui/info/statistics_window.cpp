@@ -47,8 +47,7 @@ StatisticsWindow::StatisticsWindow(const store::GameDatabase& games, QWidget* pa
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
 
     m_fame = BoardButton("hallOfFameButton", tr("Hall of Fame"), info::Board::HallOfFame, this);
-    m_shame =
-        BoardButton("hallOfShameButton", tr("Hall of Shame"), info::Board::HallOfShame, this);
+    m_shame = BoardButton("hallOfShameButton", tr("Hall of Shame"), info::Board::HallOfShame, this);
     m_global = BoardButton("globalHallButton", tr("Global Hall"), info::Board::GlobalHall, this);
     m_pack = new QCheckBox(tr("Pack clones!"), this);
     m_pack->setObjectName(QStringLiteral("packClonesBox"));
@@ -102,12 +101,12 @@ StatisticsWindow::StatisticsWindow(const store::GameDatabase& games, QWidget* pa
 
 QPushButton* StatisticsWindow::boardButton(info::Board board) const {
     switch (board) {
-    case info::Board::HallOfFame:
-        return m_fame;
-    case info::Board::HallOfShame:
-        return m_shame;
-    case info::Board::GlobalHall:
-        break;
+        case info::Board::HallOfFame:
+            return m_fame;
+        case info::Board::HallOfShame:
+            return m_shame;
+        case info::Board::GlobalHall:
+            break;
     }
     return m_global;
 }
