@@ -20,6 +20,11 @@ source_dir=$(cd "$(dirname "$0")/.." && pwd)
   "$emulator/mame" --generate-catalogue 36 2026 | grep -v -e '^#' -e '^@' -e '^neogeo	'
 } > "$emulator/catalogue.txt"
 
+# The companion texts with history and known issues of the hand-written games.
+for companion in history.dat mameinfo.dat; do
+  [ -f "$emulator/$companion" ] || cp "$source_dir/tools/fake-emulator/$companion" "$emulator/$companion"
+done
+
 # A few ROM and sample zips to scan, in a folder of their own.
 zips="$demo/zips"
 mkdir -p "$zips/roms" "$zips/samples"

@@ -152,12 +152,17 @@ QWidget* MainWindow::BuildButtonRow() {
     m_statistics = PictureButton(tr("Statistics"), Artwork::Statistics,
                                  tr("Shows the statistics window"), row);
     m_statistics->setObjectName(QStringLiteral("statisticsButton"));
-    // Comes alive with the statistics window.
+    // Comes alive once something can show the statistics.
     m_statistics->setEnabled(false);
     m_quit = PictureButton(tr("Quit"), Artwork::Quit, tr("Quits Quorvex!"), row);
     m_quit->setObjectName(QStringLiteral("quitButton"));
 
     connect(m_credits, &QPushButton::clicked, this, &MainWindow::ShowCredits);
+    connect(m_statistics, &QPushButton::clicked, this, [this]() {
+        if (m_openStatistics) {
+            m_openStatistics();
+        }
+    });
     connect(m_quit, &QPushButton::clicked, this, [this]() { Quit(); });
 
     auto* layout = new QHBoxLayout(row);
@@ -204,6 +209,11 @@ void MainWindow::SetRightPage(int index, QWidget* page, RightPage* refill) {
     if (current && refill != nullptr && index <= kLastRefilledTab) {
         refill->ShowGame(m_session.state.lastGameSelection, true);
     }
+}
+
+void MainWindow::SetStatisticsOpener(std::function<void()> open) {
+    m_openStatistics = std::move(open);
+    m_statistics->setEnabled(static_cast<bool>(m_openStatistics));
 }
 
 void MainWindow::UpdateStatusLine() {

@@ -5,6 +5,7 @@
 #include <QWidget>
 
 #include <array>
+#include <functional>
 #include <string>
 
 #include "store/session.h"
@@ -42,6 +43,10 @@ public:
     // front; null for pages that have nothing to refill.
     void SetLeftPage(int index, QWidget* page);
     void SetRightPage(int index, QWidget* page, RightPage* refill);
+
+    // The Statistics button opens what open shows; without it the button
+    // stays disabled.
+    void SetStatisticsOpener(std::function<void()> open);
 
     // Counts the collection again and shows it in status pane 1.
     void UpdateStatusLine();
@@ -86,6 +91,7 @@ private:
     std::array<RightPage*, kRightPageCount> m_refills{};
     QPushButton* m_credits = nullptr;
     QPushButton* m_statistics = nullptr;
+    std::function<void()> m_openStatistics;
     QPushButton* m_quit = nullptr;
     LogoWidget* m_logo = nullptr;
     StatusPanes* m_panes = nullptr;

@@ -5,6 +5,7 @@
 #include "ui/browse/browse_pages.h"
 #include "ui/chime.h"
 #include "ui/emulator_directory_dialog.h"
+#include "ui/info/info_pages.h"
 #include "ui/main_window.h"
 #include "ui/message_box.h"
 #include "ui/misc/misc_pages.h"
@@ -71,6 +72,7 @@ void StartupWindows::RunMainWindow(store::Session& session) {
     InstallSetPages(window, *browse.games, session, feedback);
     const PlayPages play = InstallPlayPages(window, session, feedback, browse.games);
     InstallMiscPages(window, session, play.launcher);
+    InstallInfoPages(window, session, feedback);
     QEventLoop loop;
     QObject::connect(&window, &MainWindow::Closed, &loop, &QEventLoop::quit);
     window.Open();
