@@ -11,6 +11,7 @@
 #include "ui/sets/set_pages.h"
 #include "ui/splash_window.h"
 #include "ui/text_codec.h"
+#include "ui/utilities/utilities_pages.h"
 #include "ui/whats_new_dialog.h"
 
 namespace quorvex::ui {
@@ -69,6 +70,7 @@ void StartupWindows::RunMainWindow(store::Session& session) {
     const BrowsePages browse = InstallBrowsePages(window, session, feedback);
     InstallSetPages(window, *browse.games, session, feedback);
     InstallPlayPages(window, session, feedback, browse.games);
+    InstallUtilitiesPage(window, session, feedback, browse.games);
     QEventLoop loop;
     QObject::connect(&window, &MainWindow::Closed, &loop, &QEventLoop::quit);
     window.Open();
