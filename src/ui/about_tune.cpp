@@ -26,10 +26,9 @@ struct Note {
 
 // Eight bars in C major: an arpeggio that climbs, turns and comes home.
 constexpr Note kMelody[] = {
-    {76, 1}, {79, 1}, {84, 1}, {79, 1}, {81, 1}, {77, 1}, {74, 1}, {77, 1},
-    {79, 1}, {76, 1}, {72, 1}, {76, 1}, {74, 1}, {71, 1}, {67, 1}, {71, 1},
-    {76, 1}, {79, 1}, {84, 1}, {79, 1}, {81, 1}, {84, 1}, {89, 1}, {88, 1},
-    {86, 1}, {83, 1}, {79, 1}, {83, 1}, {84, 3}, {kRest, 1},
+    {76, 1}, {79, 1}, {84, 1}, {79, 1}, {81, 1}, {77, 1}, {74, 1}, {77, 1}, {79, 1}, {76, 1},
+    {72, 1}, {76, 1}, {74, 1}, {71, 1}, {67, 1}, {71, 1}, {76, 1}, {79, 1}, {84, 1}, {79, 1},
+    {81, 1}, {84, 1}, {89, 1}, {88, 1}, {86, 1}, {83, 1}, {79, 1}, {83, 1}, {84, 3}, {kRest, 1},
 };
 constexpr Note kBass[] = {
     {48, 2}, {55, 2}, {41, 2}, {48, 2}, {48, 2}, {55, 2}, {43, 2}, {50, 2},
@@ -47,8 +46,7 @@ void AddVoice(std::vector<double>& samples, const Note* notes, std::size_t count
               bool lead) {
     std::size_t start = 0;
     for (std::size_t n = 0; n < count; ++n) {
-        const auto length =
-            static_cast<std::size_t>(notes[n].eighths * kEighth * kTuneSampleRate);
+        const auto length = static_cast<std::size_t>(notes[n].eighths * kEighth * kTuneSampleRate);
         if (notes[n].key != kRest) {
             const double frequency = Frequency(notes[n].key);
             const double release = 0.03 * kTuneSampleRate;
@@ -89,10 +87,9 @@ std::vector<double> AboutTuneSamples() {
         std::max(TotalLength(kMelody, melodyNotes), TotalLength(kBass, bassNotes)), 0.0);
     AddVoice(samples, kMelody, melodyNotes, 0.5, true);
     AddVoice(samples, kBass, bassNotes, 0.35, false);
-    const double loudest = std::accumulate(samples.begin(), samples.end(), 0.0,
-                                           [](double peak, double sample) {
-                                               return std::max(peak, std::abs(sample));
-                                           });
+    const double loudest = std::accumulate(
+        samples.begin(), samples.end(), 0.0,
+        [](double peak, double sample) { return std::max(peak, std::abs(sample)); });
     if (loudest > 1.0) {
         for (double& sample : samples) {
             sample /= loudest;

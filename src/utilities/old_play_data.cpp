@@ -99,9 +99,8 @@ OldPlayImport ImportOldPlayData(store::GameDatabase& games, const std::string& p
     ToolProgress frame(progress, "Importing data of ", result.records);
     for (const OldPlayRecord& old : records) {
         frame.Show(old.rawName);
-        const auto found = old.rawName.empty()
-                               ? firstByName.end()
-                               : firstByName.find(store::ToLowerAscii(old.rawName));
+        const auto found = old.rawName.empty() ? firstByName.end()
+                                               : firstByName.find(store::ToLowerAscii(old.rawName));
         if (found != firstByName.end()) {
             const int index = found->second;
             if (old.launches > 0) {

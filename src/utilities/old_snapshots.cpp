@@ -80,7 +80,8 @@ SnapshotConversion ConvertOldSnapshots(const store::Session& session,
         const std::string rawName = store::TrimmedBlanks(games.Field(index, 'A'));
         frame.Show(games.Field(index, 'A'));
         const std::vector<std::string> names =
-            rawName.empty() ? std::vector<std::string>() : PicturesOf(pictures, OldSnapshotBaseName(rawName));
+            rawName.empty() ? std::vector<std::string>()
+                            : PicturesOf(pictures, OldSnapshotBaseName(rawName));
         if (!names.empty()) {
             // The renumbering closes the gaps, so new numbers follow the last one.
             const std::string& description = games[index].description;
@@ -89,8 +90,8 @@ SnapshotConversion ConvertOldSnapshots(const store::Session& session,
             for (const std::string& name : names) {
                 std::string target;
                 do {
-                    target = session.emulator.snapshot + rawName + play::FileNumber(number++) +
-                             ".pcx";
+                    target =
+                        session.emulator.snapshot + rawName + play::FileNumber(number++) + ".pcx";
                 } while (Exists(target));
                 if (platform::CopyFileOverwriting(directory + name, target)) {
                     ++result.copied;

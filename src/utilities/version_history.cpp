@@ -38,9 +38,9 @@ VersionPlugIn PlugInVersionHistory(store::GameDatabase& games, const std::string
         const std::size_t blank = line.find(' ');
         const std::string name = store::TrimmedBlanks(std::string_view(line).substr(0, blank));
         frame.Show(name);
-        const std::string version = blank == std::string::npos
-                                        ? std::string()
-                                        : store::TrimmedBlanks(std::string_view(line).substr(blank));
+        const std::string version =
+            blank == std::string::npos ? std::string()
+                                       : store::TrimmedBlanks(std::string_view(line).substr(blank));
         // An empty version would only erase what a game already knows.
         const auto found = name.empty() || version.empty()
                                ? gamesByName.end()

@@ -46,8 +46,7 @@ protected:
     }
     // The games page sorts the database, so games are found by description.
     std::string FieldOf(const std::string& description, char code) const {
-        return session.games.Field(*store::FindGameByDescription(session.games, description),
-                                   code);
+        return session.games.Field(*store::FindGameByDescription(session.games, description), code);
     }
     QString LabelText(const char* name) const { return Find<QLabel>(name)->text(); }
     std::vector<std::string> Messages() const {
@@ -134,7 +133,8 @@ TEST_F(UtilitiesPageTest, OptimisationCopiesOrMovesAsTheToggleSays) {
     const std::string elsewhere = dir.File("elsewhere/");
     WriteBytes(elsewhere + "pm.zip", "pacman set");
     WriteBytes(elsewhere + "sf.zip", "sf2 set");
-    WriteBytes(session.emulator.roms + "readme.txt", "no set");    session.games.SetField(*store::FindGameByDescription(session.games, "Pac-Man"), 'C',
+    WriteBytes(session.emulator.roms + "readme.txt", "no set");
+    session.games.SetField(*store::FindGameByDescription(session.games, "Pac-Man"), 'C',
                            elsewhere + "pm.zip");
     OpenOnUtilities();
     QPushButton& toggle = *page->modeButton();

@@ -46,8 +46,8 @@ int main(int argc, char* argv[]) {
     quorvex::ui::InstallUtilitiesPage(*f.window, f.session, f.feedback, f.pages.games);
     f.window->rightTabs()->setCurrentIndex(quorvex::ui::MainWindow::Utils);
     QCoreApplication::processEvents();
-    bool ok = Save(*f.window->rightTabs()->currentWidget(), directory,
-                   QStringLiteral("utils-page.png"));
+    bool ok =
+        Save(*f.window->rightTabs()->currentWidget(), directory, QStringLiteral("utils-page.png"));
 
     quorvex::ui::AboutDialog about;
     about.show();

@@ -88,7 +88,8 @@ TEST(CheatMerge, TheSameFileUnderAnotherSpellingIsRefused) {
     MessageRecorder feedback;
     RecordingProgress progress;
 
-    for (const std::string& chosen : {dir.File("EMU/CHEAT.DAT"), dir.File("emu/../emu/cheat.dat")}) {
+    for (const std::string& chosen :
+         {dir.File("EMU/CHEAT.DAT"), dir.File("emu/../emu/cheat.dat")}) {
         EXPECT_EQ(MergeCheatFile(chosen, ownPath, feedback, progress).outcome,
                   CheatMergeOutcome::SameFile);
     }
@@ -102,7 +103,8 @@ TEST(CheatMerge, TheSameFileUnderAnotherSpellingIsRefused) {
     WriteBytes(dir.File("fresh/keep"), "");
     EXPECT_EQ(MergeCheatFile(dir.File("emu/other.dat"), fresh, feedback, progress).outcome,
               CheatMergeOutcome::Merged);
-    EXPECT_EQ(ReadBytes(fresh), ";\r\n; Merged using Quorvex!\r\n;\r\ndkong:0:6228:04:000:Lives\r\n");
+    EXPECT_EQ(ReadBytes(fresh),
+              ";\r\n; Merged using Quorvex!\r\n;\r\ndkong:0:6228:04:000:Lives\r\n");
 }
 
 }  // namespace

@@ -46,14 +46,14 @@ std::string Record(const std::string& name, std::int32_t launches, std::uint32_t
 
 class OldPlayDataTest : public ::testing::Test {
 protected:
-    store::GameDatabase games = Games(
-        {{"pacman", "Pac-Man"},
-         {"galaga", "Galaga"},
-         {"sf2", "Street Fighter II"},
-         {"dkong", "Donkey Kong"},
-         {"GALAGA", "Galaga (second entry)"},
-         {"pacplus", "Pac-Man Plus"}},
-        {"", "+:T:4:+ +:H:100:+ +:G:Mon  1 Jun 1998:+", "+:S:55:+", "+:S:66:+", "", ""});
+    store::GameDatabase games =
+        Games({{"pacman", "Pac-Man"},
+               {"galaga", "Galaga"},
+               {"sf2", "Street Fighter II"},
+               {"dkong", "Donkey Kong"},
+               {"GALAGA", "Galaga (second entry)"},
+               {"pacplus", "Pac-Man Plus"}},
+              {"", "+:T:4:+ +:H:100:+ +:G:Mon  1 Jun 1998:+", "+:S:55:+", "+:S:66:+", "", ""});
     TempDir dir;
     MessageRecorder feedback;
     RecordingProgress progress;

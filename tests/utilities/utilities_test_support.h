@@ -46,15 +46,14 @@ public:
 };
 
 // Games from raw name and description, with more tokens for each.
-inline store::GameDatabase Games(
-    const std::vector<std::pair<std::string, std::string>>& games,
-    const std::vector<std::string>& more = {}) {
+inline store::GameDatabase Games(const std::vector<std::pair<std::string, std::string>>& games,
+                                 const std::vector<std::string>& more = {}) {
     std::vector<store::GameRecord> records;
     for (std::size_t i = 0; i < games.size(); ++i) {
         const std::string extra = i < more.size() ? more[i] : "";
-        records.push_back({"+:A:" + games[i].first + ":+ +:B:" + games[i].second + ":+ " + extra +
-                               " \xA7",
-                           "", games[i].second});
+        records.push_back(
+            {"+:A:" + games[i].first + ":+ +:B:" + games[i].second + ":+ " + extra + " \xA7", "",
+             games[i].second});
     }
     return store::GameDatabase(std::move(records));
 }

@@ -102,8 +102,8 @@ void PaintSheet(QPainter& painter, const QRectF& sheet, qreal s) {
 }
 
 void PaintArrow(QPainter& painter, qreal s) {
-    painter.setPen(QPen(QColor(0x2f, 0xb8, 0x5a).darker(140), s / 9.0, Qt::SolidLine,
-                        Qt::RoundCap, Qt::RoundJoin));
+    painter.setPen(QPen(QColor(0x2f, 0xb8, 0x5a).darker(140), s / 9.0, Qt::SolidLine, Qt::RoundCap,
+                        Qt::RoundJoin));
     painter.drawLine(QPointF(0.42 * s, 0.5 * s), QPointF(0.9 * s, 0.5 * s));
     painter.drawPolyline(QPolygonF(
         {QPointF(0.74 * s, 0.34 * s), QPointF(0.9 * s, 0.5 * s), QPointF(0.74 * s, 0.66 * s)}));

@@ -56,8 +56,8 @@ ConverterCommandBox::ConverterCommandBox(QWidget* parent) : QLineEdit(parent) {}
 void ConverterCommandBox::focusOutEvent(QFocusEvent* event) {
     QLineEdit::focusOutEvent(event);
     // Going to another program or opening a menu is no end of the editing.
-    const bool withinWindow = event->reason() != Qt::ActiveWindowFocusReason &&
-                              event->reason() != Qt::PopupFocusReason;
+    const bool withinWindow =
+        event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason;
     emit Left(withinWindow);
 }
 
@@ -73,8 +73,7 @@ UtilitiesPage::UtilitiesPage(store::Session& session, store::UserFeedback& feedb
             start);
     };
     m_chooseCheatFile = [this](QWidget* owner) {
-        QFileDialog dialog(owner, tr("Import cheat codes"),
-                           ToQString(m_session.files.directory),
+        QFileDialog dialog(owner, tr("Import cheat codes"), ToQString(m_session.files.directory),
                            tr("Mame Cheat File (cheat.dat)"));
         dialog.setFileMode(QFileDialog::ExistingFile);
         dialog.selectFile(QStringLiteral("cheat.dat"));
@@ -134,13 +133,12 @@ QWidget* UtilitiesPage::BuildDelayGroup() {
 
 QWidget* UtilitiesPage::BuildToolsGroup() {
     QGroupBox* group = Group(tr(" Imports "), "toolsGroup", this);
-    m_import = ToolButton(tr("Import data from Orvane"), UtilitiesIcon(UtilitiesArtwork::OldData),
-                          tr("Imports old Quorvex times and rating values!"), "importButton",
-                          group);
-    m_convert = ToolButton(tr("Convert picture from Orvane format"),
-                           UtilitiesIcon(UtilitiesArtwork::OldPictures),
-                           tr("Transforms the old Quorvex snapshots in the new name format!"),
-                           "convertButton", group);
+    m_import =
+        ToolButton(tr("Import data from Orvane"), UtilitiesIcon(UtilitiesArtwork::OldData),
+                   tr("Imports old Quorvex times and rating values!"), "importButton", group);
+    m_convert = ToolButton(
+        tr("Convert picture from Orvane format"), UtilitiesIcon(UtilitiesArtwork::OldPictures),
+        tr("Transforms the old Quorvex snapshots in the new name format!"), "convertButton", group);
     m_versions = ToolButton(
         tr("Plug in mame games versions info"), UtilitiesIcon(UtilitiesArtwork::Versions),
         tr("Plugs in the info (if available) about the mame version for each games!"),
@@ -163,9 +161,9 @@ QWidget* UtilitiesPage::BuildToolsGroup() {
 
 QWidget* UtilitiesPage::BuildOptimisationGroup() {
     QGroupBox* group = Group(tr(" Optimizations "), "optimisationGroup", this);
-    m_optimiseRoms = ToolButton(tr("Optimize roms"), SetsIcon(SetsArtwork::Roms),
-                                tr("Optimizes the ...\\mame\\roms directory!"),
-                                "optimiseRomsButton", group);
+    m_optimiseRoms =
+        ToolButton(tr("Optimize roms"), SetsIcon(SetsArtwork::Roms),
+                   tr("Optimizes the ...\\mame\\roms directory!"), "optimiseRomsButton", group);
     m_optimiseSamples = ToolButton(tr("Optimize samples"), SetsIcon(SetsArtwork::Samples),
                                    tr("Optimizes the ...\\mame\\samples directory!"),
                                    "optimiseSamplesButton", group);
