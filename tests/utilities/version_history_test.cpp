@@ -46,19 +46,5 @@ TEST(VersionHistory, EveryGameOfTheNameIgnoringCaseTakesTheVersionText) {
     EXPECT_EQ(progress.range, std::make_pair(0, 0));
 }
 
-TEST(VersionHistory, AMissingFileIsReported) {
-    TempDir dir;
-    store::GameDatabase games = Games({{"pacman", "Pac-Man"}});
-    MessageRecorder feedback;
-    RecordingProgress progress;
-
-    EXPECT_FALSE(PlugInVersionHistory(games, dir.path(), feedback, progress).fileFound);
-    ASSERT_EQ(feedback.messages.size(), 1U);
-    EXPECT_EQ(feedback.messages[0],
-              "The file 'Ferrick.qvx' is not located in the Quorvex Directory!\nYou need this "
-              "file to import the history of the games version!");
-    EXPECT_EQ(games.Field(0, 'U'), "");
-}
-
 }  // namespace
 }  // namespace quorvex::utilities
