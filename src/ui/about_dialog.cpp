@@ -5,11 +5,30 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include "ui/about_tune.h"
 #include "ui/logo_widget.h"
 
 namespace quorvex::ui {
 
-AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
+namespace {
+
+// Those whose work Quorvex stands on, and a way to pass the word on.
+const char* const kLinks =
+    "<p><b>On the web</b><br>"
+    "<a href=\"https://www.mamedev.org/\">The MAME project</a> &ndash; the emulator<br>"
+    "<a href=\"https://www.qt.io/\">Qt</a> &ndash; the windows<br>"
+    "<a href=\"https://libzip.org/\">libzip</a> and "
+    "<a href=\"https://infozip.sourceforge.net/\">Info-ZIP</a> &ndash; the zip files<br>"
+    "<a href=\"https://libexpat.github.io/\">Expat</a> &ndash; the emulator's game lists</p>"
+    "<p><b>By mail</b><br>"
+    "<a href=\"mailto:?subject=Quorvex%201.2&amp;body=Quorvex%20is%20a%20front-end%20for%20the%20"
+    "MAME%20arcade%20emulator.\">Tell a friend about Quorvex</a><br>"
+    "<a href=\"mailto:?subject=Quorvex%201.2%20-%20a%20note\">Write a note about Quorvex</a></p>";
+
+}  // namespace
+
+AboutDialog::AboutDialog(QWidget* parent)
+    : QDialog(parent), m_tune(std::make_unique<LoopingTune>()) {
     setObjectName(QStringLiteral("aboutDialog"));
     setWindowTitle(tr("About Quorvex"));
 
@@ -37,6 +56,13 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
            "Quorvex is free software; see the licence that came with it."));
     credits->setMinimumWidth(320);
 
+    m_links = new QLabel(this);
+    m_links->setObjectName(QStringLiteral("aboutLinks"));
+    m_links->setTextFormat(Qt::RichText);
+    m_links->setTextInteractionFlags(Qt::TextBrowserInteraction);
+    m_links->setOpenExternalLinks(true);
+    m_links->setText(QString::fromUtf8(kLinks));
+
     auto* heading = new QVBoxLayout;
     heading->addWidget(name);
     heading->addWidget(version);
@@ -54,8 +80,22 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
     layout->addLayout(top);
     layout->addSpacing(10);
     layout->addWidget(credits);
+    layout->addSpacing(6);
+    layout->addWidget(m_links);
     layout->addWidget(buttons);
     setSizeGripEnabled(false);
+}
+
+AboutDialog::~AboutDialog() = default;
+
+void AboutDialog::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    m_tune->Start();
+}
+
+void AboutDialog::hideEvent(QHideEvent* event) {
+    m_tune->Stop();
+    QDialog::hideEvent(event);
 }
 
 }  // namespace quorvex::ui

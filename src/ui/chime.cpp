@@ -48,25 +48,25 @@ std::vector<double> BellNotes() {
 
 }  // namespace
 
-QByteArray ChimeWave() {
-    const std::vector<double> samples = BellNotes();
-    double peak = 0.0;
+QByteArray PcmWave(const std::vector<double>& samples, int sampleRate, double peak) {
+    double loudest = 0.0;
     for (const double sample : samples) {
-        peak = std::max(peak, std::abs(sample));
+        loudest = std::max(loudest, std::abs(sample));
     }
-    const double scale = peak > 0.0 ? 0.6 * 32767.0 / peak : 0.0;
+    const double scale = loudest > 0.0 ? peak * 32767.0 / loudest : 0.0;
 
     const auto dataSize = static_cast<std::uint32_t>(samples.size() * 2);
+    const auto rate = static_cast<std::uint32_t>(sampleRate);
     QByteArray wave;
     wave.reserve(static_cast<qsizetype>(44 + dataSize));
     wave.append("RIFF");
     AppendLittleEndian(wave, 36 + dataSize, 4);
     wave.append("WAVEfmt ");
-    AppendLittleEndian(wave, 16, 4);           // format chunk size
-    AppendLittleEndian(wave, 1, 2);            // PCM
-    AppendLittleEndian(wave, 1, 2);            // mono
-    AppendLittleEndian(wave, kSampleRate, 4);  // samples per second
-    AppendLittleEndian(wave, kSampleRate * 2, 4);
+    AppendLittleEndian(wave, 16, 4);    // format chunk size
+    AppendLittleEndian(wave, 1, 2);     // PCM
+    AppendLittleEndian(wave, 1, 2);     // mono
+    AppendLittleEndian(wave, rate, 4);  // samples per second
+    AppendLittleEndian(wave, rate * 2, 4);
     AppendLittleEndian(wave, 2, 2);  // bytes per frame
     AppendLittleEndian(wave, 16, 2);
     wave.append("data");
@@ -76,6 +76,10 @@ QByteArray ChimeWave() {
         AppendLittleEndian(wave, static_cast<std::uint16_t>(value), 2);
     }
     return wave;
+}
+
+QByteArray ChimeWave() {
+    return PcmWave(BellNotes(), kSampleRate, 0.6);
 }
 
 Chime::Chime() : m_file(QDir::tempPath() + QStringLiteral("/quorvex-chime-XXXXXX.wav")) {}

@@ -5,6 +5,7 @@
 #include <QTemporaryFile>
 
 #include <memory>
+#include <vector>
 
 class QSoundEffect;
 
@@ -12,6 +13,10 @@ namespace quorvex::ui {
 
 // A complete WAV file (PCM, 16 bits, mono): three bell notes rising.
 QByteArray ChimeWave();
+
+// A complete WAV file of the samples (any scale), brought to peak of full
+// scale and sampleRate samples per second.
+QByteArray PcmWave(const std::vector<double>& samples, int sampleRate, double peak);
 
 class Chime {
 public:

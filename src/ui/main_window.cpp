@@ -1,5 +1,6 @@
 #include "ui/main_window.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -11,6 +12,13 @@
 
 #include <cstdio>
 #include <optional>
+
+#ifdef Q_OS_WIN
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+#endif
 
 #include "browse/collection_counts.h"
 #include "store/game_database.h"
@@ -163,6 +171,7 @@ QWidget* MainWindow::BuildButtonRow() {
             m_openStatistics();
         }
     });
+    AddAboutMenuItem();
     connect(m_quit, &QPushButton::clicked, this, [this]() { Quit(); });
 
     auto* layout = new QHBoxLayout(row);
@@ -271,6 +280,46 @@ void MainWindow::moveEvent(QMoveEvent* event) {
     std::snprintf(text, sizeof text, "%d.%d", corner.x(), corner.y());
     m_session.state.lastWindowPosition = text;
 }
+
+namespace {
+
+constexpr const char* kAboutItem = "&About Quorvex...";
+#ifdef Q_OS_WIN
+// System menu commands of our own stay below 0xF000 and keep the low four bits clear.
+constexpr UINT kAboutCommand = 0x0010;
+#endif
+
+}  // namespace
+
+// Windows gives every window a system menu to put the item in. Elsewhere
+// there is no portable one; the logo's context menu holds the item instead.
+void MainWindow::AddAboutMenuItem() {
+    auto* about = new QAction(tr(kAboutItem), m_logo);
+    about->setObjectName(QStringLiteral("aboutAction"));
+    connect(about, &QAction::triggered, this, &MainWindow::ShowCredits);
+    m_logo->addAction(about);
+    m_logo->setContextMenuPolicy(Qt::ActionsContextMenu);
+#ifdef Q_OS_WIN
+    if (HMENU menu = GetSystemMenu(reinterpret_cast<HWND>(winId()), FALSE)) {
+        AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+        AppendMenuW(menu, MF_STRING, kAboutCommand, L"&About Quorvex...");
+    }
+#endif
+}
+
+#ifdef Q_OS_WIN
+bool MainWindow::nativeEvent(const QByteArray& eventType, void* message, qintptr* result) {
+    if (eventType == "windows_generic_MSG") {
+        const MSG* msg = static_cast<const MSG*>(message);
+        if (msg->message == WM_SYSCOMMAND && (msg->wParam & 0xFFF0) == kAboutCommand) {
+            ShowCredits();
+            *result = 0;
+            return true;
+        }
+    }
+    return QWidget::nativeEvent(eventType, message, result);
+}
+#endif
 
 void MainWindow::ShowCredits() {
     AboutDialog about(this);

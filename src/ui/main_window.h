@@ -75,6 +75,10 @@ public slots:
 protected:
     void moveEvent(QMoveEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+#ifdef Q_OS_WIN
+    // The "About Quorvex..." item of the window's system menu.
+    bool nativeEvent(const QByteArray& eventType, void* message, qintptr* result) override;
+#endif
 
 private:
     void BuildPages();
@@ -82,6 +86,7 @@ private:
     void RightTabChanged(int index);
     void RestorePosition();
     void ShowCredits();
+    void AddAboutMenuItem();
     bool SaveGames();
 
     store::Session& m_session;

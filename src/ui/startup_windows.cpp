@@ -13,6 +13,7 @@
 #include "ui/sets/set_pages.h"
 #include "ui/splash_window.h"
 #include "ui/text_codec.h"
+#include "ui/utilities/utilities_pages.h"
 #include "ui/whats_new_dialog.h"
 
 namespace quorvex::ui {
@@ -73,6 +74,7 @@ void StartupWindows::RunMainWindow(store::Session& session) {
     const PlayPages play = InstallPlayPages(window, session, feedback, browse.games);
     InstallMiscPages(window, session, play.launcher);
     InstallInfoPages(window, session, feedback);
+    InstallUtilitiesPage(window, session, feedback, browse.games);
     QEventLoop loop;
     QObject::connect(&window, &MainWindow::Closed, &loop, &QEventLoop::quit);
     window.Open();

@@ -1,0 +1,112 @@
+// Import of the earlier front-end's "mame.ini": records of 816 bytes with the
+// raw name at 14, launches at 628, playing time at 632, the last-played text
+// at 636 and the rating (a double) at 808.
+
+#include "utilities/old_play_data.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <cstring>
+#include <limits>
+#include <string>
+
+#include "test_support.h"
+#include "utilities_test_support.h"
+
+namespace quorvex::utilities {
+namespace {
+
+using testing::Games;
+using testing::MessageRecorder;
+using testing::RecordingProgress;
+using testing::TempDir;
+using testing::WriteBytes;
+
+void Put32(std::string& record, std::size_t at, std::uint32_t value) {
+    for (int i = 0; i < 4; ++i) {
+        record[at + static_cast<std::size_t>(i)] = static_cast<char>((value >> (8 * i)) & 0xFF);
+    }
+}
+
+std::string Record(const std::string& name, std::int32_t launches, std::uint32_t seconds,
+                   const std::string& lastPlayed, double rating) {
+    std::string record(816, '\0');
+    record.replace(14, name.size(), name);
+    Put32(record, 628, static_cast<std::uint32_t>(launches));
+    Put32(record, 632, seconds);
+    record.replace(636, lastPlayed.size(), lastPlayed);
+    std::uint64_t bits = 0;
+    std::memcpy(&bits, &rating, sizeof bits);
+    for (int i = 0; i < 8; ++i) {
+        record[808 + static_cast<std::size_t>(i)] = static_cast<char>((bits >> (8 * i)) & 0xFF);
+    }
+    return record;
+}
+
+class OldPlayDataTest : public ::testing::Test {
+protected:
+    store::GameDatabase games =
+        Games({{"pacman", "Pac-Man"},
+               {"galaga", "Galaga"},
+               {"sf2", "Street Fighter II"},
+               {"dkong", "Donkey Kong"},
+               {"GALAGA", "Galaga (second entry)"},
+               {"pacplus", "Pac-Man Plus"}},
+              {"", "+:T:4:+ +:H:100:+ +:G:Mon  1 Jun 1998:+", "+:S:55:+", "+:S:66:+", "", ""});
+    TempDir dir;
+    MessageRecorder feedback;
+    RecordingProgress progress;
+
+    std::string Field(int index, char code) const { return games.Field(index, code); }
+};
+
+TEST_F(OldPlayDataTest, CopiesEveryWholeRecordIntoTheFirstGameOfItsName) {
+    std::string file;
+    file += Record("  PacMan ", 3, 3'000'000'000U, "Sat 14 Mar 1998", 10.0);
+    file += Record("galaga", 0, 999, "never", 7.5);  // not launched: only the rating
+    file += Record("sf2", 2, 60, "Sun 15 Mar 1998", 11.0);
+    file += Record("dkong", 1, 30, "Mon 16 Mar 1998", -1.0);
+    file += Record("pacplus", 5, 10, "x", std::numeric_limits<double>::quiet_NaN());
+    file += Record("nosuchgame", 9, 9, "y", 5.0);
+    // Far more records than the old front-end's buffer of 1,500 held.
+    for (int i = 0; i < 1600; ++i) {
+        file += Record("filler" + std::to_string(i), 1, 1, "z", 1.0);
+    }
+    file += Record("pacplus", 6, 20, "Tue 17 Mar 1998", 0.5);
+    // A trailing partial record is no record, even with a known name in it.
+    file += Record("dkong", 8, 80, "partial", 9.0).substr(0, 700);
+    WriteBytes(dir.File("mame.ini"), file);
+
+    const OldPlayImport result = ImportOldPlayData(games, dir.path(), feedback, progress);
+
+    EXPECT_TRUE(feedback.messages.empty());
+    EXPECT_TRUE(result.fileFound);
+    EXPECT_EQ(result.records, 1607);
+    EXPECT_EQ(Field(0, 'T'), "3");
+    EXPECT_EQ(Field(0, 'H'), "3000000000");
+    EXPECT_EQ(Field(0, 'G'), "Sat 14 Mar 1998");
+    EXPECT_EQ(Field(0, 'S'), "100");
+    EXPECT_EQ(Field(1, 'T'), "4");
+    EXPECT_EQ(Field(1, 'H'), "100");
+    EXPECT_EQ(Field(1, 'G'), "Mon  1 Jun 1998");
+    EXPECT_EQ(Field(1, 'S'), "75");
+    EXPECT_EQ(Field(4, 'S'), "");  // the second GALAGA is not the first match
+    EXPECT_EQ(Field(2, 'T'), "2");
+    EXPECT_EQ(Field(2, 'S'), "55");  // 11.0 lies outside the scale
+    EXPECT_EQ(Field(3, 'T'), "1");
+    EXPECT_EQ(Field(3, 'S'), "66");  // and so does -1.0
+    EXPECT_EQ(Field(3, 'H'), "30");  // not the partial record's 80
+    EXPECT_EQ(Field(5, 'T'), "6");   // the last record of a name wins
+    EXPECT_EQ(Field(5, 'H'), "20");
+    EXPECT_EQ(Field(5, 'S'), "5");
+
+    EXPECT_EQ(progress.title, "Please wait!");
+    EXPECT_EQ(progress.range, std::make_pair(0, 1607 / 6));
+    EXPECT_EQ(progress.steps, 1607 / 6);
+    EXPECT_EQ(progress.texts.front(), "Importing data of PacMan....");
+    EXPECT_FALSE(progress.open);
+}
+
+}  // namespace
+}  // namespace quorvex::utilities
