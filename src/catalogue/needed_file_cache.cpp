@@ -64,6 +64,23 @@ NeededFileCacheHeader ReadNeededFileCacheHeader(const std::string& path) {
     return HeaderOf(line);
 }
 
+bool NeedsNoRomFiles(const std::string& programDirectory, std::string_view rawName) {
+    std::ifstream in(NeededFileCachePath(programDirectory), std::ios::binary);
+    const std::string start = "+:A:" + store::ToLowerAscii(rawName) + ":+";
+    std::string line;
+    bool header = true;
+    while (std::getline(in, line)) {
+        if (header) {
+            header = false;
+            continue;
+        }
+        if (line.compare(0, start.size(), start) == 0) {
+            return store::RecordValueView(line, "ROMS").empty();
+        }
+    }
+    return false;
+}
+
 void NeededFileCacheWriter::Add(const Machine& machine) {
     std::string roms;
     for (const NeededRom& rom : machine.roms) {

@@ -48,6 +48,11 @@ private:
     long m_count = 0;
 };
 
+// True when the cache in programDirectory lists the game with no ROM file at
+// all; false when it lists ROMs, or does not list the game, or is missing.
+// Reads the file line by line without keeping it.
+bool NeedsNoRomFiles(const std::string& programDirectory, std::string_view rawName);
+
 // The cache loaded for lookups. Lines are taken apart only when asked for.
 class NeededFileCache {
 public:
