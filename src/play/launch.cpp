@@ -305,7 +305,9 @@ LaunchResult LaunchGame(store::Session& session, PlayChoices& choices,
     batch.univbePath = univbePath;
     batch.executable = older.batchName;
     batch.rawName = rawName;
-    batch.options = EmulatorOptions(OptionsText(games[index].line, session.settings));
+    // "-soundcard" is one of the DOS-only options today's emulator refuses.
+    const std::string optionsText = OptionsText(games[index].line, session.settings);
+    batch.options = todaysEmulator ? optionsText : EmulatorOptions(optionsText);
     batch.replayPart = ReplayPart(choices, rawName, todaysEmulator);
     batch.todaysEmulator = todaysEmulator;
     if (todaysEmulator) {

@@ -4,6 +4,8 @@
 
 #include <filesystem>
 
+#include "catalogue/emulator_generation.h"
+#include "catalogue/needed_file_cache.h"
 #include "fake_emulator_setup.h"
 #include "platform/file_system.h"
 #include "platform/paths.h"
@@ -351,6 +353,91 @@ TEST_F(Launch, AUsersOwnDirectoryOfTheGamesNameKeepsItsFiles) {
     EXPECT_EQ(platform::ListDirectory(paths().directory, "QVX*").size(), 0u);
 }
 #endif
+
+}  // namespace
+}  // namespace quorvex::play
+
+namespace quorvex::play {
+namespace {
+
+// Today's emulator, recognised as the catalogue import leaves it: a
+// needed-file cache made by this very executable.
+class TodaysLaunch : public Launch {
+protected:
+    TodaysLaunch() {
+        testing::InstallFakeEmulator(paths().directory,
+                                     std::string("@generation\ttoday\n@version\tv0.251\n") +
+                                         kCatalogue + "pong\tPong (Rev E)\t\t\t\t1972\tAtari\n");
+        catalogue::NeededFileCacheWriter cache;
+        for (const char* name : {"galaxyq", "starblst", "starblsj", "pong"}) {
+            catalogue::Machine machine;
+            machine.name = name;
+            if (machine.name != "pong") {
+                machine.roms.push_back({"rom", "1", "00000000", ""});
+            }
+            cache.Add(machine);
+        }
+        cache.Save(catalogue::NeededFileCachePath(session.files.directory), "v0.251",
+                   catalogue::EmulatorStamp(paths().directory));
+        session.games = store::GameDatabase(
+            {Game("galaxyq", "Galaxy Quest", " +:C:" + paths().roms + "galaxyq.zip:+"),
+             Game("starblsj", "Star Blaster (Japan)",
+                  " +:C:" + elsewhere + "starblsj.zip:+ +:F:starblst:+ +:W:Partial:+"),
+             Game("starblst", "Star Blaster", " +:C:" + elsewhere + "starblst.zip:+"),
+             Game("pong", "Pong (Rev E)", "")});
+    }
+};
+
+TEST_F(TodaysLaunch, AGameWithoutRomsPlaysAndItsPngSnapshotAndReplayAreFiled) {
+    const std::string log = temp.File("mame.log");
+    ScopedEnvironment logging("QUORVEX_FAKE_MAME_LOG", log);
+    WriteBytes(paths().snapshot + "pong000.pcx", "older picture");
+    PlayChoices choices{false, true, ""};
+    const LaunchResult result = Play("Pong (Rev E)", choices);
+
+    EXPECT_EQ(result.outcome, LaunchOutcome::Played);
+    EXPECT_TRUE(feedback.messages.empty());
+    EXPECT_FALSE(result.emulatorError);
+    EXPECT_EQ(FieldOf("Pong (Rev E)", 'K'), "57.50% (0 seconds)");
+    EXPECT_EQ(FieldOf("Pong (Rev E)", 'T'), "1");
+    EXPECT_EQ(ReadBytes(log), "pong -rompath " + paths().directory + "roms -samplepath " +
+                                  paths().directory +
+                                  "samples -snapshot_directory snap -snapname %g%i "
+                                  "-input_directory inp -cfg_directory cfg -record x.inp\n");
+    // One numbering for both kinds of picture; the PNG stays a PNG.
+    EXPECT_EQ(result.snapshotsFiled, 1);
+    EXPECT_EQ(ReadBytes(paths().snapshot + "pong001.png").substr(1, 3), "PNG");
+    EXPECT_EQ(ReadBytes(paths().snapshot + "pong000.pcx"), "older picture");
+    EXPECT_EQ(result.replaysFiled, 1);
+    EXPECT_EQ(ReadBytes(paths().replay + "pong000.inp"), "QVXINP pong\n");
+    ExpectCleanedUp("pong");
+
+    // Played back: the file name carries its extension for today's emulator.
+    choices.replayToPlay = paths().replay + "pong000.inp";
+    EXPECT_FALSE(Play("Pong (Rev E)", choices).emulatorError);
+    EXPECT_NE(ReadBytes(log).find("-playback pong.inp"), std::string::npos);
+}
+
+TEST_F(TodaysLaunch, UnpackedRomsAreFoundAndTheEmulatorsErrorsAreShown) {
+    PlayChoices choices;
+    EXPECT_FALSE(Play("Star Blaster (Japan)", choices).emulatorError);
+    EXPECT_EQ(FieldOf("Star Blaster (Japan)", 'K'), "57.50% (0 seconds)");
+    ExpectCleanedUp("starblsj");
+
+    // A game that needs ROMs still needs its zip.
+    SetFieldOf("Galaxy Quest", 'C', paths().roms + "gone.zip");
+    EXPECT_EQ(Play("Galaxy Quest", choices).outcome, LaunchOutcome::RomZipMissing);
+
+    // Its errors arrive on standard error and are shown, K unchanged.
+    platform::RemoveFile(paths().roms + "galaxyq.zip");
+    platform::MakeDirectory(paths().roms + "sub");
+    WriteZip(paths().roms + "sub" + platform::kSeparator + "galaxyq.zip", {{"gq_1.bin", "gq"}});
+    SetFieldOf("Galaxy Quest", 'C', paths().roms + "sub" + platform::kSeparator + "galaxyq.zip");
+    const LaunchResult failed = Play("Galaxy Quest", choices);
+    EXPECT_TRUE(failed.emulatorError);
+    EXPECT_NE(failed.emulatorOutput.find("NOT FOUND"), std::string::npos);
+    EXPECT_EQ(FieldOf("Galaxy Quest", 'K'), "");
+}
 
 }  // namespace
 }  // namespace quorvex::play
