@@ -15,7 +15,7 @@ std::string TodaysListFull(const Catalogue& catalogue);
 // "-listclones": real clones only (a Neo Geo game is no clone of the BIOS).
 std::string TodaysListClones(const Catalogue& catalogue);
 // "-listxml": machines with description, year, manufacturer, ROMs with size
-// and CRC (the pseudo checksum of "-listroms"), samples and chips.
+// and CRC (a ROM's dump is taken to hold its own name), samples and chips.
 std::string TodaysListXml(const Catalogue& catalogue);
 // The size and CRC the machine list gives a ROM name.
 unsigned RomSize(const std::string& rom);
