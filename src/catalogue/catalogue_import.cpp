@@ -457,7 +457,13 @@ store::CatalogueChanges ImportCatalogue(store::Session& session, store::StartupW
 
 store::CatalogueChanges EmulatorCatalogueImporter::Import(store::Session& session,
                                                           store::StartupWindows& windows) {
-    return ImportCatalogue(session, windows, m_pump);
+    store::CatalogueChanges changes = ImportCatalogue(session, windows, m_pump);
+    session.gamesWithoutRoms.clear();
+    if (CurrentGeneration(session.files.directory, session.emulator.directory) ==
+        EmulatorGeneration::Today) {
+        session.gamesWithoutRoms = GamesWithoutRomFiles(session.files.directory);
+    }
+    return changes;
 }
 
 std::string NoGamesListMessage(const std::string& emulatorDirectory) {

@@ -81,6 +81,23 @@ bool NeedsNoRomFiles(const std::string& programDirectory, std::string_view rawNa
     return false;
 }
 
+std::unordered_set<std::string> GamesWithoutRomFiles(const std::string& programDirectory) {
+    std::unordered_set<std::string> names;
+    std::ifstream in(NeededFileCachePath(programDirectory), std::ios::binary);
+    std::string line;
+    bool header = true;
+    while (std::getline(in, line)) {
+        if (!header && store::RecordValueView(line, "ROMS").empty()) {
+            const std::string_view name = store::RecordValueView(line, "A");
+            if (!name.empty()) {
+                names.insert(store::ToLowerAscii(name));
+            }
+        }
+        header = false;
+    }
+    return names;
+}
+
 void NeededFileCacheWriter::Add(const Machine& machine) {
     std::string roms;
     for (const NeededRom& rom : machine.roms) {

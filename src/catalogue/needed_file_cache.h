@@ -13,6 +13,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 #include "catalogue/machine_list.h"
@@ -52,6 +53,10 @@ private:
 // all; false when it lists ROMs, or does not list the game, or is missing.
 // Reads the file line by line without keeping it.
 bool NeedsNoRomFiles(const std::string& programDirectory, std::string_view rawName);
+
+// Lower-case names of the games the cache lists without any ROM file; empty
+// when the cache is missing.
+std::unordered_set<std::string> GamesWithoutRomFiles(const std::string& programDirectory);
 
 // The cache loaded for lookups. Lines are taken apart only when asked for.
 class NeededFileCache {

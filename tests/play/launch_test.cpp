@@ -70,6 +70,30 @@ TEST(LaunchBatch, EveryLineIsWrittenInItsOrder) {
                      "cd \\emu\\\n"));
 }
 
+TEST(LaunchBatch, TodaysEmulatorGetsItsOwnLineAndKeepsItsPngSnapshots) {
+    LaunchBatchInput input;
+    input.emulatorDirectory = Native("\\emu\\");
+    input.executable = "mame";
+    input.rawName = "pong";
+    input.options = "-noscanlines ";
+    input.replayPart = ReplayPart({false, true, ""}, "pong", true);
+    input.programDirectory = Native("\\prog\\");
+    input.converterCommandLine = "nconvert -s14 -C2 *.*";
+    input.todaysEmulator = true;
+    input.todaysDirectories = {Native("\\emu\\roms"), Native("\\emu\\samples")};
+    EXPECT_EQ(LaunchBatchText(input),
+              Native("@echo Loading games....\n"
+                     "@echo If you see this message for more than 20 seconds\n"
+                     "@echo press Enter key to continue!\n"
+                     "@mame pong -noscanlines  -rompath \"\\emu\\roms\" -samplepath "
+                     "\"\\emu\\samples\" -snapshot_directory snap -snapname \"%g%i\" "
+                     "-input_directory inp -cfg_directory cfg -record x.inp >fps.QVX 2>&1 \n"
+                     "cd \\emu\\snap\\\n"
+                     "move *.png \\emu\\pcx\\\n"
+                     "cd \\emu\\\n"));
+    EXPECT_EQ(ReplayPart({false, true, "x.inp"}, "pong", true), " -playback pong.inp");
+}
+
 TEST(LaunchBatch, SoundCardAndReplayParts) {
     EXPECT_EQ(EmulatorOptions("-SoundCard 2 "), "-SoundCard 2 ");
     EXPECT_EQ(EmulatorOptions("-noscanlines "), "-noscanlines  -soundcard 0");
