@@ -79,7 +79,12 @@ std::string TodaysPlayCommandLine(std::string_view executable, std::string_view 
     line.append(options);
     line += " -rompath " + Quoted(directories.romPath);
     line += " -samplepath " + Quoted(directories.samplePath);
+#ifdef _WIN32
+    // cmd.exe reads "%g%" as a variable in a batch file; "%%" stands for one "%".
+    line += " -snapshot_directory snap -snapname \"%%g%%i\" -input_directory inp -cfg_directory cfg";
+#else
     line += " -snapshot_directory snap -snapname \"%g%i\" -input_directory inp -cfg_directory cfg";
+#endif
     line.append(replayPart);
     line += " >";
     line += kFrameRateFile;

@@ -465,3 +465,44 @@ TEST_F(TodaysLaunch, UnpackedRomsAreFoundAndTheEmulatorsErrorsAreShown) {
 
 }  // namespace
 }  // namespace quorvex::play
+
+namespace quorvex::play {
+namespace {
+
+// The emulator a user installs today, where it is installed: pong needs no
+// ROM, so it plays from an empty roms directory, headless through a
+// mame.ini in the home directory of the test.
+TEST_F(TodaysLaunch, PongPlaysInTheInstalledEmulatorAndItsFilesAreFiled) {
+    const std::string installed = "/usr/games/mame";
+    if (!platform::IsExecutableFile(installed)) {
+        GTEST_SKIP() << "the emulator (Debian package mame) is not installed";
+    }
+    platform::RemoveFile(paths().executable);
+    std::filesystem::create_symlink(installed, paths().executable);
+    catalogue::NeededFileCacheWriter cache;
+    catalogue::Machine pong;
+    pong.name = "pong";
+    cache.Add(pong);
+    cache.Save(catalogue::NeededFileCachePath(session.files.directory), "v0.251",
+               catalogue::EmulatorStamp(paths().directory));
+    platform::MakeDirectory(temp.File("home"));
+    platform::MakeDirectory(temp.File("home/.mame"));
+    WriteBytes(temp.File("home/.mame/mame.ini"), "video none\nsound none\nseconds_to_run 2\n");
+    ScopedEnvironment home("HOME", temp.File("home"));
+
+    PlayChoices choices{false, true, ""};
+    const LaunchResult result = Play("Pong (Rev E)", choices);
+
+    EXPECT_FALSE(result.emulatorError) << result.emulatorOutput;
+    EXPECT_NE(FieldOf("Pong (Rev E)", 'K').find("% ("), std::string::npos);
+    EXPECT_EQ(FieldOf("Pong (Rev E)", 'T'), "1");
+    EXPECT_EQ(result.snapshotsFiled, 1);
+    EXPECT_EQ(ReadBytes(paths().snapshot + "pong000.png").substr(1, 3), "PNG");
+    EXPECT_EQ(result.replaysFiled, 1);
+    EXPECT_TRUE(platform::IsReadableFile(paths().replay + "pong000.inp"));
+    EXPECT_TRUE(platform::IsReadableFile(paths().replay + "pong000.cfg"));
+    ExpectCleanedUp("pong");
+}
+
+}  // namespace
+}  // namespace quorvex::play
