@@ -90,7 +90,8 @@ private:
             m_machine.roms.push_back(NeededRom{AttributeText(attributes, "name"),
                                                AttributeText(attributes, "size"),
                                                store::ToLowerAscii(AttributeText(attributes, "crc")),
-                                               AttributeText(attributes, "merge")});
+                                               AttributeText(attributes, "merge"),
+                                               Attribute(attributes, "bios") != nullptr});
         } else if (std::strcmp(element, "sample") == 0) {
             m_machine.samples.push_back(AttributeText(attributes, "name"));
         } else if (std::strcmp(element, "chip") == 0) {

@@ -15,6 +15,7 @@ struct NeededRom {
     std::string size;   // decimal, as the emulator prints it
     std::string crc;    // eight lower-case hex digits; empty when no dump is known
     std::string merge;  // the name of the same file in the parent's set, or empty
+    bool bios = false;  // part of a BIOS the machine loads from the BIOS set
 };
 
 struct Machine {

@@ -105,7 +105,8 @@ void NeededFileCacheWriter::Add(const Machine& machine) {
             roms += kEntrySeparator;
         }
         roms += Storable(rom.name) + kFieldSeparator + Storable(rom.size) + kFieldSeparator +
-                Storable(rom.crc) + kFieldSeparator + Storable(rom.merge);
+                Storable(rom.crc) + kFieldSeparator + Storable(rom.merge) +
+                (rom.bios ? "|b" : "");
     }
     std::string samples;
     for (const std::string& sample : machine.samples) {
@@ -115,7 +116,14 @@ void NeededFileCacheWriter::Add(const Machine& machine) {
         samples += Storable(sample);
     }
     m_lines += "+:A:" + Storable(machine.name) + ":+ +:ROMS:" + roms + ":+ +:SAMPLES:" + samples +
-               ":+" + "\r\n";
+               ":+";
+    if (!machine.romOf.empty()) {
+        m_lines += " +:ROMOF:" + Storable(machine.romOf) + ":+";
+    }
+    if (machine.isBios) {
+        m_lines += " +:BIOS:yes:+";
+    }
+    m_lines += "\r\n";
     ++m_count;
 }
 
@@ -178,11 +186,26 @@ std::optional<MachineFiles> NeededFileCache::Find(std::string_view name) const {
         if (fields.size() > 1) rom.size = std::string(fields[1]);
         if (fields.size() > 2) rom.crc = std::string(fields[2]);
         if (fields.size() > 3) rom.merge = std::string(fields[3]);
+        rom.bios = fields.size() > 4 && fields[4] == "b";
         files.roms.push_back(std::move(rom));
     }
     for (std::string_view sample :
          Split(store::RecordValueView(found->second, "SAMPLES"), kEntrySeparator)) {
         files.samples.emplace_back(sample);
+    }
+    // A bounded walk: a loop in the chain must not hang the scan.
+    std::string_view line = found->second;
+    for (int step = 0; step < 8; ++step) {
+        const std::string romOf = store::ToLowerAscii(store::RecordValueView(line, "ROMOF"));
+        const auto next = romOf.empty() ? m_lines.end() : m_lines.find(romOf);
+        if (next == m_lines.end()) {
+            break;
+        }
+        line = next->second;
+        if (store::RecordValueView(line, "BIOS") == "yes") {
+            files.biosSet = romOf;
+            break;
+        }
     }
     return files;
 }

@@ -6,8 +6,9 @@
 // the sets work never has to run the emulator once per game.
 //
 // Layout: a header line with MAME_VERSION, MAME_STAMP and MACHINES_COUNT,
-// then one line per game: A (name), ROMS ("name|size|crc|merge" joined by
-// ";") and SAMPLES (names joined by ";").
+// then one line per game: A (name), ROMS ("name|size|crc|merge|b" joined by
+// ";", b marking a BIOS ROM), SAMPLES (names joined by ";"), ROMOF (the set
+// it loads ROMs from) and BIOS ("yes" for a BIOS set).
 
 #include <optional>
 #include <string>
@@ -35,6 +36,9 @@ NeededFileCacheHeader ReadNeededFileCacheHeader(const std::string& path);
 struct MachineFiles {
     std::vector<NeededRom> roms;
     std::vector<std::string> samples;
+    // The BIOS set whose zip holds the ROMs marked bios: the end of the
+    // chain of sets the machine loads ROMs from; empty when it has none.
+    std::string biosSet;
 };
 
 // Builds the cache text machine by machine while the machine list streams past.

@@ -125,8 +125,14 @@ SetScanner::NeededList SetScanner::Needed(const std::string& rawName, NeededFile
         needed.names = std::move(files->samples);
         return needed;
     }
+    // The BIOS ROMs lie in the BIOS set's zip, which the emulator finds in its
+    // roms directory; with that zip there they are not looked for in the game's.
+    const bool biosPresent =
+        !files->biosSet.empty() && Exists(m_emulator.roms + files->biosSet + ".zip");
     for (const catalogue::NeededRom& rom : files->roms) {
-        needed.names.push_back(rom.name);
+        if (!(rom.bios && biosPresent)) {
+            needed.names.push_back(rom.name);
+        }
     }
     needed.roms = std::move(files->roms);
     return needed;

@@ -294,7 +294,9 @@ protected:
         "pacmanf\tPac-Man (fast)\tpacman\tZ80\tWSG\t1980\tNamco\tpm.6e,pmf.6f\n"
         "puckman\tPuckman\tpacman\tZ80\tWSG\t1980\tNamco\tpm.6e,pk.7\n"
         "pacplus\tPac-Man Plus\tpacman\tZ80\tWSG\t1982\tNamco\tpp.1\n"
-        "mslug\tMetal Slug\t\t68000\tYM2610\t1996\tNazca\t201-p1.bin\n";
+        "mslug\tMetal Slug\t\t68000\tYM2610\t1996\tNazca\t201-p1.bin\n"
+        "neogeo\tNeo-Geo\t\t68000\tYM2610\t1990\tSNK\tsp-s2.sp1\t\tbios\n"
+        "mslug2\tMetal Slug 2\tneogeo\t68000\tYM2610\t1998\tSNK\t241-p1.p1\n";
 };
 
 TEST_F(TodaysRomRun, TheCacheGivesTheSameLinksAndLogWithoutOneEmulatorRunPerGame) {
@@ -306,6 +308,15 @@ TEST_F(TodaysRomRun, TheCacheGivesTheSameLinksAndLogWithoutOneEmulatorRunPerGame
     testing::ScopedEnvironment logging("QUORVEX_FAKE_MAME_LOG", runs);
     EXPECT_EQ(ScanOutcome(), perGame);
     EXPECT_FALSE(platform::IsReadableFile(runs));
+}
+
+TEST_F(TodaysRomRun, BiosRomsAreLookedForInTheBiosSetOfTheRomsDirectory) {
+    session.games = GamesFromLines({"+:A:mslug2:+ +:B:Metal Slug 2:+ +:I:neogeo:+"});
+    Zip(source + "mslug2.zip", {"241-p1.p1"});
+    BecomeTodaysEmulator();
+    EXPECT_NE(ScanOutcome().find("BAD \tMetal Slug 2"), std::string::npos);
+    Zip(session.emulator.roms + "neogeo.zip", {"sp-s2.sp1"});
+    EXPECT_NE(ScanOutcome().find("OK \tMetal Slug 2 --> mslug2.zip\r\n"), std::string::npos);
 }
 
 TEST_F(TodaysRomRun, AnEntryWithTheRightNameButOtherBytesIsNoMatch) {

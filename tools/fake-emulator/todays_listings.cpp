@@ -104,6 +104,18 @@ std::string TodaysListXml(const Catalogue& catalogue) {
         if (!game.manufacturer.empty()) {
             out += "\t\t<manufacturer>" + Escaped(game.manufacturer) + "</manufacturer>\n";
         }
+        // A game on a BIOS lists the BIOS ROMs too, merged into the BIOS set.
+        if (const Game* bios = game.parent.empty() ? nullptr : catalogue.Find(game.parent);
+            bios != nullptr && bios->isBios) {
+            for (const std::string& rom : bios->roms) {
+                char line[256];
+                std::snprintf(line, sizeof line,
+                              "\t\t<rom name=\"%s\" merge=\"%s\" bios=\"euro\" size=\"%u\" "
+                              "crc=\"%08x\" region=\"mainbios\"/>\n",
+                              Escaped(rom).c_str(), Escaped(rom).c_str(), RomSize(rom), RomCrc(rom));
+                out += line;
+            }
+        }
         for (const std::string& rom : game.roms) {
             char line[256];
             std::snprintf(line, sizeof line,
