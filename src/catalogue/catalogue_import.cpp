@@ -1,5 +1,6 @@
 #include "catalogue/catalogue_import.h"
 
+#include <algorithm>
 #include <array>
 #include <optional>
 #include <unordered_map>
@@ -119,6 +120,11 @@ private:
 
 std::string DatabaseName(std::string_view line) {
     return store::ToLowerAscii(store::TrimmedBlanks(store::GetRecordValue(line, "A")));
+}
+
+bool HasLongNames(const std::vector<SupportedGame>& games) {
+    return std::any_of(games.begin(), games.end(),
+                       [](const SupportedGame& game) { return game.name.size() > 8; });
 }
 
 store::GameRecord MakeRecord(const std::string& line) {
@@ -397,6 +403,19 @@ store::CatalogueChanges CatalogueUpdate::Run() {
             Status("Inserting new games ...");
             info.version = cache->Header().version;
             info.generation = EmulatorGeneration::Today;
+        } else if (HasLongNames(supported)) {
+            // DOS-era names have at most eight characters: this emulator is
+            // likely today's, whose banner alone is worth asking for first.
+            Status("Inserting new games ...");
+            const std::string banner =
+                RunBatch(kVersionBatch, VersionBatchText(), kVersionFile).value_or(std::string());
+            Remove(kVersionBatch);
+            Remove(kVersionFile);
+            info.version = VersionFromBanner(banner);
+            info.generation = GenerationFromBanner(banner);
+            if (info.generation != EmulatorGeneration::Today) {
+                info = ReadCloneInfo();
+            }
         } else {
             info = ReadCloneInfo();
         }

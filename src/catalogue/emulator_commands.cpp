@@ -24,6 +24,10 @@ std::string CloneInfoBatchText() {
            ListLine("-help", kVersionFile) + ListLine("-listgames", kCompaniesFile);
 }
 
+std::string VersionBatchText() {
+    return ListLine("-help", kVersionFile);
+}
+
 std::string MachineListBatchText() {
     return ListLine("-listxml", kMachineListFile);
 }

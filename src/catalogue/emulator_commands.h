@@ -24,6 +24,7 @@ inline constexpr const char* kSupportedGamesBatch = "gamessup.bat";
 inline constexpr const char* kCloneInfoBatch = "clonesup.bat";
 inline constexpr const char* kNeededFilesBatch = "fileneed.bat";
 inline constexpr const char* kMachineListBatch = "machines.bat";
+inline constexpr const char* kVersionBatch = "version.bat";
 
 enum class NeededFileKind { Roms, Samples };
 
@@ -31,6 +32,8 @@ enum class NeededFileKind { Roms, Samples };
 std::string SupportedGamesBatchText();
 // The four list commands for clones, details, version and companies, one per line.
 std::string CloneInfoBatchText();
+// "mame -help >mame_version.qvx" and a line feed: the banner alone.
+std::string VersionBatchText();
 // "mame -listxml >machines_list.qvx" and a line feed (today's emulator).
 std::string MachineListBatchText();
 // "mame <raw name> -listroms >files_needed.qvx" (or -listsamples) and a line feed.

@@ -139,6 +139,9 @@ TEST_F(TodaysImport, FirstStartImportsTheRunnableMachinesFromTheMachineList) {
     EXPECT_TRUE(NeedsNoRomFiles(session.files.directory, "pong"));
     EXPECT_FALSE(NeedsNoRomFiles(session.files.directory, "pacman"));
 
+    // Names longer than eight characters: the banner alone, then the machine list.
+    EXPECT_EQ(Runs(), (std::vector<std::string>{"-listfull", "-help", "-listxml"}));
+
     // A start with nothing new costs one full list and no machine list.
     const std::size_t runs = Runs().size();
     const std::string before = ReadBytes(session.files.gameDatabase);
