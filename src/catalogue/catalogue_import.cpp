@@ -170,6 +170,7 @@ std::optional<MachineInfos> CatalogueUpdate::ReadMachines(const std::string& ver
     NeededFileCacheWriter cache;
     const bool read = ran && ReadMachineListFile(m_directory + kMachineListFile, [&](Machine&& m) {
         if (!m.IsGame()) {
+            cache.AddNonGame(m.name);
             return;
         }
         cache.Add(m);
@@ -387,12 +388,13 @@ store::CatalogueChanges CatalogueUpdate::Run() {
         std::erase_if(supported, [&](const SupportedGame& game) { return !isGame(game.name); });
     };
 
-    std::optional<NeededFileCache> cache;
+    // Today's emulator known from an earlier start: its devices are known too,
+    // and only a name that is neither a game nor a device needs the machine list.
+    std::optional<NeededFileCacheHeader> cache;
     if (CurrentGeneration(m_programDirectory, m_directory) == EmulatorGeneration::Today) {
-        cache = NeededFileCache::Load(m_cachePath);
-    }
-    if (cache) {
-        keepGames([&](const std::string& name) { return cache->Contains(name); });
+        cache = ReadNeededFileCacheHeader(m_cachePath);
+        const std::unordered_set<std::string> nonGames = ReadNonGameNames(m_cachePath);
+        keepGames([&](const std::string& name) { return nonGames.count(name) == 0; });
     }
     compare();
 
@@ -401,7 +403,7 @@ store::CatalogueChanges CatalogueUpdate::Run() {
     if (!newGames.empty()) {
         if (cache) {
             Status("Inserting new games ...");
-            info.version = cache->Header().version;
+            info.version = cache->version;
             info.generation = EmulatorGeneration::Today;
         } else if (HasLongNames(supported)) {
             // DOS-era names have at most eight characters: this emulator is

@@ -98,6 +98,26 @@ std::unordered_set<std::string> GamesWithoutRomFiles(const std::string& programD
     return names;
 }
 
+std::unordered_set<std::string> ReadNonGameNames(const std::string& path) {
+    std::unordered_set<std::string> names;
+    std::ifstream in(path, std::ios::binary);
+    std::string line;
+    if (!std::getline(in, line) || !std::getline(in, line)) {
+        return names;
+    }
+    for (std::string_view name : Split(store::RecordValueView(line, "NOT_GAMES"), kEntrySeparator)) {
+        names.insert(store::ToLowerAscii(name));
+    }
+    return names;
+}
+
+void NeededFileCacheWriter::AddNonGame(const std::string& name) {
+    if (!m_nonGames.empty()) {
+        m_nonGames += kEntrySeparator;
+    }
+    m_nonGames += Storable(name);
+}
+
 void NeededFileCacheWriter::Add(const Machine& machine) {
     std::string roms;
     for (const NeededRom& rom : machine.roms) {
@@ -130,7 +150,8 @@ void NeededFileCacheWriter::Add(const Machine& machine) {
 bool NeededFileCacheWriter::Save(const std::string& path, const std::string& version,
                                  const std::string& stamp) const {
     std::string text = "+:MAME_VERSION:" + Storable(version) + ":+ +:MAME_STAMP:" + stamp +
-                       ":+ +:MACHINES_COUNT:" + std::to_string(m_count) + ":+" + "\r\n";
+                       ":+ +:MACHINES_COUNT:" + std::to_string(m_count) + ":+\r\n";
+    text += "+:NOT_GAMES:" + m_nonGames + ":+\r\n";
     text += m_lines;
     return platform::ReplaceFileAtomically(path, text, nullptr);
 }

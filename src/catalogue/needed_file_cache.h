@@ -8,7 +8,9 @@
 // Layout: a header line with MAME_VERSION, MAME_STAMP and MACHINES_COUNT,
 // then one line per game: A (name), ROMS ("name|size|crc|merge|b" joined by
 // ";", b marking a BIOS ROM), SAMPLES (names joined by ";"), ROMOF (the set
-// it loads ROMs from) and BIOS ("yes" for a BIOS set).
+// it loads ROMs from) and BIOS ("yes" for a BIOS set). The second line,
+// NOT_GAMES, names the listed machines that are no games (devices), so a
+// start can tell them from new games without reading the rest.
 
 #include <optional>
 #include <string>
@@ -32,6 +34,8 @@ struct NeededFileCacheHeader {
 
 // The header of the cache file; empty values when there is none.
 NeededFileCacheHeader ReadNeededFileCacheHeader(const std::string& path);
+// The lower-case names of the machines that are no games, from the second line.
+std::unordered_set<std::string> ReadNonGameNames(const std::string& path);
 
 struct MachineFiles {
     std::vector<NeededRom> roms;
@@ -45,11 +49,14 @@ struct MachineFiles {
 class NeededFileCacheWriter {
 public:
     void Add(const Machine& machine);
+    // A listed machine that is no game.
+    void AddNonGame(const std::string& name);
     // Writes the file atomically; false when it cannot be written.
     bool Save(const std::string& path, const std::string& version, const std::string& stamp) const;
 
 private:
     std::string m_lines;
+    std::string m_nonGames;
     long m_count = 0;
 };
 
