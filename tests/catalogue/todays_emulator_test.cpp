@@ -5,6 +5,8 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <map>
+#include <sstream>
 
 #include "catalogue/catalogue_import.h"
 #include "catalogue/emulator_generation.h"
@@ -12,6 +14,7 @@
 #include "catalogue/needed_file_cache.h"
 #include "fake_emulator_setup.h"
 #include "platform/file_system.h"
+#include "platform/process.h"
 #include "store/default_files.h"
 #include "store/program_paths.h"
 #include "catalogue/emulator_commands.h"
@@ -184,10 +187,10 @@ TEST(MachineList, StreamsMachinesAndRejectsBrokenXml) {
 
 // The emulator a user installs today, where it is installed.
 std::string InstalledEmulator() {
-    if (platform::IsReadableFile("/usr/games/mame")) {
+    if (platform::IsExecutableFile("/usr/games/mame")) {
         return "/usr/games/mame";
     }
-    return {};
+    return platform::FindInSearchPath("mame").value_or(std::string());
 }
 
 TEST(RealEmulator, FirstStartImportsEveryRunnableMachineAndNoDevice) {
@@ -219,6 +222,31 @@ TEST(RealEmulator, FirstStartImportsEveryRunnableMachineAndNoDevice) {
     }
     EXPECT_FALSE(device);
     EXPECT_EQ(store::GetRecordValue(pacman, "F"), "puckman");
+
+    // Every clone token is the emulator's own clone list, and nothing more.
+    platform::ProcessRequest listClones;
+    listClones.arguments = {mame, "-listclones"};
+    listClones.outputFile = emulator.File("clones.txt");
+    ASSERT_TRUE(platform::RunProcess(listClones).has_value());
+    std::map<std::string, std::string> expected;
+    std::istringstream clones(ReadBytes(emulator.File("clones.txt")));
+    std::string clone;
+    std::string parent;
+    std::getline(clones, clone);  // the heading
+    while (clones >> clone >> parent) {
+        expected[clone] = parent;
+    }
+    std::map<std::string, std::string> imported;
+    for (const std::string& line :
+         store::SplitRecordLines(ReadBytes(session.files.gameDatabase))) {
+        const std::string f = store::GetRecordValue(line, "F");
+        if (!f.empty()) {
+            imported[store::GetRecordValue(line, "A")] = f;
+        }
+    }
+    EXPECT_GT(expected.size(), 20000u);
+    EXPECT_TRUE(imported == expected) << imported.size() << " clones imported, "
+                                      << expected.size() << " listed";
     EXPECT_EQ(store::GetRecordValue(pacman, "M"), "Zilog Z80");
     EXPECT_EQ(store::GetRecordValue(pacman, "J"), "1980");
     EXPECT_EQ(store::GetRecordValue(pacman, "X"), "Namco (Midway license)");
