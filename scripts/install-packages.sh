@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
   build-essential cmake pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
-  libzip-dev zip
+  libzip-dev zip libexpat1-dev mame
   qt6-base-dev qt6-multimedia-dev libgl-dev libvulkan-dev
   xvfb xauth
 )

@@ -51,7 +51,7 @@ GameMenu GameMenuFor(std::string_view gameLine, std::string_view description,
     Entry(menu, GameMenuItem::Play).caption = "Play '" + std::string(description) + "' !";
 
     const bool hasRoms = !store::RecordValueView(gameLine, "C").empty();
-    Entry(menu, GameMenuItem::Play).enabled = hasRoms;
+    Entry(menu, GameMenuItem::Play).enabled = hasRoms || files.needsNoRoms;
     Entry(menu, GameMenuItem::ReleaseRomsLink).enabled = hasRoms;
     Entry(menu, GameMenuItem::SelectRomsFile).caption =
         hasRoms ? "Change Roms file ..." : "Select Roms file ...";

@@ -37,6 +37,7 @@ using GameMenu = std::array<GameMenuItemState, kGameMenuItemCount>;
 struct GameFiles {
     bool highScores = false;   // hi directory + raw name + ".hi"
     bool dipSwitches = false;  // cfg directory + raw name + ".cfg"
+    bool needsNoRoms = false;  // today's emulator plays the game without a ROM zip
 };
 
 GameFiles FindGameFiles(const store::EmulatorPaths& paths, std::string_view rawName);

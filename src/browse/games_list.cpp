@@ -69,11 +69,39 @@ GamesList FamilyOf(const store::GameDatabase& games, std::string_view descriptio
     return family;
 }
 
+bool IsPlayable(std::string_view gameLine,
+                const std::unordered_set<std::string>& gamesWithoutRoms) {
+    if (!store::RecordValueView(gameLine, "C").empty()) {
+        return true;
+    }
+    return !gamesWithoutRoms.empty() &&
+           gamesWithoutRoms.count(
+               store::ToLowerAscii(store::TrimmedBlanks(store::RecordValueView(gameLine, "A")))) != 0;
+}
+
+bool AnyPlayable(const store::GameDatabase& games, const GamesList& list,
+                 const std::unordered_set<std::string>& gamesWithoutRoms) {
+    if (list.anyRomLinked) {
+        return true;
+    }
+    if (gamesWithoutRoms.empty()) {
+        return false;
+    }
+    for (int row : list.rows) {
+        const std::string name = store::ToLowerAscii(store::TrimmedBlanks(games.Field(row, 'A')));
+        if (gamesWithoutRoms.count(name) != 0) {
+            return true;
+        }
+    }
+    return false;
+}
+
 std::optional<int> PickRandomPlayable(const store::GameDatabase& games, const GamesList& list,
-                                      std::mt19937& random) {
+                                      std::mt19937& random,
+                                      const std::unordered_set<std::string>& gamesWithoutRoms) {
     std::vector<int> playable;
     for (int row : list.rows) {
-        if (!games.Field(row, 'C').empty()) {
+        if (IsPlayable(games[row].line, gamesWithoutRoms)) {
             playable.push_back(row);
         }
     }

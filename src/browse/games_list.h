@@ -5,6 +5,7 @@
 #include <random>
 #include <string>
 #include <string_view>
+#include <unordered_set>
 #include <vector>
 
 #include "browse/conditions.h"
@@ -30,9 +31,18 @@ GamesList FilterGames(const store::GameDatabase& games,
 // not in the database is shown alone; an unknown description gives nothing.
 GamesList FamilyOf(const store::GameDatabase& games, std::string_view description);
 
-// A random listed game that has a ROM zip, or nothing when none has one.
+// A game can be played when it has a ROM zip, or when today's emulator says
+// it needs no ROM file at all (its lower-case raw name in gamesWithoutRoms).
+bool IsPlayable(std::string_view gameLine, const std::unordered_set<std::string>& gamesWithoutRoms);
+// Random Play may start: the list says some game has a ROM zip, or a listed
+// game needs no ROM file.
+bool AnyPlayable(const store::GameDatabase& games, const GamesList& list,
+                 const std::unordered_set<std::string>& gamesWithoutRoms);
+
+// A random listed playable game, or nothing when none is.
 std::optional<int> PickRandomPlayable(const store::GameDatabase& games, const GamesList& list,
-                                      std::mt19937& random);
+                                      std::mt19937& random,
+                                      const std::unordered_set<std::string>& gamesWithoutRoms = {});
 
 // The filter flags for count filters: flags padded with blanks (new filters
 // start inactive) or cut to count.

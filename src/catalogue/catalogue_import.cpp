@@ -1,5 +1,7 @@
 #include "catalogue/catalogue_import.h"
 
+#include <algorithm>
+#include <array>
 #include <optional>
 #include <unordered_map>
 #include <unordered_set>
@@ -7,7 +9,10 @@
 
 #include "catalogue/command_runner.h"
 #include "catalogue/emulator_commands.h"
+#include "catalogue/emulator_generation.h"
 #include "catalogue/emulator_output.h"
+#include "catalogue/machine_list.h"
+#include "catalogue/needed_file_cache.h"
 #include "platform/file_system.h"
 #include "store/record_file.h"
 #include "store/record_line.h"
@@ -48,7 +53,21 @@ struct CloneInfo {
     std::vector<CompanyEntry> companies;
     std::string version;
     bool available = false;  // false when the batch could not run or printed nothing
+    EmulatorGeneration generation = EmulatorGeneration::DosEra;
 };
+
+// What today's emulator says of one game, kept from its machine list.
+struct MachineInfo {
+    std::string description;
+    std::string cloneOf;
+    std::string romOf;
+    std::string year;
+    std::string manufacturer;
+    std::array<std::string, 3> cpus;
+    std::array<std::string, 3> sounds;
+    bool hasSamples = false;
+};
+using MachineInfos = std::unordered_map<std::string, MachineInfo>;
 
 class CatalogueUpdate {
 public:
@@ -56,6 +75,8 @@ public:
         : m_directory(session.emulator.directory),
           m_databasePath(session.files.gameDatabase),
           m_statePath(session.files.state),
+          m_programDirectory(session.files.directory),
+          m_cachePath(NeededFileCachePath(session.files.directory)),
           m_windows(windows),
           m_pump(pump) {}
 
@@ -75,6 +96,10 @@ private:
         return platform::ReadFileBytes(m_directory + output).value_or(std::string());
     }
     CloneInfo ReadCloneInfo();
+    // Today's emulator: one run of its machine list, streamed into the needed-file
+    // cache and the game facts; nothing when it gave no list.
+    std::optional<MachineInfos> ReadMachines(const std::string& version);
+    void RefreshEveryGameFromMachines(const MachineInfos& machines);
 
     void RemoveDeletedGames(const std::unordered_set<std::string>& deleted,
                             store::CatalogueChanges& changes);
@@ -86,6 +111,8 @@ private:
     std::string m_directory;
     std::string m_databasePath;
     std::string m_statePath;
+    std::string m_programDirectory;
+    std::string m_cachePath;
     store::StartupWindows& m_windows;
     MessagePump* m_pump;
     std::vector<std::string> m_lines;  // the database file, header first
@@ -93,6 +120,11 @@ private:
 
 std::string DatabaseName(std::string_view line) {
     return store::ToLowerAscii(store::TrimmedBlanks(store::GetRecordValue(line, "A")));
+}
+
+bool HasLongNames(const std::vector<SupportedGame>& games) {
+    return std::any_of(games.begin(), games.end(),
+                       [](const SupportedGame& game) { return game.name.size() > 8; });
 }
 
 store::GameRecord MakeRecord(const std::string& line) {
@@ -119,13 +151,89 @@ CloneInfo CatalogueUpdate::ReadCloneInfo() {
         info.clones = ParseClones(ReadOutput(kClonesFile));
         info.details = ParseDetails(ReadOutput(kDetailsFile));
         info.companies = ParseCompanies(ReadOutput(kCompaniesFile));
-        info.version = ParseVersion(ReadOutput(kVersionFile));
+        const std::string banner = ReadOutput(kVersionFile);
+        info.version = VersionFromBanner(banner);
+        info.generation = GenerationFromBanner(banner);
     }
     for (const char* name :
          {kCloneInfoBatch, kClonesFile, kDetailsFile, kVersionFile, kCompaniesFile}) {
         Remove(name);
     }
     return info;
+}
+
+std::optional<MachineInfos> CatalogueUpdate::ReadMachines(const std::string& version) {
+    WriteBatchFile(kMachineListBatch, m_directory, MachineListBatchText());
+    const bool ran = RunBatchFile(kMachineListBatch, m_directory, false, m_pump);
+    PumpMessages(m_pump, kPumpMilliseconds);
+    MachineInfos machines;
+    NeededFileCacheWriter cache;
+    const bool read = ran && ReadMachineListFile(m_directory + kMachineListFile, [&](Machine&& m) {
+        if (!m.IsGame()) {
+            cache.AddNonGame(m.name);
+            return;
+        }
+        cache.Add(m);
+        MachineInfo info{std::move(m.description), std::move(m.cloneOf), std::move(m.romOf),
+                         std::move(m.year), std::move(m.manufacturer), {}, {}, !m.samples.empty()};
+        for (std::size_t k = 0; k < 3; ++k) {
+            if (k < m.cpus.size()) info.cpus[k] = std::move(m.cpus[k]);
+            if (k < m.soundChips.size()) info.sounds[k] = std::move(m.soundChips[k]);
+        }
+        machines.emplace(std::move(m.name), std::move(info));
+    });
+    Remove(kMachineListBatch);
+    Remove(kMachineListFile);
+    if (!read || machines.empty()) {
+        return std::nullopt;
+    }
+    cache.Save(m_cachePath, version, EmulatorStamp(m_directory));
+    return machines;
+}
+
+void CatalogueUpdate::RefreshEveryGameFromMachines(const MachineInfos& machines) {
+    Status("Getting clones and hardware info ...");
+    for (std::size_t i = 1; i < m_lines.size(); ++i) {
+        std::string& line = m_lines[i];
+        const auto found = machines.find(DatabaseName(line));
+        if (found == machines.end()) {
+            store::SetRecordValue(line, "F", "");
+            continue;
+        }
+        const MachineInfo& machine = found->second;
+        // Neo Geo games load the BIOS set; they are not a family of it.
+        if (!machine.cloneOf.empty()) {
+            store::SetRecordValue(line, "F", machine.cloneOf);
+        } else if (!store::EqualsNoCase(machine.romOf, kNeoGeo)) {
+            store::SetRecordValue(line, "F", "");
+        }
+        if (store::EqualsNoCase(machine.romOf, kNeoGeo)) {
+            store::SetRecordValue(line, "I", kNeoGeo);
+        }
+        const bool neoGeoTwin = store::EqualsNoCase(machine.description, "double dragon") &&
+                                !store::GetRecordValue(line, "I").empty();
+        store::SetRecordValue(line, "B", neoGeoTwin ? "Neo Double Dragon" : machine.description);
+        const char* const cpuKeys[] = {"M", "N", "O"};
+        const char* const soundKeys[] = {"P", "Q", "R"};
+        for (std::size_t k = 0; k < 3; ++k) {
+            store::SetRecordValue(line, cpuKeys[k], machine.cpus[k]);
+        }
+        for (std::size_t k = 0; k < 3; ++k) {
+            store::SetRecordValue(line, soundKeys[k], machine.sounds[k]);
+        }
+        if (machine.hasSamples) {
+            store::SetRecordValue(line, "L", "yes");
+        } else {
+            store::SetRecordValue(line, "L", "");
+            store::SetRecordValue(line, "D", "");
+        }
+        if (!machine.year.empty()) {
+            store::SetRecordValue(line, "J", machine.year);
+        }
+        if (!machine.manufacturer.empty()) {
+            store::SetRecordValue(line, "X", machine.manufacturer);
+        }
+    }
 }
 
 void CatalogueUpdate::RemoveDeletedGames(const std::unordered_set<std::string>& deleted,
@@ -233,7 +341,7 @@ store::CatalogueChanges CatalogueUpdate::Run() {
         RunBatch(kSupportedGamesBatch, SupportedGamesBatchText(), kSupportedGamesFile);
     Remove(kSupportedGamesBatch);
     Remove(kSupportedGamesFile);
-    const std::vector<SupportedGame> supported =
+    std::vector<SupportedGame> supported =
         listing ? ParseSupportedGames(*listing) : std::vector<SupportedGame>();
 
     // Without a list every game would count as gone; the user's data is worth more.
@@ -259,15 +367,69 @@ store::CatalogueChanges CatalogueUpdate::Run() {
     }
     std::unordered_set<std::string> supportedNames;
     std::vector<const SupportedGame*> newGames;
-    for (const SupportedGame& game : supported) {
-        if (supportedNames.insert(game.name).second && databaseNames.count(game.name) == 0) {
-            newGames.push_back(&game);
-        }
-    }
     std::unordered_set<std::string> deleted;
-    for (const std::string& name : databaseNames) {
-        if (supportedNames.count(name) == 0) {
-            deleted.insert(name);
+    const auto compare = [&] {
+        supportedNames.clear();
+        newGames.clear();
+        deleted.clear();
+        for (const SupportedGame& game : supported) {
+            if (supportedNames.insert(game.name).second && databaseNames.count(game.name) == 0) {
+                newGames.push_back(&game);
+            }
+        }
+        for (const std::string& name : databaseNames) {
+            if (supportedNames.count(name) == 0) {
+                deleted.insert(name);
+            }
+        }
+    };
+    // Today's emulator lists its devices too; only the machines it can run are games.
+    const auto keepGames = [&supported](const auto& isGame) {
+        std::erase_if(supported, [&](const SupportedGame& game) { return !isGame(game.name); });
+    };
+
+    // Today's emulator known from an earlier start: its devices are known too,
+    // and only a name that is neither a game nor a device needs the machine list.
+    std::optional<NeededFileCacheHeader> cache;
+    if (CurrentGeneration(m_programDirectory, m_directory) == EmulatorGeneration::Today) {
+        cache = ReadNeededFileCacheHeader(m_cachePath);
+        const std::unordered_set<std::string> nonGames = ReadNonGameNames(m_cachePath);
+        keepGames([&](const std::string& name) { return nonGames.count(name) == 0; });
+    }
+    compare();
+
+    CloneInfo info;
+    std::optional<MachineInfos> machines;
+    if (!newGames.empty()) {
+        if (cache) {
+            Status("Inserting new games ...");
+            info.version = cache->version;
+            info.generation = EmulatorGeneration::Today;
+        } else if (HasLongNames(supported)) {
+            // DOS-era names have at most eight characters: this emulator is
+            // likely today's, whose banner alone is worth asking for first.
+            Status("Inserting new games ...");
+            const std::string banner =
+                RunBatch(kVersionBatch, VersionBatchText(), kVersionFile).value_or(std::string());
+            Remove(kVersionBatch);
+            Remove(kVersionFile);
+            info.version = VersionFromBanner(banner);
+            info.generation = GenerationFromBanner(banner);
+            if (info.generation != EmulatorGeneration::Today) {
+                info = ReadCloneInfo();
+            }
+        } else {
+            info = ReadCloneInfo();
+        }
+        if (info.generation == EmulatorGeneration::Today) {
+            machines = ReadMachines(info.version);
+            if (!machines) {
+                m_windows.ShowMessage(NoGamesListMessage(m_directory),
+                                      store::MessageIcon::Exclamation);
+                return {};
+            }
+            keepGames([&](const std::string& name) { return machines->count(name) != 0; });
+            compare();
         }
     }
 
@@ -275,12 +437,12 @@ store::CatalogueChanges CatalogueUpdate::Run() {
     if (!deleted.empty()) {
         RemoveDeletedGames(deleted, changes);
     }
-    CloneInfo info;
     if (!newGames.empty()) {
-        info = ReadCloneInfo();
         InsertNewGames(newGames, info.version, changes);
-        // Without the lists the refresh would strip every game of its clone link.
-        if (info.available) {
+        if (machines) {
+            RefreshEveryGameFromMachines(*machines);
+        } else if (info.available) {
+            // Without the lists the refresh would strip every game of its clone link.
             RefreshEveryGame(supported, info);
         }
     }
@@ -316,7 +478,13 @@ store::CatalogueChanges ImportCatalogue(store::Session& session, store::StartupW
 
 store::CatalogueChanges EmulatorCatalogueImporter::Import(store::Session& session,
                                                           store::StartupWindows& windows) {
-    return ImportCatalogue(session, windows, m_pump);
+    store::CatalogueChanges changes = ImportCatalogue(session, windows, m_pump);
+    session.gamesWithoutRoms.clear();
+    if (CurrentGeneration(session.files.directory, session.emulator.directory) ==
+        EmulatorGeneration::Today) {
+        session.gamesWithoutRoms = GamesWithoutRomFiles(session.files.directory);
+    }
+    return changes;
 }
 
 std::string NoGamesListMessage(const std::string& emulatorDirectory) {

@@ -426,6 +426,7 @@ private:
         if (!command.outputFile.empty()) {
             request.outputFile = OutputTarget(m_currentDirectory, command.outputFile);
             request.appendOutput = command.appendOutput;
+            request.errorToOutput = command.errorToOutput;
         }
         if (!RunProcess(request)) {
             std::fprintf(stderr, "Cannot start %s\n", program->path.c_str());
@@ -510,9 +511,11 @@ BatchCommand ParseBatchLine(std::string_view line) {
                 }
                 ++i;
             }
-            // Standard error already follows standard output, so "2>&1" and
-            // its kin change nothing; a separate error file is not kept apart.
-            if (!errorOnly && !target.empty() && target[0] != '&') {
+            // Only "2>&1" joins standard error to the output; an error file of
+            // its own ("2>file") is not kept, so those messages reach the console.
+            if (errorOnly && target == "&1") {
+                command.errorToOutput = true;
+            } else if (!errorOnly && !target.empty() && target[0] != '&') {
                 command.outputFile = target;
                 command.appendOutput = append;
             }

@@ -2,7 +2,8 @@
 // The command interpreter for the program's batch files. On Windows batch
 // files run through cmd.exe; elsewhere our own interpreter runs the part of
 // the batch language the program writes: the "@" prefix, "echo", "cd",
-// "attrib", "move", "del" and programs with a ">" or ">>" redirection.
+// "attrib", "move", "del" and programs with a ">" or ">>" redirection of
+// their standard output, and "2>&1" to send standard error along.
 
 #include <optional>
 #include <string>
@@ -17,6 +18,8 @@ struct BatchCommand {
     std::vector<std::string> words;
     std::string outputFile;  // empty when the line has no redirection
     bool appendOutput = false;
+    // "2>&1": standard error goes where standard output goes.
+    bool errorToOutput = false;
     // The line after the command word up to the redirection, as typed
     // (quotes kept, trailing blanks removed): what "echo" prints.
     std::string rawArguments;

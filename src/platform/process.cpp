@@ -97,7 +97,7 @@ struct StartedProcess {
 };
 
 StartedProcess StartWindowsProcess(std::string commandLine, const std::string& workingDirectory,
-                                   HANDLE output, bool showNormal) {
+                                   HANDLE output, bool showNormal, bool errorToOutput = false) {
     STARTUPINFOA startup{};
     startup.cb = static_cast<DWORD>(sizeof startup);
     startup.dwFlags = STARTF_USESHOWWINDOW;
@@ -106,7 +106,7 @@ StartedProcess StartWindowsProcess(std::string commandLine, const std::string& w
         startup.dwFlags |= STARTF_USESTDHANDLES;
         startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
         startup.hStdOutput = output;
-        startup.hStdError = output;
+        startup.hStdError = errorToOutput ? output : GetStdHandle(STD_ERROR_HANDLE);
     }
     StartedProcess process;
     process.started =
@@ -147,7 +147,8 @@ std::optional<int> RunProcess(const ProcessRequest& request) {
         }
     }
     StartedProcess process =
-        StartWindowsProcess(commandLine, request.workingDirectory, output, request.showNormal);
+        StartWindowsProcess(commandLine, request.workingDirectory, output, request.showNormal,
+                            request.errorToOutput);
     if (output != INVALID_HANDLE_VALUE) {
         CloseHandle(output);
     }
@@ -271,7 +272,8 @@ int Spawn(const std::string& program, const std::vector<std::string>& arguments,
         const int flags = O_WRONLY | O_CREAT | (request.appendOutput ? O_APPEND : O_TRUNC);
         if (posix_spawn_file_actions_addopen(actions.get(), STDOUT_FILENO,
                                              request.outputFile.c_str(), flags, 0644) != 0 ||
-            posix_spawn_file_actions_adddup2(actions.get(), STDOUT_FILENO, STDERR_FILENO) != 0) {
+            (request.errorToOutput &&
+             posix_spawn_file_actions_adddup2(actions.get(), STDOUT_FILENO, STDERR_FILENO) != 0)) {
             return ENOMEM;
         }
     }

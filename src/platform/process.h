@@ -14,10 +14,12 @@ struct ProcessRequest {
     std::vector<std::string> arguments;
     // The child's current directory; empty keeps the caller's.
     std::string workingDirectory;
-    // When not empty, standard output and standard error both go to this file,
-    // created or truncated (or appended to with appendOutput).
+    // When not empty, standard output goes to this file, created or truncated
+    // (or appended to with appendOutput); standard error joins it only with
+    // errorToOutput, and otherwise stays the caller's.
     std::string outputFile;
     bool appendOutput = false;
+    bool errorToOutput = false;
     // Windows only: show the child's console window normally and activated
     // instead of minimised without taking the focus.
     bool showNormal = false;

@@ -14,7 +14,8 @@ namespace quorvex::play {
 namespace {
 
 constexpr std::size_t kNumberLength = 3;
-constexpr std::size_t kExtensionLength = 4;  // ".pcx", ".inp"
+constexpr std::size_t kExtensionLength = 4;  // ".pcx", ".png", ".inp"
+constexpr std::string_view kAverageSpeed = "Average speed:";
 
 bool IsDigit(char c) {
     return c >= '0' && c <= '9';
@@ -90,6 +91,11 @@ bool ReadFrameRate(const std::string& frameRateFile, std::string& text) {
             }
             return false;
         }
+        // Today's emulator ends a play with "Average speed: 99.83% (1 seconds)".
+        if (line.rfind(kAverageSpeed, 0) == 0) {
+            text = store::TrimmedBlanks(std::string_view(line).substr(kAverageSpeed.size()));
+            return false;
+        }
         if (store::FindTextNoCase("tested with", line) != 0) {
             break;
         }
@@ -120,25 +126,37 @@ void AddPlayStatistics(store::GameDatabase& games, int index, long seconds,
     games.SetField(index, 'G', date);
 }
 
+// Today's emulator writes PNG pictures; they share one numbering with the PCX ones.
+constexpr const char* kSnapshotExtensions[] = {".pcx", ".png"};
+
 int RenumberSnapshots(const store::Session& session, std::string_view description) {
     const std::string rawName = RawNameOf(session, description);
     if (rawName.empty()) {
         return 0;
     }
-    const std::vector<std::string> files =
-        NumberedFiles(session.emulator.snapshot, rawName, ".pcx");
-    // Through a temporary extension, so an old number never meets a new one.
-    std::vector<std::string> moved(files.size());
+    std::vector<std::string> files;
+    for (const char* extension : kSnapshotExtensions) {
+        const std::vector<std::string> found =
+            NumberedFiles(session.emulator.snapshot, rawName, extension);
+        files.insert(files.end(), found.begin(), found.end());
+    }
+    std::stable_sort(files.begin(), files.end(), [](const std::string& a, const std::string& b) {
+        return a.substr(0, a.size() - kExtensionLength) < b.substr(0, b.size() - kExtensionLength);
+    });
+    // Through a temporary extension, so an old number never meets a new one;
+    // each kind keeps a temporary extension of its own to come back to.
+    std::vector<std::pair<std::string, std::string>> moved(files.size());
     for (std::size_t i = 0; i < files.size(); ++i) {
+        const bool png = EndsWithNoCase(files[i], ".png");
         const std::string temporary =
-            NumberBase(files[i]) + FileNumber(static_cast<int>(i)) + ".pcc";
+            NumberBase(files[i]) + FileNumber(static_cast<int>(i)) + (png ? ".pnc" : ".pcc");
         if (platform::MoveFileNoOverwrite(files[i], temporary)) {
-            moved[i] = temporary;
+            moved[i] = {temporary, png ? ".png" : ".pcx"};
         }
     }
-    for (const std::string& temporary : moved) {
+    for (const auto& [temporary, extension] : moved) {
         if (!temporary.empty()) {
-            platform::MoveFileNoOverwrite(temporary, WithExtension(temporary, ".pcx"));
+            platform::MoveFileNoOverwrite(temporary, WithExtension(temporary, extension));
         }
     }
     return static_cast<int>(files.size());
@@ -150,16 +168,22 @@ int FileSnapshots(const store::Session& session, std::string_view description) {
         return 0;
     }
     const int first = RenumberSnapshots(session, description);
+    std::vector<std::string> waiting;
+    for (const char* extension : kSnapshotExtensions) {
+        for (const platform::DirectoryEntry& entry :
+             platform::ListDirectory(session.emulator.pcx, std::string("*") + extension)) {
+            if (!entry.isDirectory) {
+                waiting.push_back(entry.name);
+            }
+        }
+    }
     int filed = 0;
     int k = 0;
-    for (const platform::DirectoryEntry& entry :
-         platform::ListDirectory(session.emulator.pcx, "*.pcx")) {
-        if (entry.isDirectory) {
-            continue;
-        }
-        const std::string target =
-            session.emulator.snapshot + rawName + FileNumber(first + k) + ".pcx";
-        filed += platform::MoveFileNoOverwrite(session.emulator.pcx + entry.name, target) ? 1 : 0;
+    for (const std::string& name : waiting) {
+        const std::string extension = name.substr(name.size() - kExtensionLength);
+        const std::string target = session.emulator.snapshot + rawName + FileNumber(first + k) +
+                                   store::ToLowerAscii(extension);
+        filed += platform::MoveFileNoOverwrite(session.emulator.pcx + name, target) ? 1 : 0;
         ++k;
     }
     return filed;

@@ -18,7 +18,8 @@ std::string FileNumber(int number);
 
 // Reads the emulator's console output. With a line holding "FPS" (any case)
 // before any line holding "tested with", text is what follows that line's
-// first ':', blanks cut, and the result false. Otherwise text is the whole
+// first ':', blanks cut, and the result false; today's emulator's line
+// beginning "Average speed:" counts the same way. Otherwise text is the whole
 // output, each line ended by a line feed, blanks cut, and the result true
 // when it is not empty: an error text to show. A missing file reads as empty.
 bool ReadFrameRate(const std::string& frameRateFile, std::string& text);
@@ -29,11 +30,11 @@ void AddPlayStatistics(store::GameDatabase& games, int index, long seconds,
                        const std::string& frameRate, const std::string& date);
 
 // Numbers the game's filed snapshots (snapshot directory, raw name, three
-// digits, ".pcx") 000 to n - 1 in name order and returns n; 0 when no game
-// has the description.
+// digits, ".pcx" or ".png") 000 to n - 1 in name order, both kinds in one
+// sequence, and returns n; 0 when no game has the description.
 int RenumberSnapshots(const store::Session& session, std::string_view description);
 
-// Moves every ".pcx" file of the pcx directory, in name order, to the
+// Moves every ".pcx", then every ".png" file of the pcx directory to the
 // snapshot directory under the game's next numbers. Returns the number
 // moved; a file whose new name is taken stays. Nothing happens when no game
 // has the description.

@@ -3,6 +3,8 @@
 #include <chrono>
 
 #include "catalogue/emulator_commands.h"
+#include "catalogue/emulator_generation.h"
+#include "catalogue/needed_file_cache.h"
 #include "platform/file_system.h"
 #include "platform/paths.h"
 #include "play/after_play.h"
@@ -15,6 +17,14 @@
 namespace quorvex::play {
 
 namespace {
+
+std::string WithoutTrailingSeparator(const std::string& directory) {
+    if (directory.size() > 1 && (directory.back() == '/' || directory.back() == '\\')) {
+        return directory.substr(0, directory.size() - 1);
+    }
+    return directory;
+}
+
 
 constexpr const char* kPartialSet = "Partial";
 // Prefix of the names the launch gives its own copies, so they never meet the user's files.
@@ -149,12 +159,22 @@ std::string LaunchBatchText(const LaunchBatchInput& input) {
     text +=
         "@echo Loading games....\n@echo If you see this message for more than 20 seconds\n"
         "@echo press Enter key to continue!\n";
-    text += catalogue::PlayCommandLine(input.executable, input.rawName, input.options,
-                                       input.replayPart);
+    if (input.todaysEmulator) {
+        text += catalogue::TodaysPlayCommandLine(input.executable, input.rawName, input.options,
+                                                 input.replayPart, input.todaysDirectories);
+    } else {
+        text += catalogue::PlayCommandLine(input.executable, input.rawName, input.options,
+                                           input.replayPart);
+    }
     if (!input.univbePath.empty()) {
         text += "@" + input.univbePath + " /u \n";
     }
     text += "cd " + e + "snap" + platform::kSeparator + "\n";
+    if (input.todaysEmulator) {
+        text += "move *.png " + e + "pcx" + platform::kSeparator + "\n";
+        text += "cd " + e + "\n";
+        return text;
+    }
     text += input.programDirectory + input.converterCommandLine + "\n";
     text += "move *.pcx " + e + "pcx" + platform::kSeparator + "\n";
     text += "cd " + e + "\n";
@@ -169,11 +189,16 @@ std::string EmulatorOptions(std::string_view optionsText) {
     return options;
 }
 
-std::string ReplayPart(const PlayChoices& choices, std::string_view rawName) {
+std::string ReplayPart(const PlayChoices& choices, std::string_view rawName,
+                       bool todaysEmulator) {
     if (!choices.replayToPlay.empty()) {
-        return catalogue::PlaybackReplayOption(rawName);
+        return todaysEmulator ? catalogue::TodaysPlaybackReplayOption(rawName)
+                              : catalogue::PlaybackReplayOption(rawName);
     }
-    return choices.getReplay ? std::string(catalogue::kRecordReplayOption) : std::string();
+    if (!choices.getReplay) {
+        return std::string();
+    }
+    return todaysEmulator ? catalogue::kTodaysRecordReplayOption : catalogue::kRecordReplayOption;
 }
 
 std::vector<std::string> ZipsToUnpack(const store::GameDatabase& games, int index,
@@ -219,8 +244,17 @@ LaunchResult LaunchGame(store::Session& session, PlayChoices& choices,
         return result;
     }
 
+    const std::string olderName = store::TrimmedBlanks(games.Field(index, 'Z'));
+    // Older executables copied from oldmame are DOS-era ones whatever the current emulator is.
+    const bool todaysEmulator =
+        olderName.empty() && catalogue::CurrentGeneration(session.files.directory,
+                                                          paths.directory) ==
+                                 catalogue::EmulatorGeneration::Today;
     const std::string romZip = games.Field(index, 'C');
-    if (!store::FileExists(romZip)) {
+    // A machine of today's emulator that needs no ROM file plays without a zip.
+    const bool romLess = todaysEmulator && romZip.empty() &&
+                         catalogue::NeedsNoRomFiles(session.files.directory, rawName);
+    if (!romLess && !store::FileExists(romZip)) {
         games.SetField(index, 'C', "");
         games.SetField(index, 'W', "");
         feedback.ShowMessage(MissingRomZipMessage(romZip), store::MessageIcon::Exclamation);
@@ -231,15 +265,14 @@ LaunchResult LaunchGame(store::Session& session, PlayChoices& choices,
     result.outcome = LaunchOutcome::Played;
     result.playEnabled = true;
 
-    const std::string olderName = store::TrimmedBlanks(games.Field(index, 'Z'));
-
     // The emulator reads a game's unpacked ROMs from the directory of its raw name.
     RomDirectory romDirectory;
     romDirectory.path = paths.directory + rawName;
     romDirectory.existedBefore = platform::IsDirectory(romDirectory.path);
     platform::MakeDirectory(romDirectory.path);
 
-    const std::vector<std::string> zips = ZipsToUnpack(games, index, paths);
+    const std::vector<std::string> zips =
+        romLess ? std::vector<std::string>() : ZipsToUnpack(games, index, paths);
     if (!zips.empty()) {
         UnpackInto(romDirectory, zips,
                    paths.directory + kTemporaryPrefix + "unpack" + platform::kSeparator);
@@ -272,8 +305,18 @@ LaunchResult LaunchGame(store::Session& session, PlayChoices& choices,
     batch.univbePath = univbePath;
     batch.executable = older.batchName;
     batch.rawName = rawName;
-    batch.options = EmulatorOptions(OptionsText(games[index].line, session.settings));
-    batch.replayPart = ReplayPart(choices, rawName);
+    // "-soundcard" is one of the DOS-only options today's emulator refuses.
+    const std::string optionsText = OptionsText(games[index].line, session.settings);
+    batch.options = todaysEmulator ? optionsText : EmulatorOptions(optionsText);
+    batch.replayPart = ReplayPart(choices, rawName, todaysEmulator);
+    batch.todaysEmulator = todaysEmulator;
+    if (todaysEmulator) {
+        // Unpacked ROMs lie in a directory named after the game, which the
+        // emulator looks for inside its ROM path: the emulator directory.
+        batch.todaysDirectories.romPath =
+            WithoutTrailingSeparator(zips.empty() ? paths.roms : paths.directory);
+        batch.todaysDirectories.samplePath = WithoutTrailingSeparator(paths.samples);
+    }
     batch.programDirectory = session.files.directory;
     batch.converterCommandLine = store::TrimmedBlanks(session.state.lastConvCommandLine).empty()
                                      ? std::string(store::kDefaultConverterCommandLine)
@@ -296,7 +339,9 @@ LaunchResult LaunchGame(store::Session& session, PlayChoices& choices,
         frameRate = result.emulatorOutput;
     }
     AddPlayStatistics(games, index, result.seconds, frameRate, store::CurrentDate());
-    RemoveConvertedSnapshots(paths, pcxBeforePlay);
+    if (!todaysEmulator) {
+        RemoveConvertedSnapshots(paths, pcxBeforePlay);
+    }
     result.snapshotsFiled = FileSnapshots(session, description);
     if (!replayToPlay.empty()) {
         RestoreAfterPlayback(paths, rawName, replayToPlay);

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "catalogue/command_runner.h"
+#include "catalogue/emulator_commands.h"
 #include "store/session.h"
 #include "store/user_feedback.h"
 
@@ -37,6 +38,9 @@ struct LaunchBatchInput {
     std::string replayPart;  // as ReplayPart gives it
     std::string programDirectory;
     std::string converterCommandLine;
+    // Today's emulator: its own play line, and PNG snapshots that need no converter.
+    bool todaysEmulator = false;
+    catalogue::TodaysPlayDirectories todaysDirectories;
 };
 
 // The text of "QVXLaunch.bat", lines ended by a line feed: the attribute
@@ -44,15 +48,17 @@ struct LaunchBatchInput {
 // then the snapshot conversion in the snap directory: the converter and the
 // move of the ".pcx" files into the pcx directory. The converted ".png"
 // files are deleted after play, one by one (RemoveConvertedSnapshots), so
-// that a picture the converter could not read is kept.
+// that a picture the converter could not read is kept. For today's emulator
+// the emulator line is its own and its ".png" snapshots are moved as they are.
 std::string LaunchBatchText(const LaunchBatchInput& input);
 
 // The game's options text with " -soundcard 0" added when it names no sound card.
 std::string EmulatorOptions(std::string_view optionsText);
 
 // " -playback <raw name>" for a replay to play, else " -record x" with Get
-// replay, else nothing.
-std::string ReplayPart(const PlayChoices& choices, std::string_view rawName);
+// replay, else nothing. Today's emulator is given the file names with ".inp".
+std::string ReplayPart(const PlayChoices& choices, std::string_view rawName,
+                       bool todaysEmulator = false);
 
 // The zips a launch unpacks for the game at index, in order: its ROM zip,
 // the parent's ROM zip when its set is "Partial" and the parent is in the

@@ -1,5 +1,12 @@
 #include "sets/scan.h"
 
+#include <algorithm>
+#include <cstdio>
+#include <optional>
+
+#include "catalogue/needed_file_cache.h"
+#include "platform/zip_directory.h"
+
 #include "catalogue/command_runner.h"
 #include "platform/file_system.h"
 #include "platform/paths.h"
@@ -142,6 +149,58 @@ std::string SetScanner::ExistingRomLinkOf(int original) {
     return {};
 }
 
+SetScanner::NeededList SetScanner::Needed(const std::string& rawName, NeededFileKind kind) {
+    NeededList needed;
+    if (m_cache == nullptr) {
+        needed.names = QueryNeededFiles(m_emulator.directory, rawName, kind, m_pump);
+        return needed;
+    }
+    std::optional<catalogue::MachineFiles> files = m_cache->Find(rawName);
+    if (!files) {
+        return needed;
+    }
+    if (kind == NeededFileKind::Samples) {
+        needed.names = std::move(files->samples);
+        return needed;
+    }
+    // The BIOS ROMs lie in the BIOS set's zip, which the emulator finds in its
+    // roms directory; with that zip there they are not looked for in the game's.
+    const bool biosPresent =
+        !files->biosSet.empty() && Exists(m_emulator.roms + files->biosSet + ".zip");
+    for (const catalogue::NeededRom& rom : files->roms) {
+        if (!(rom.bios && biosPresent)) {
+            needed.names.push_back(rom.name);
+        }
+    }
+    needed.roms = std::move(files->roms);
+    return needed;
+}
+
+FileNameList SetScanner::Listing(const std::string& zip, const NeededList& needed) const {
+    if (m_cache == nullptr) {
+        return QueryZipListing(zip);
+    }
+    FileNameList names;
+    const std::optional<std::vector<platform::ZipDirectoryEntry>> entries =
+        platform::ReadZipDirectory(zip);
+    if (!entries) {
+        return names;
+    }
+    for (const platform::ZipDirectoryEntry& entry : *entries) {
+        char crc[9];
+        std::snprintf(crc, sizeof crc, "%08x", static_cast<unsigned>(entry.crc));
+        const FileNameList alone{entry.name};
+        const bool wrongBytes =
+            std::any_of(needed.roms.begin(), needed.roms.end(), [&](const catalogue::NeededRom& rom) {
+                return !rom.crc.empty() && rom.crc != crc && NameFoundInListing(rom.name, alone);
+            });
+        if (!wrongBytes) {
+            names.push_back(entry.name);
+        }
+    }
+    return names;
+}
+
 int SetScanner::AccurateScan(std::string_view description, const std::string& path,
                              NeededFileKind theme) {
     const std::optional<int> game = store::FindGameByDescription(m_games, description);
@@ -169,20 +228,19 @@ int SetScanner::AccurateRomScan(int game, const std::string& path, bool director
     bool found = false;
     SetFormat format = isClone ? SetFormat::StandAlone : SetFormat::Original;
     if (Exists(zip)) {
-        const FileNameList needed =
-            QueryNeededFiles(m_emulator.directory, rawName, NeededFileKind::Roms, m_pump);
-        FileNameList listing = QueryZipListing(zip);
+        const NeededList needed = Needed(rawName, NeededFileKind::Roms);
+        FileNameList listing = Listing(zip, needed);
         catalogue::PumpMessages(m_pump, 2);
-        found = IsSetComplete(needed, listing, NeededFileKind::Roms, m_emulator.roms);
+        found = IsSetComplete(needed.names, listing, NeededFileKind::Roms, m_emulator.roms);
         if (!found && original >= 0) {
             const bool originalWasLinked = !m_games.Field(original, 'C').empty();
             std::string originalZip = ExistingRomLinkOf(original);
             if (!originalWasLinked && !originalInSource.empty() && Exists(originalInSource))
                 originalZip = originalInSource;
             if (!originalZip.empty()) {
-                AppendListing(listing, QueryZipListing(originalZip));
+                AppendListing(listing, Listing(originalZip, needed));
                 catalogue::PumpMessages(m_pump, 2);
-                found = IsSetComplete(needed, listing, NeededFileKind::Roms, m_emulator.roms);
+                found = IsSetComplete(needed.names, listing, NeededFileKind::Roms, m_emulator.roms);
                 format = SetFormat::Splitted;
             }
         }
@@ -192,11 +250,10 @@ int SetScanner::AccurateRomScan(int game, const std::string& path, bool director
         if (!originalWasLinked && !originalInSource.empty() && Exists(originalInSource))
             originalZip = originalInSource;
         if (!originalZip.empty()) {
-            const FileNameList needed =
-                QueryNeededFiles(m_emulator.directory, rawName, NeededFileKind::Roms, m_pump);
-            const FileNameList listing = QueryZipListing(originalZip);
+            const NeededList needed = Needed(rawName, NeededFileKind::Roms);
+            const FileNameList listing = Listing(originalZip, needed);
             catalogue::PumpMessages(m_pump, 2);
-            found = IsSetComplete(needed, listing, NeededFileKind::Roms, m_emulator.roms);
+            found = IsSetComplete(needed.names, listing, NeededFileKind::Roms, m_emulator.roms);
             zip = originalZip;
             format = SetFormat::Merged;
         }
@@ -226,11 +283,10 @@ int SetScanner::AccurateSampleScan(int game, const std::string& path, bool direc
     const auto accepted = [&](const std::string& name, const std::string& zip) {
         if (!Exists(zip))
             return false;
-        const FileNameList needed =
-            QueryNeededFiles(m_emulator.directory, name, NeededFileKind::Samples, m_pump);
-        const FileNameList listing = QueryZipListing(zip);
+        const NeededList needed = Needed(name, NeededFileKind::Samples);
+        const FileNameList listing = Listing(zip, needed);
         catalogue::PumpMessages(m_pump, 2);
-        return IsSetComplete(needed, listing, NeededFileKind::Samples, m_emulator.roms);
+        return IsSetComplete(needed.names, listing, NeededFileKind::Samples, m_emulator.roms);
     };
 
     std::string zip;

@@ -15,6 +15,8 @@
 
 namespace quorvex::catalogue {
 class MessagePump;
+class NeededFileCache;
+struct NeededRom;
 }
 
 namespace quorvex::sets {
@@ -76,8 +78,23 @@ public:
     // The zip paths a link was refused for because a game record cannot hold
     // them (they contain ":+"), in the order met.
     const std::vector<std::string>& UnstorablePaths() const { return m_unstorable; }
+    // Today's emulator: the needed files come from its cache instead of one
+    // emulator run per game, and a zip entry holds a needed ROM only when its
+    // CRC, read from the zip's directory, is the ROM's as well. The cache
+    // must outlive the scanner; null goes back to asking the emulator.
+    void UseNeededFileCache(const catalogue::NeededFileCache* cache) { m_cache = cache; }
 
 private:
+    // The needed names of a game, with the ROMs' CRCs when the cache gave them.
+    struct NeededList {
+        FileNameList names;
+        std::vector<catalogue::NeededRom> roms;
+    };
+    NeededList Needed(const std::string& rawName, NeededFileKind kind);
+    // The zip's entry names; with the cache, an entry named like a needed ROM
+    // but holding other bytes (another CRC) is left out, so it counts as missing.
+    FileNameList Listing(const std::string& zip, const NeededList& needed) const;
+
     int AccurateRomScan(int game, const std::string& path, bool directoryMode);
     int AccurateSampleScan(int game, const std::string& path, bool directoryMode);
     int PropagateCloneLink(char key, int original, std::string_view value, bool logLines);
@@ -100,6 +117,7 @@ private:
     const store::EmulatorPaths& m_emulator;
     catalogue::MessagePump* m_pump;
     std::string* m_log;
+    const catalogue::NeededFileCache* m_cache = nullptr;
     std::unordered_map<std::string, int> m_byRawName;  // lower-case raw name -> game
     std::unordered_map<int, std::vector<int>> m_clones;
     // Per directory: lower-case file name -> name as it is on disk.

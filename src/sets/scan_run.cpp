@@ -1,7 +1,10 @@
 #include "sets/scan_run.h"
 
+#include <optional>
 #include <vector>
 
+#include "catalogue/emulator_generation.h"
+#include "catalogue/needed_file_cache.h"
 #include "platform/file_system.h"
 #include "platform/paths.h"
 #include "sets/optimise.h"
@@ -145,6 +148,14 @@ ScanRunResult RunSetScan(store::Session& session, const ScanRequest& request,
     platform::ReplaceFileAtomically(logPath, log, &logError);
 
     SetScanner scanner(games, session.emulator, pump, &log);
+    // Today's emulator answers from its needed-file cache: no emulator run per game.
+    std::optional<catalogue::NeededFileCache> cache;
+    if (catalogue::CurrentGeneration(session.files.directory, session.emulator.directory) ==
+        catalogue::EmulatorGeneration::Today) {
+        cache = catalogue::NeededFileCache::Load(
+            catalogue::NeededFileCachePath(session.files.directory));
+    }
+    scanner.UseNeededFileCache(cache ? &*cache : nullptr);
     bool cancelled = false;
     for (int i = 0; i < count && !cancelled; ++i) {
         const std::string& description = games[i].description;

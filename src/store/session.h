@@ -3,6 +3,7 @@
 // and passed by reference to whatever needs it.
 
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 #include "store/definitions.h"
@@ -32,6 +33,9 @@ struct Session {
     std::string history;   // "history.dat"
     CatalogueChanges changes;
     bool whatsNewShown = false;
+    // Today's emulator: lower-case raw names of the games that need no ROM
+    // file, playable without a ROM zip. Empty for the DOS-era emulator.
+    std::unordered_set<std::string> gamesWithoutRoms;
 };
 
 // The companion texts are read up to this many bytes.

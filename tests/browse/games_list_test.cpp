@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <unordered_set>
+
 #include "browse_test_support.h"
 
 #include "browse/games_list.h"
 #include "store/record_line.h"
+#include "store/text_utils.h"
 
 namespace quorvex::browse {
 namespace {
@@ -75,6 +78,14 @@ TEST(RandomPlay, PicksOnlyGamesWithRomsAndGivesUpWhenNoneHas) {
         EXPECT_TRUE(*pick == 0 || *pick == 4);
     }
     EXPECT_EQ(PickRandomPlayable(kGames, GamesList{{2, 3}, false}, random), std::nullopt);
+
+    // Today's emulator plays a game that needs no ROM file without a zip.
+    const std::unordered_set<std::string> withoutRoms{
+        store::ToLowerAscii(store::GetRecordValue(kGames[3].line, "A"))};
+    EXPECT_TRUE(IsPlayable(kGames[3].line, withoutRoms));
+    EXPECT_FALSE(IsPlayable(kGames[2].line, withoutRoms));
+    EXPECT_TRUE(AnyPlayable(kGames, GamesList{{2, 3}, false}, withoutRoms));
+    EXPECT_EQ(PickRandomPlayable(kGames, GamesList{{2, 3}, false}, random, withoutRoms), 3);
 }
 
 TEST(FilterFlags, ArePaddedForNewFiltersAndCounted) {

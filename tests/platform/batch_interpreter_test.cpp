@@ -39,6 +39,8 @@ TEST(ParseBatchLine, SplitsWordsAndFindsTheRedirection) {
     const BatchCommand streams = ParseBatchLine("prog x >out.txt 2>&1");
     EXPECT_EQ(streams.words, (std::vector<std::string>{"prog", "x"}));
     EXPECT_EQ(streams.outputFile, "out.txt");
+    EXPECT_TRUE(streams.errorToOutput);
+    EXPECT_FALSE(glued.errorToOutput);
 
     const BatchCommand echo = ParseBatchLine("@echo Loading  \"games\"....  >log.txt");
     EXPECT_EQ(echo.rawArguments, "Loading  \"games\"....");
@@ -46,12 +48,16 @@ TEST(ParseBatchLine, SplitsWordsAndFindsTheRedirection) {
     EXPECT_TRUE(ParseBatchLine("  @ \r").words.empty());
 }
 
-TEST(InterpretBatch, RedirectionCapturesOutputAndErrorOfAProgram) {
+TEST(InterpretBatch, RedirectionCapturesStandardOutputAndErrorOnlyWhenAsked) {
     TempDir temp;
     WriteBytes(temp.File("list.qvx"), "stale lines from an earlier run\n");
-    ASSERT_TRUE(RunInTemp(temp, "@" + kPrinter + " -listfull >list.qvx \r\n"));
+    ASSERT_TRUE(RunInTemp(temp, "@" + kPrinter + " -listfull >list.qvx \r\n" + kPrinter +
+                                    " -play >fps.QVX 2>&1 \r\n"));
+    // A warning on standard error must never land in a list the program reads.
     EXPECT_EQ(ReadBytes(temp.File("list.qvx")),
-              "cwd=" + WithoutTrailingSeparator(temp.path()) + "\narg=-listfull\nto stderr\n");
+              "cwd=" + WithoutTrailingSeparator(temp.path()) + "\narg=-listfull\n");
+    EXPECT_EQ(ReadBytes(temp.File("fps.QVX")),
+              "cwd=" + WithoutTrailingSeparator(temp.path()) + "\narg=-play\nto stderr\n");
 }
 
 TEST(InterpretBatch, CdMovesTheBatchButNotTheProcess) {
@@ -68,9 +74,9 @@ TEST(InterpretBatch, CdMovesTheBatchButNotTheProcess) {
                               "echo back>>here.txt\r\n"));
 
     EXPECT_EQ(ReadBytes(temp.File("snap/here.txt")),
-              "cwd=" + temp.path() + "snap\narg=a\nto stderr\nback\n");
+              "cwd=" + temp.path() + "snap\narg=a\nback\n");
     EXPECT_EQ(ReadBytes(temp.File("snap/with blank/inner.txt")),
-              "cwd=" + temp.path() + "snap/with blank\narg=b\nto stderr\n");
+              "cwd=" + temp.path() + "snap/with blank\narg=b\n");
     EXPECT_FALSE(IsReadableFile(temp.File("here.txt")));
     EXPECT_EQ(CurrentDirectory(), before);
 }
@@ -183,7 +189,7 @@ TEST(InterpretBatch, UnquotedPathsWithBlanksStillWork) {
     EXPECT_EQ(ReadBytes(base + "snap/conv.txt"), "conv *.png\n");
     EXPECT_EQ(ReadBytes(base + "pcx/pacman.pcx"), "pcx");
     // Not where the batch says, so found by its bare name beside the running program.
-    EXPECT_EQ(ReadBytes(base + "snap/printer.txt"), "cwd=" + base + "snap\narg=x\nto stderr\n");
+    EXPECT_EQ(ReadBytes(base + "snap/printer.txt"), "cwd=" + base + "snap\narg=x\n");
 }
 
 TEST(InterpretBatch, ProgramGetsWildcardsUnexpanded) {
@@ -192,7 +198,7 @@ TEST(InterpretBatch, ProgramGetsWildcardsUnexpanded) {
     WriteBytes(temp.File("b.png"), "");
     ASSERT_TRUE(RunInTemp(temp, kPrinter + " *.png \"two words\" >args.txt\r\n"));
     EXPECT_EQ(ReadBytes(temp.File("args.txt")), "cwd=" + WithoutTrailingSeparator(temp.path()) +
-                                                    "\narg=*.png\narg=two words\nto stderr\n");
+                                                    "\narg=*.png\narg=two words\n");
 }
 
 TEST(ResolveBatchCommand, FollowsTheWindowsInterpreterOrder) {

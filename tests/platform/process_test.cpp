@@ -29,6 +29,7 @@ TEST(RunProcess, RedirectsBothStreamsIntoATruncatedFileInTheWorkingDirectory) {
     request.arguments = {QVX_ARG_PRINTER, "one two", "*.txt"};
     request.workingDirectory = temp.File("work");
     request.outputFile = temp.File("out.txt");
+    request.errorToOutput = true;
     const std::optional<int> exitCode = RunProcess(request);
 
     ASSERT_TRUE(exitCode.has_value());
@@ -48,7 +49,7 @@ TEST(RunProcess, AppendsWhenAsked) {
     request.appendOutput = true;
     ASSERT_TRUE(RunProcess(request).has_value());
     EXPECT_EQ(ReadBytes(temp.File("out.txt")),
-              "first\ncwd=" + WithoutTrailingSeparator(temp.path()) + "\narg=x\nto stderr\n");
+              "first\ncwd=" + WithoutTrailingSeparator(temp.path()) + "\narg=x\n");
 }
 
 TEST(RunProcess, ReportsWhatCannotBeStarted) {

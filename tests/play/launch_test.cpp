@@ -4,6 +4,8 @@
 
 #include <filesystem>
 
+#include "catalogue/emulator_generation.h"
+#include "catalogue/needed_file_cache.h"
 #include "fake_emulator_setup.h"
 #include "platform/file_system.h"
 #include "platform/paths.h"
@@ -66,6 +68,30 @@ TEST(LaunchBatch, EveryLineIsWrittenInItsOrder) {
                      "\\prog\\nconvert -s14 -C2 *.*\n"
                      "move *.pcx \\emu\\pcx\\\n"
                      "cd \\emu\\\n"));
+}
+
+TEST(LaunchBatch, TodaysEmulatorGetsItsOwnLineAndKeepsItsPngSnapshots) {
+    LaunchBatchInput input;
+    input.emulatorDirectory = Native("\\emu\\");
+    input.executable = "mame";
+    input.rawName = "pong";
+    input.options = "-noscanlines ";
+    input.replayPart = ReplayPart({false, true, ""}, "pong", true);
+    input.programDirectory = Native("\\prog\\");
+    input.converterCommandLine = "nconvert -s14 -C2 *.*";
+    input.todaysEmulator = true;
+    input.todaysDirectories = {Native("\\emu\\roms"), Native("\\emu\\samples")};
+    EXPECT_EQ(LaunchBatchText(input),
+              Native("@echo Loading games....\n"
+                     "@echo If you see this message for more than 20 seconds\n"
+                     "@echo press Enter key to continue!\n"
+                     "@mame pong -noscanlines  -rompath \"\\emu\\roms\" -samplepath "
+                     "\"\\emu\\samples\" -snapshot_directory snap -snapname \"%g%i\" "
+                     "-input_directory inp -cfg_directory cfg -record x.inp >fps.QVX 2>&1 \n"
+                     "cd \\emu\\snap\\\n"
+                     "move *.png \\emu\\pcx\\\n"
+                     "cd \\emu\\\n"));
+    EXPECT_EQ(ReplayPart({false, true, "x.inp"}, "pong", true), " -playback pong.inp");
 }
 
 TEST(LaunchBatch, SoundCardAndReplayParts) {
@@ -351,6 +377,134 @@ TEST_F(Launch, AUsersOwnDirectoryOfTheGamesNameKeepsItsFiles) {
     EXPECT_EQ(platform::ListDirectory(paths().directory, "QVX*").size(), 0u);
 }
 #endif
+
+}  // namespace
+}  // namespace quorvex::play
+
+namespace quorvex::play {
+namespace {
+
+// Today's emulator, recognised as the catalogue import leaves it: a
+// needed-file cache made by this very executable.
+class TodaysLaunch : public Launch {
+protected:
+    TodaysLaunch() {
+        testing::InstallFakeEmulator(paths().directory,
+                                     std::string("@generation\ttoday\n@version\tv0.251\n") +
+                                         kCatalogue + "pong\tPong (Rev E)\t\t\t\t1972\tAtari\n");
+        catalogue::NeededFileCacheWriter cache;
+        for (const char* name : {"galaxyq", "starblst", "starblsj", "pong"}) {
+            catalogue::Machine machine;
+            machine.name = name;
+            if (machine.name != "pong") {
+                machine.roms.push_back({"rom", "1", "00000000", ""});
+            }
+            cache.Add(machine);
+        }
+        cache.Save(catalogue::NeededFileCachePath(session.files.directory), "v0.251",
+                   catalogue::EmulatorStamp(paths().directory));
+        session.games = store::GameDatabase(
+            {Game("galaxyq", "Galaxy Quest", " +:C:" + paths().roms + "galaxyq.zip:+"),
+             Game("starblsj", "Star Blaster (Japan)",
+                  " +:C:" + elsewhere + "starblsj.zip:+ +:F:starblst:+ +:W:Partial:+"),
+             Game("starblst", "Star Blaster", " +:C:" + elsewhere + "starblst.zip:+"),
+             Game("pong", "Pong (Rev E)", "")});
+    }
+};
+
+TEST_F(TodaysLaunch, AGameWithoutRomsPlaysAndItsPngSnapshotAndReplayAreFiled) {
+    const std::string log = temp.File("mame.log");
+    ScopedEnvironment logging("QUORVEX_FAKE_MAME_LOG", log);
+    WriteBytes(paths().snapshot + "pong000.pcx", "older picture");
+    PlayChoices choices{false, true, ""};
+    const LaunchResult result = Play("Pong (Rev E)", choices);
+
+    EXPECT_EQ(result.outcome, LaunchOutcome::Played);
+    EXPECT_TRUE(feedback.messages.empty());
+    EXPECT_FALSE(result.emulatorError);
+    EXPECT_EQ(FieldOf("Pong (Rev E)", 'K'), "57.50% (0 seconds)");
+    EXPECT_EQ(FieldOf("Pong (Rev E)", 'T'), "1");
+    EXPECT_EQ(ReadBytes(log), "pong -rompath " + paths().directory + "roms -samplepath " +
+                                  paths().directory +
+                                  "samples -snapshot_directory snap -snapname %g%i "
+                                  "-input_directory inp -cfg_directory cfg -record x.inp\n");
+    // One numbering for both kinds of picture; the PNG stays a PNG.
+    EXPECT_EQ(result.snapshotsFiled, 1);
+    EXPECT_EQ(ReadBytes(paths().snapshot + "pong001.png").substr(1, 3), "PNG");
+    EXPECT_EQ(ReadBytes(paths().snapshot + "pong000.pcx"), "older picture");
+    EXPECT_EQ(result.replaysFiled, 1);
+    EXPECT_EQ(ReadBytes(paths().replay + "pong000.inp"), "QVXINP pong\n");
+    ExpectCleanedUp("pong");
+
+    // Played back: the file name carries its extension for today's emulator.
+    choices.replayToPlay = paths().replay + "pong000.inp";
+    EXPECT_FALSE(Play("Pong (Rev E)", choices).emulatorError);
+    EXPECT_NE(ReadBytes(log).find("-playback pong.inp"), std::string::npos);
+}
+
+TEST_F(TodaysLaunch, UnpackedRomsAreFoundAndTheEmulatorsErrorsAreShown) {
+    PlayChoices choices;
+    EXPECT_FALSE(Play("Star Blaster (Japan)", choices).emulatorError);
+    EXPECT_EQ(FieldOf("Star Blaster (Japan)", 'K'), "57.50% (0 seconds)");
+    ExpectCleanedUp("starblsj");
+
+    // A game that needs ROMs still needs its zip.
+    SetFieldOf("Galaxy Quest", 'C', paths().roms + "gone.zip");
+    EXPECT_EQ(Play("Galaxy Quest", choices).outcome, LaunchOutcome::RomZipMissing);
+
+    // Its errors arrive on standard error and are shown, K unchanged.
+    platform::RemoveFile(paths().roms + "galaxyq.zip");
+    platform::MakeDirectory(paths().roms + "sub");
+    WriteZip(paths().roms + "sub" + platform::kSeparator + "galaxyq.zip", {{"gq_1.bin", "gq"}});
+    SetFieldOf("Galaxy Quest", 'C', paths().roms + "sub" + platform::kSeparator + "galaxyq.zip");
+    const LaunchResult failed = Play("Galaxy Quest", choices);
+    EXPECT_TRUE(failed.emulatorError);
+    EXPECT_NE(failed.emulatorOutput.find("NOT FOUND"), std::string::npos);
+    EXPECT_EQ(FieldOf("Galaxy Quest", 'K'), "");
+}
+
+}  // namespace
+}  // namespace quorvex::play
+
+namespace quorvex::play {
+namespace {
+
+// The emulator a user installs today, where it is installed: pong needs no
+// ROM, so it plays from an empty roms directory, headless through a
+// mame.ini in the home directory of the test.
+TEST_F(TodaysLaunch, PongPlaysInTheInstalledEmulatorAndItsFilesAreFiled) {
+    const std::string installed = platform::IsExecutableFile("/usr/games/mame")
+                                      ? std::string("/usr/games/mame")
+                                      : platform::FindInSearchPath("mame").value_or("");
+    if (installed.empty()) {
+        GTEST_SKIP() << "the emulator (Debian package mame) is not installed";
+    }
+    platform::RemoveFile(paths().executable);
+    std::filesystem::create_symlink(installed, paths().executable);
+    catalogue::NeededFileCacheWriter cache;
+    catalogue::Machine pong;
+    pong.name = "pong";
+    cache.Add(pong);
+    cache.Save(catalogue::NeededFileCachePath(session.files.directory), "v0.251",
+               catalogue::EmulatorStamp(paths().directory));
+    platform::MakeDirectory(temp.File("home"));
+    platform::MakeDirectory(temp.File("home/.mame"));
+    WriteBytes(temp.File("home/.mame/mame.ini"), "video none\nsound none\nseconds_to_run 2\n");
+    ScopedEnvironment home("HOME", temp.File("home"));
+
+    PlayChoices choices{false, true, ""};
+    const LaunchResult result = Play("Pong (Rev E)", choices);
+
+    EXPECT_FALSE(result.emulatorError) << result.emulatorOutput;
+    EXPECT_NE(FieldOf("Pong (Rev E)", 'K').find("% ("), std::string::npos);
+    EXPECT_EQ(FieldOf("Pong (Rev E)", 'T'), "1");
+    EXPECT_EQ(result.snapshotsFiled, 1);
+    EXPECT_EQ(ReadBytes(paths().snapshot + "pong000.png").substr(1, 3), "PNG");
+    EXPECT_EQ(result.replaysFiled, 1);
+    EXPECT_TRUE(platform::IsReadableFile(paths().replay + "pong000.inp"));
+    EXPECT_TRUE(platform::IsReadableFile(paths().replay + "pong000.cfg"));
+    ExpectCleanedUp("pong");
+}
 
 }  // namespace
 }  // namespace quorvex::play

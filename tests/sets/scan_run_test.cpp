@@ -10,6 +10,10 @@
 #include <string>
 #include <vector>
 
+#include "catalogue/emulator_generation.h"
+#include "catalogue/machine_list.h"
+#include "catalogue/needed_file_cache.h"
+#include "platform/process.h"
 #include "scan_fixture.h"
 
 namespace quorvex::sets {
@@ -259,6 +263,83 @@ TEST_F(ScanFixture, ASamplesRunNeverScansGamesWithoutSamples) {
               "Quorvex Samples Scanning\r\n\r\n"
               "OK \tSpace Invaders Deluxe --> invaders.zip will be used!\r\n"
               "OK \tSpace Invaders --> invaders.zip\r\n");
+}
+
+}  // namespace
+}  // namespace quorvex::sets
+
+namespace quorvex::sets {
+namespace {
+
+// Today's emulator: the same scan answered from the needed-file cache, made
+// the way the catalogue import makes it, from the test double's machine list.
+class TodaysRomRun : public RomRun {
+protected:
+    void BecomeTodaysEmulator() {
+        testing::InstallFakeEmulator(session.emulator.directory,
+                                     "@generation\ttoday\n@version\tv0.251\n@delay\t0\n" +
+                                         std::string(kGames));
+        const std::string listing = dir.File("machines.xml");
+        platform::ProcessRequest run;
+        run.arguments = {session.emulator.executable, "-listxml"};
+        run.outputFile = listing;
+        ASSERT_TRUE(platform::RunProcess(run).has_value());
+        catalogue::NeededFileCacheWriter cache;
+        ASSERT_TRUE(catalogue::ReadMachineListFile(
+            listing, [&](catalogue::Machine&& machine) { cache.Add(machine); }));
+        ASSERT_TRUE(cache.Save(catalogue::NeededFileCachePath(session.files.directory), "v0.251",
+                               catalogue::EmulatorStamp(session.emulator.directory)));
+    }
+    // Fields C and W of every game and the log, after a fresh run.
+    std::string ScanOutcome() {
+        for (int i = 0; i < session.games.count(); ++i) {
+            session.games.SetField(i, 'C', "");
+            session.games.SetField(i, 'W', "");
+        }
+        feedback.answers = {false};
+        Run();
+        std::string outcome = ReadBytes(session.files.romScanLog);
+        for (int i = 0; i < session.games.count(); ++i)
+            outcome += session.games.Field(i, 'C') + "|" + session.games.Field(i, 'W') + "\n";
+        return outcome;
+    }
+    static constexpr const char* kGames =
+        "pacman\tPac-Man\t\tZ80\tWSG\t1980\tNamco\tpm.6e,pm.6f\n"
+        "pacmanf\tPac-Man (fast)\tpacman\tZ80\tWSG\t1980\tNamco\tpm.6e,pmf.6f\n"
+        "puckman\tPuckman\tpacman\tZ80\tWSG\t1980\tNamco\tpm.6e,pk.7\n"
+        "pacplus\tPac-Man Plus\tpacman\tZ80\tWSG\t1982\tNamco\tpp.1\n"
+        "mslug\tMetal Slug\t\t68000\tYM2610\t1996\tNazca\t201-p1.bin\n"
+        "neogeo\tNeo-Geo\t\t68000\tYM2610\t1990\tSNK\tsp-s2.sp1\t\tbios\n"
+        "mslug2\tMetal Slug 2\tneogeo\t68000\tYM2610\t1998\tSNK\t241-p1.p1\n";
+};
+
+TEST_F(TodaysRomRun, TheCacheGivesTheSameLinksAndLogWithoutOneEmulatorRunPerGame) {
+    const std::string perGame = ScanOutcome();
+    ASSERT_EQ(perGame.substr(0, kFullLog.size()), kFullLog);
+
+    BecomeTodaysEmulator();
+    const std::string runs = dir.File("runs.log");
+    testing::ScopedEnvironment logging("QUORVEX_FAKE_MAME_LOG", runs);
+    EXPECT_EQ(ScanOutcome(), perGame);
+    EXPECT_FALSE(platform::IsReadableFile(runs));
+}
+
+TEST_F(TodaysRomRun, BiosRomsAreLookedForInTheBiosSetOfTheRomsDirectory) {
+    session.games = GamesFromLines({"+:A:mslug2:+ +:B:Metal Slug 2:+ +:I:neogeo:+"});
+    Zip(source + "mslug2.zip", {"241-p1.p1"});
+    BecomeTodaysEmulator();
+    EXPECT_NE(ScanOutcome().find("BAD \tMetal Slug 2"), std::string::npos);
+    Zip(session.emulator.roms + "neogeo.zip", {"sp-s2.sp1"});
+    EXPECT_NE(ScanOutcome().find("OK \tMetal Slug 2 --> mslug2.zip\r\n"), std::string::npos);
+}
+
+TEST_F(TodaysRomRun, AnEntryWithTheRightNameButOtherBytesIsNoMatch) {
+    testing::WriteZip(source + "pacplus.zip", {{"pp.1", "another dump"}});
+    BecomeTodaysEmulator();
+    const std::string outcome = ScanOutcome();
+    EXPECT_NE(outcome.find("BAD \tPac-Man Plus --> File not found!\r\n"), std::string::npos);
+    EXPECT_EQ(Field("Pac-Man Plus", 'C'), "");
+    EXPECT_EQ(Field("Pac-Man", 'C'), source + "pacman.zip");
 }
 
 }  // namespace

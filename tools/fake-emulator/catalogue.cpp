@@ -58,6 +58,8 @@ void ApplySetting(Catalogue& catalogue, std::string_view key, std::string_view v
         }
     } else if (key == "fps") {
         catalogue.framesPerSecond = std::string(value);
+    } else if (key == "generation") {
+        catalogue.today = value == "today";
     }
 }
 
@@ -104,6 +106,8 @@ Catalogue ParseCatalogue(std::string_view text) {
         game.manufacturer = std::string(field(6));
         game.roms = SplitList(field(7));
         game.samples = SplitList(field(8));
+        game.isDevice = field(9) == "device";
+        game.isBios = field(9) == "bios";
         if (game.name.empty()) {
             continue;
         }

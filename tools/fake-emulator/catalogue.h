@@ -7,8 +7,11 @@
 //   @version<TAB>v0.37b16            version word of the "-help" banner
 //   @delay<TAB>50                    milliseconds a play lasts
 //   @fps<TAB>59.94                   average frame rate printed after a play
+//   @generation<TAB>today            speak like today's emulator (XML machine
+//                                    list, long names, no DOS-only options)
 //   name<TAB>description<TAB>parent<TAB>cpus<TAB>sound chips<TAB>year<TAB>
-//       manufacturer<TAB>rom files<TAB>sample names
+//       manufacturer<TAB>rom files<TAB>sample names<TAB>kind
+// kind is "device" for a device that is no game, "bios" for a BIOS set.
 // Trailing fields of a game may be left out. cpus, sound chips, rom files and
 // sample names are comma-separated lists. A game that uses samples names
 // "Samples" among its sound chips.
@@ -31,6 +34,8 @@ struct Game {
     std::string manufacturer;
     std::vector<std::string> roms;
     std::vector<std::string> samples;
+    bool isDevice = false;
+    bool isBios = false;
 };
 
 struct Catalogue {
@@ -38,6 +43,7 @@ struct Catalogue {
     std::string version = "v0.37b16";
     int delayMilliseconds = 50;
     std::string framesPerSecond = "59.94";
+    bool today = false;
 
     // The game with this name (ignoring case), or null.
     const Game* Find(std::string_view name) const;

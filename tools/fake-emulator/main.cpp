@@ -23,6 +23,7 @@
 #include "generator.h"
 #include "listings.h"
 #include "play.h"
+#include "todays_listings.h"
 
 namespace fs = std::filesystem;
 using namespace fake_emulator;
@@ -70,7 +71,20 @@ int Print(const std::string& text, int exitCode = 0) {
 
 // Options of the play command line that take a value.
 bool TakesValue(const std::string& option) {
-    return option == "-record" || option == "-playback" || option == "-soundcard";
+    return option == "-record" || option == "-playback" || option == "-soundcard" ||
+           option == "-rompath" || option == "-samplepath" || option == "-snapshot_directory" ||
+           option == "-snapname" || option == "-input_directory" || option == "-cfg_directory";
+}
+
+// Today's emulator refuses what it does not know, on standard error.
+bool UnknownToToday(const std::string& option) {
+    return option == "-ignorecfg" || option == "-soundcard" || option == "-listdetails" ||
+           option == "-listgames";
+}
+
+int TodaysError(const std::string& text) {
+    std::fprintf(stderr, "%s", text.c_str());
+    return 1;
 }
 
 }  // namespace
@@ -107,6 +121,18 @@ int main(int argc, char** argv) {
             continue;
         }
         const std::string value = i + 1 < arguments.size() ? arguments[i + 1] : std::string();
+        if (catalogue->today && UnknownToToday(argument)) {
+            return TodaysError("Error: unknown option: " + argument + "\n");
+        }
+        if (argument == "-rompath") {
+            request.romPath = value;
+        } else if (argument == "-snapshot_directory") {
+            request.snapshotDirectory = value;
+        } else if (argument == "-snapname") {
+            request.snapName = value;
+        } else if (argument == "-input_directory") {
+            request.inputDirectory = value;
+        }
         if (argument == "-record") {
             request.record = value;
         } else if (argument == "-playback") {
@@ -119,6 +145,21 @@ int main(int argc, char** argv) {
         }
     }
 
+    request.today = catalogue->today;
+    if (catalogue->today) {
+        if (command == "-listfull") {
+            return Print(TodaysListFull(*catalogue));
+        }
+        if (command == "-listclones") {
+            return Print(TodaysListClones(*catalogue));
+        }
+        if (command == "-listxml") {
+            return Print(TodaysListXml(*catalogue));
+        }
+        if (command == "-help") {
+            return Print(TodaysHelp(*catalogue));
+        }
+    }
     if (command == "-listfull") {
         return Print(ListFull(*catalogue));
     }

@@ -1,5 +1,6 @@
 #include "play.h"
 
+#include <algorithm>
 #include <array>
 #include <chrono>
 #include <cstdint>
@@ -151,7 +152,74 @@ std::string SnapshotPng(const std::string& seed) {
     return png;
 }
 
+// Today's emulator: "<directory>/<game>0000.png" for "%g%i", the next free index.
+fs::path TodaysSnapshotPath(const PlayRequest& request, const std::string& game) {
+    for (int number = 0;; ++number) {
+        char index[16];
+        std::snprintf(index, sizeof index, "%04d", number);
+        const fs::path path = fs::path(request.snapshotDirectory) /
+                              (request.snapName == "%g%i" ? game + index : game + "/" + index) +=
+                              ".png";
+        if (!fs::exists(path)) {
+            return path;
+        }
+    }
+}
+
+bool RomsFound(const PlayRequest& request, const Game& game) {
+    if (game.roms.empty()) {
+        return true;
+    }
+    std::string paths = request.romPath.empty() ? "roms" : request.romPath;
+    std::size_t start = 0;
+    while (start <= paths.size()) {
+        const std::size_t end = std::min(paths.find(';', start), paths.size());
+        const fs::path directory = paths.substr(start, end - start);
+        if (fs::exists(directory / (game.name + ".zip")) ||
+            fs::exists(directory / game.name / game.roms.front())) {
+            return true;
+        }
+        start = end + 1;
+    }
+    return false;
+}
+
+int PlayToday(const Catalogue& catalogue, const PlayRequest& request, std::string& console) {
+    const Game* game = catalogue.Find(request.game);
+    if (game == nullptr || game->isDevice) {
+        std::fprintf(stderr, "Unknown system '%s'\n", request.game.c_str());
+        return 1;
+    }
+    std::fprintf(stderr, "error: XDG_RUNTIME_DIR is invalid or not set in the environment.\n");
+    if (!RomsFound(request, *game)) {
+        std::fprintf(stderr, "%s NOT FOUND (tried in %s)\nRequired files are missing, the machine cannot be run.\n",
+                     game->roms.front().c_str(), game->name.c_str());
+        return 2;
+    }
+    if (!request.playback.empty()) {
+        std::string replay;
+        if (!ReadFile(fs::path(request.inputDirectory) / request.playback, replay)) {
+            std::fprintf(stderr, "Failed to open file %s for playback\n", request.playback.c_str());
+            return 1;
+        }
+    }
+    const int milliseconds = PlayMilliseconds(catalogue);
+    std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
+    WriteFile(TodaysSnapshotPath(request, game->name), SnapshotPng(game->name));
+    if (!request.record.empty()) {
+        std::string recording = "QVXINP " + game->name + "\n";
+        WriteFile(fs::path(request.inputDirectory) / request.record, recording);
+    }
+    TouchGameFile(fs::path("cfg") / (game->name + ".cfg"), "settings of " + game->name + "\n");
+    console = "Average speed: " + catalogue.framesPerSecond + "% (" +
+              std::to_string(milliseconds / 1000) + " seconds)\n";
+    return 0;
+}
+
 int Play(const Catalogue& catalogue, const PlayRequest& request, std::string& console) {
+    if (request.today) {
+        return PlayToday(catalogue, request, console);
+    }
     const Game* game = catalogue.Find(request.game);
     if (game == nullptr) {
         console = "Unknown game: " + request.game + "\n";

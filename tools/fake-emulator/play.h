@@ -12,6 +12,13 @@ struct PlayRequest {
     std::string game;
     std::string record;    // replay to record into "inp/", empty for none
     std::string playback;  // replay to read from "inp/", empty for none
+    // Today's emulator: files where it is told, names as given, and a
+    // game's ROMs looked for in the ROM path (a zip or a directory of its name).
+    bool today = false;
+    std::string romPath;
+    std::string snapshotDirectory = "snap";
+    std::string snapName;  // "%g%i": game name and a four-digit index
+    std::string inputDirectory = "inp";
 };
 
 // Plays in the current directory (the emulator directory): waits the

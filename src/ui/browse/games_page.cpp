@@ -310,7 +310,7 @@ void GamesPage::RefreshGamesList(RefreshMode mode) {
                                     store::TrimmedBlanks(ToBytes(m_substring->text())), progress);
         }
     }
-    m_romFlag = list.anyRomLinked;
+    m_romFlag = browse::AnyPlayable(m_session.games, list, m_session.gamesWithoutRoms);
     m_model->SetRows(std::move(list.rows));
     FitColumn();
     ShowFilterCounts();
@@ -371,7 +371,8 @@ void GamesPage::ShowRow(int row) {
         return;
     }
     m_randomPlay->setEnabled(m_romFlag);
-    m_play->setEnabled(!store::RecordValueView(m_session.games[game].line, "C").empty());
+    m_play->setEnabled(
+        browse::IsPlayable(m_session.games[game].line, m_session.gamesWithoutRoms));
     m_window.rightTabs()->setEnabled(true);
     m_session.state.lastGameSelection = m_session.games[game].description;
     if (!m_selectingCurrent) {
@@ -514,7 +515,8 @@ void GamesPage::ShowFamilyButton(bool familyShown) {
 
 void GamesPage::RandomPlay() {
     const browse::GamesList listed{m_model->rows(), m_romFlag};
-    const std::optional<int> pick = browse::PickRandomPlayable(m_session.games, listed, m_random);
+    const std::optional<int> pick = browse::PickRandomPlayable(m_session.games, listed, m_random,
+                                                               m_session.gamesWithoutRoms);
     if (!pick) {
         return;
     }
@@ -672,9 +674,10 @@ void GamesPage::FillGameMenu(QMenu& menu) {
     browse::GameMenu rules = browse::GameMenuWithoutGame();
     if (const std::optional<int> game = CurrentGameIndex()) {
         const store::GameRecord& record = m_session.games[*game];
-        rules = browse::GameMenuFor(
-            record.line, record.description,
-            browse::FindGameFiles(m_session.emulator, store::RecordValueView(record.line, "A")));
+        browse::GameFiles files =
+            browse::FindGameFiles(m_session.emulator, store::RecordValueView(record.line, "A"));
+        files.needsNoRoms = browse::IsPlayable(record.line, m_session.gamesWithoutRoms);
+        rules = browse::GameMenuFor(record.line, record.description, files);
     }
     PopulateGameMenu(menu, [this](GameCommand command) { m_window.RunGameCommand(command); });
     const std::span<const GameMenuEntry> entries = GameMenuEntries();

@@ -1,0 +1,256 @@
+// The catalogue import and the needed-file cache with today's emulator (the
+// test double speaking its generation, and the real one where installed).
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <map>
+#include <sstream>
+
+#include "catalogue/catalogue_import.h"
+#include "catalogue/emulator_generation.h"
+#include "catalogue/machine_list.h"
+#include "catalogue/needed_file_cache.h"
+#include "fake_emulator_setup.h"
+#include "platform/file_system.h"
+#include "platform/process.h"
+#include "store/default_files.h"
+#include "store/program_paths.h"
+#include "catalogue/emulator_commands.h"
+#include "store/record_file.h"
+#include "store/record_line.h"
+#include "store/state_file.h"
+#include "store/text_utils.h"
+#include "test_support.h"
+
+namespace quorvex::catalogue {
+namespace {
+
+using quorvex::testing::InstallFakeEmulator;
+using quorvex::testing::ReadBytes;
+using quorvex::testing::ScopedEnvironment;
+using quorvex::testing::TempDir;
+using quorvex::testing::WriteBytes;
+
+class QuietWindows : public store::StartupWindows {
+public:
+    void ShowMessage(const std::string& text, store::MessageIcon) override {
+        messages.push_back(text);
+    }
+    bool AskYesNo(const std::string&) override { return false; }
+    std::optional<std::string> AskEmulatorDirectory() override { return std::nullopt; }
+    void OpenSplash() override {}
+    void SetSplashStatus(const std::string&) override {}
+    void CloseSplash() override {}
+    void ShowWhatsNew(const store::CatalogueChanges&) override {}
+    void RunMainWindow(store::Session&) override {}
+    std::vector<std::string> messages;
+};
+
+constexpr const char* kTodaysCatalogue =
+    "@generation\ttoday\n"
+    "@version\tv0.251\n"
+    "@delay\t0\n"
+    "z80\tZilog Z80\t\t\t\t\t\t\t\tdevice\n"
+    "neogeo\tNeo-Geo\t\tM68000\tYM2610\t1990\tSNK\tsp-s2.sp1\t\tbios\n"
+    "puckman\tPuckMan (Japan set 1)\t\tZilog Z80\tNamco\t1980\tNamco\tpm1.6e,pm1.6f\n"
+    "pacman\tPac-Man (Midway)\tpuckman\tZilog Z80\tNamco\t1980\tNamco (Midway license)\t"
+    "pacman.6e,pm1.6f\n"
+    "18wheelro\t18 Wheeler (older)\t18wheelr\tSH4\tAICA\t2000\tSega\tepr.ic22\n"
+    "18wheelr\t18 Wheeler\t\tSH4\tAICA\t2000\tSega\tepr.ic22b\n"
+    "mslug\tMetal Slug\tneogeo\tM68000,Z80\tYM2610\t1996\tNazca\t201-p1.p1\n"
+    "pong\tPong (Rev E)\t\t\t\t1972\tAtari\n"
+    "ghostrn\tGhost Run\t\tM6502\tDAC,Samples\t1980\tIrem\tg.1\tjump.wav\n";
+
+class TodaysImport : public ::testing::Test {
+protected:
+    TodaysImport() {
+        session.files = store::MakeProgramFiles(program.path());
+        session.emulator = store::MakeEmulatorPaths(emulator.path());
+        WriteBytes(session.files.gameDatabase, store::DefaultGameDatabaseText());
+        store::CreateStateFile(session.files.state, emulator.path());
+        InstallFakeEmulator(emulator.path(), kTodaysCatalogue);
+    }
+    std::vector<std::string> Lines() const {
+        return store::SplitRecordLines(ReadBytes(session.files.gameDatabase));
+    }
+    std::string LineOf(const std::string& name) const {
+        for (const std::string& line : Lines()) {
+            if (store::GetRecordValue(line, "A") == name) {
+                return line;
+            }
+        }
+        return {};
+    }
+    std::vector<std::string> Runs() const { return store::SplitRecordLines(ReadBytes(m_log)); }
+
+    TempDir program;
+    TempDir emulator;
+    store::Session session;
+    QuietWindows windows;
+
+private:
+    std::string m_log = emulator.File("runs.log");
+    ScopedEnvironment m_logSetting{"QUORVEX_FAKE_MAME_LOG", m_log};
+};
+
+TEST(EmulatorGeneration, TheBannerTellsTheGenerationAndTheVersion) {
+    EXPECT_EQ(GenerationFromBanner("MAME v0.251 (unknown)\nCopyright"), EmulatorGeneration::Today);
+    EXPECT_EQ(GenerationFromBanner("M.A.M.E. v0.36 (Jan  1 2000) - Multiple Arcade"),
+              EmulatorGeneration::DosEra);
+    EXPECT_EQ(GenerationFromBanner(""), EmulatorGeneration::DosEra);
+    EXPECT_EQ(VersionFromBanner("MAME v0.251 (unknown)\n"), "v0.251");
+    EXPECT_EQ(VersionFromBanner("M.A.M.E. v0.36 (Jan  1 2000)\n"), "v0.36");
+}
+
+TEST_F(TodaysImport, FirstStartImportsTheRunnableMachinesFromTheMachineList) {
+    const store::CatalogueChanges changes = ImportCatalogue(session, windows);
+
+    EXPECT_TRUE(windows.messages.empty());
+    ASSERT_EQ(changes.inserted.size(), 8u);  // every machine but the device
+    EXPECT_TRUE(LineOf("z80").empty());
+    const std::string today = store::CurrentDate();
+    EXPECT_EQ(LineOf("pacman"), "+:A:pacman:+ +:B:Pac-Man (Midway):+ +:S:0:+ +:V:" + today +
+                                    ":+ +:U:v0.251:+ +:F:puckman:+ +:M:Zilog Z80:+ +:P:Namco:+"
+                                    " +:J:1980:+ +:X:Namco (Midway license):+\xA7");
+    // Names longer than eight characters keep their clone link whole.
+    EXPECT_EQ(store::GetRecordValue(LineOf("18wheelro"), "F"), "18wheelr");
+    EXPECT_EQ(store::GetRecordValue(LineOf("18wheelr"), "F"), "");
+    EXPECT_EQ(store::GetRecordValue(LineOf("mslug"), "I"), "neogeo");
+    EXPECT_EQ(store::GetRecordValue(LineOf("mslug"), "F"), "");
+    EXPECT_EQ(store::GetRecordValue(LineOf("ghostrn"), "L"), "yes");
+    EXPECT_EQ(store::GetRecordValue(LineOf("ghostrn"), "Q"), "Samples");
+    EXPECT_EQ(store::GetHeaderValue(session.files.state, "MAME_ACTUAL_VERSION"), "v0.251");
+    EXPECT_FALSE(platform::IsReadableFile(emulator.File(kMachineListFile)));
+    EXPECT_EQ(CurrentGeneration(session.files.directory, emulator.path()),
+              EmulatorGeneration::Today);
+
+    // The cache answers for every game: ROMs with sizes and CRCs, none for pong.
+    const std::optional<NeededFileCache> cache =
+        NeededFileCache::Load(NeededFileCachePath(session.files.directory));
+    ASSERT_TRUE(cache.has_value());
+    EXPECT_EQ(cache->Header().version, "v0.251");
+    const std::optional<MachineFiles> pacman = cache->Find("PACMAN");
+    ASSERT_TRUE(pacman.has_value());
+    ASSERT_EQ(pacman->roms.size(), 2u);
+    EXPECT_EQ(pacman->roms[1].name, "pm1.6f");
+    EXPECT_EQ(pacman->roms[1].crc.size(), 8u);
+    EXPECT_TRUE(cache->Find("pong")->roms.empty());
+    EXPECT_EQ(cache->Find("ghostrn")->samples, std::vector<std::string>{"jump.wav"});
+    EXPECT_FALSE(cache->Find("z80").has_value());
+    EXPECT_TRUE(NeedsNoRomFiles(session.files.directory, "pong"));
+    EXPECT_FALSE(NeedsNoRomFiles(session.files.directory, "pacman"));
+
+    // Names longer than eight characters: the banner alone, then the machine list.
+    EXPECT_EQ(Runs(), (std::vector<std::string>{"-listfull", "-help", "-listxml"}));
+
+    // A start with nothing new costs one full list and no machine list.
+    const std::size_t runs = Runs().size();
+    const std::string before = ReadBytes(session.files.gameDatabase);
+    EXPECT_TRUE(ImportCatalogue(session, windows).empty());
+    EXPECT_EQ(ReadBytes(session.files.gameDatabase), before);
+    EXPECT_EQ(Runs().size(), runs + 1);
+    EXPECT_EQ(Runs().back(), "-listfull");
+}
+
+TEST_F(TodaysImport, DevicesAnEarlierImportInsertedAreRemoved) {
+    WriteBytes(session.files.gameDatabase,
+               " +:GAMES_COUNT:2:+\xA7\r\n"
+               "+:A:z80:+ +:B:Zilog Z80:+ +:S:0:+\xA7\r\n"
+               "+:A:pong:+ +:B:Pong (Rev E):+ +:S:0:+ +:E:90:+\xA7\r\n");
+    const store::CatalogueChanges changes = ImportCatalogue(session, windows);
+    ASSERT_EQ(changes.removed.size(), 1u);
+    EXPECT_EQ(changes.removed[0].description, "Zilog Z80");
+    EXPECT_EQ(changes.inserted.size(), 7u);
+    EXPECT_EQ(store::GetRecordValue(LineOf("pong"), "E"), "90");
+    EXPECT_EQ(store::GetRecordValue(Lines().front(), "GAMES_COUNT"), "8");
+}
+
+TEST(MachineList, StreamsMachinesAndRejectsBrokenXml) {
+    std::vector<Machine> machines;
+    const auto keep = [&](Machine&& m) { machines.push_back(std::move(m)); };
+    EXPECT_TRUE(ReadMachineListText(
+        "<mame><machine name=\"Pong\" runnable=\"no\"><description>P &amp; Q</description>"
+        "<rom name=\"a\" size=\"4\" crc=\"ABCDEF01\"/><rom name=\"b\" status=\"nodump\"/>"
+        "<chip type=\"audio\" name=\"Speaker\"/><chip type=\"audio\" name=\"DAC\"/></machine></mame>",
+        keep));
+    ASSERT_EQ(machines.size(), 1u);
+    EXPECT_EQ(machines[0].name, "pong");
+    EXPECT_EQ(machines[0].description, "P & Q");
+    EXPECT_FALSE(machines[0].IsGame());
+    ASSERT_EQ(machines[0].roms.size(), 1u);
+    EXPECT_EQ(machines[0].roms[0].crc, "abcdef01");
+    EXPECT_EQ(machines[0].soundChips, std::vector<std::string>{"DAC"});
+    EXPECT_FALSE(ReadMachineListText("<mame><machine name=\"x\">", keep));
+}
+
+// The emulator a user installs today, where it is installed.
+std::string InstalledEmulator() {
+    if (platform::IsExecutableFile("/usr/games/mame")) {
+        return "/usr/games/mame";
+    }
+    return platform::FindInSearchPath("mame").value_or(std::string());
+}
+
+TEST(RealEmulator, FirstStartImportsEveryRunnableMachineAndNoDevice) {
+    const std::string mame = InstalledEmulator();
+    if (mame.empty()) {
+        GTEST_SKIP() << "the emulator (Debian package mame) is not installed";
+    }
+    TempDir program;
+    TempDir emulator;
+    std::filesystem::create_symlink(mame, emulator.path() + "mame");
+    store::Session session;
+    session.files = store::MakeProgramFiles(program.path());
+    session.emulator = store::MakeEmulatorPaths(emulator.path());
+    WriteBytes(session.files.gameDatabase, store::DefaultGameDatabaseText());
+    store::CreateStateFile(session.files.state, emulator.path());
+    QuietWindows windows;
+    const store::CatalogueChanges changes = ImportCatalogue(session, windows);
+    EXPECT_GT(changes.inserted.size(), 30000u);
+    std::string pacman;
+    bool device = false;
+    for (const store::GameRecord& record : changes.inserted) {
+        device = device || store::GetRecordValue(record.line, "A") == "z80";
+    }
+    for (const std::string& line :
+         store::SplitRecordLines(ReadBytes(session.files.gameDatabase))) {
+        if (store::GetRecordValue(line, "A") == "pacman") {
+            pacman = line;
+        }
+    }
+    EXPECT_FALSE(device);
+    EXPECT_EQ(store::GetRecordValue(pacman, "F"), "puckman");
+
+    // Every clone token is the emulator's own clone list, and nothing more.
+    platform::ProcessRequest listClones;
+    listClones.arguments = {mame, "-listclones"};
+    listClones.outputFile = emulator.File("clones.txt");
+    ASSERT_TRUE(platform::RunProcess(listClones).has_value());
+    std::map<std::string, std::string> expected;
+    std::istringstream clones(ReadBytes(emulator.File("clones.txt")));
+    std::string clone;
+    std::string parent;
+    std::getline(clones, clone);  // the heading
+    while (clones >> clone >> parent) {
+        expected[clone] = parent;
+    }
+    std::map<std::string, std::string> imported;
+    for (const std::string& line :
+         store::SplitRecordLines(ReadBytes(session.files.gameDatabase))) {
+        const std::string f = store::GetRecordValue(line, "F");
+        if (!f.empty()) {
+            imported[store::GetRecordValue(line, "A")] = f;
+        }
+    }
+    EXPECT_GT(expected.size(), 20000u);
+    EXPECT_TRUE(imported == expected) << imported.size() << " clones imported, "
+                                      << expected.size() << " listed";
+    EXPECT_EQ(store::GetRecordValue(pacman, "M"), "Zilog Z80");
+    EXPECT_EQ(store::GetRecordValue(pacman, "J"), "1980");
+    EXPECT_EQ(store::GetRecordValue(pacman, "X"), "Namco (Midway license)");
+}
+
+}  // namespace
+}  // namespace quorvex::catalogue
