@@ -52,7 +52,8 @@ protected:
     static void MakeZips(const std::string& directory) {
         Zip(directory + "pacman.zip", {"pm.6e", "pm.6f", "pk.7"});
         Zip(directory + "pacmanf.zip", {"pmf.6f"});
-        Zip(directory + "pacplus.zip", {"pp.1"});
+        // Found under a directory of the zip and under another letter case.
+        Zip(directory + "pacplus.zip", {"roms/PP.1"});
     }
 
     ScanRunResult Run() { return RunSetScan(session, request, feedback, progress); }
@@ -102,8 +103,9 @@ TEST_F(RomRun, AMissingSourceDirectoryOrAnyNoToTheFastWarningsChangesNothing) {
     EXPECT_FALSE(platform::IsReadableFile(session.files.gameDatabase));
 }
 
-TEST_F(RomRun, AFinishedRunLogsEveryGameAndSavesTheLinks) {
-    feedback.answers = {false};  // no optimisation
+TEST_F(RomRun, AFinishedRunLogsEveryGameWithItsFormatAndSavesTheLinks) {
+    progress.cancelAtPump = 1;
+    feedback.answers = {false, false};  // go on after Cancel; no optimisation
     // No trailing separator: the run adds it.
     request.sourceDirectory = source.substr(0, source.size() - 1);
     const ScanRunResult result = Run();
@@ -113,8 +115,15 @@ TEST_F(RomRun, AFinishedRunLogsEveryGameAndSavesTheLinks) {
     EXPECT_TRUE(result.refresh.gamesList && result.refresh.statusLine);
     EXPECT_EQ(result.logToOpen, session.files.romScanLog);
     EXPECT_EQ(ReadBytes(session.files.romScanLog), kFullLog);
-    EXPECT_EQ(feedback.questions, std::vector<std::string>{platform::ToNativeSeparators(
-                                      "Do you want to optimize your\nmame\\roms directory?")});
+    EXPECT_EQ(Field("Pac-Man (fast)", 'W'), "Partial");
+    EXPECT_EQ(Field("Puckman", 'C'), source + "pacman.zip");
+    EXPECT_EQ(Field("Puckman", 'W'), "Total");
+    EXPECT_EQ(Field("Pac-Man Plus", 'W'), "");
+    EXPECT_EQ(
+        feedback.questions,
+        (std::vector<std::string>{
+            "Do you really want to stop the process?",
+            platform::ToNativeSeparators("Do you want to optimize your\nmame\\roms directory?")}));
     EXPECT_NE(SavedDatabase().find("+:C:" + source + "pacmanf.zip:+"), std::string::npos);
     EXPECT_NE(SavedDatabase().find("+:W:Total:+"), std::string::npos);
     for (const char* text : {"Gathering games information ...", "Scanning ...",
@@ -165,15 +174,6 @@ TEST_F(RomRun, CancelPutsBackEveryRecordIncludingTheLinksClearedAtTheStart) {
     EXPECT_FALSE(platform::IsReadableFile(session.files.gameDatabase));
     EXPECT_EQ(ReadBytes(session.files.romScanLog),
               "Quorvex Roms Scanning\r\n\r\nOK \tPac-Man --> pacman.zip\r\n");
-}
-
-TEST_F(RomRun, ANoToTheStopQuestionGoesOnToTheEnd) {
-    progress.cancelAtPump = 1;
-    feedback.answers = {false, false};
-    const ScanRunResult result = Run();
-    EXPECT_EQ(result.outcome, ScanOutcome::Finished);
-    EXPECT_EQ(result.linksMade, 4);
-    EXPECT_EQ(ReadBytes(session.files.romScanLog), kFullLog);
 }
 
 TEST_F(RomRun, TheOptimisationIsOfferedOnlyAfterAScanOfAnotherDirectory) {

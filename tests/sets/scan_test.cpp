@@ -33,7 +33,8 @@ protected:
             "+:A:pacplus:+ +:B:Pac-Man Plus:+ +:F:pacman:+",
             "+:A:mslug:+ +:B:Metal Slug:+",
         });
-        // The original's zip also holds the MERGED clone's own file.
+        // The original's zip also holds the MERGED clone's own file; pacplus.zip
+        // holds its files under a directory and another letter case.
         Zip(source + "pacman.zip", {"pm.6e", "pm.6f", "pm.6h", "pk.7"});
         Zip(source + "pacmanf.zip", {"pmf.6h"});
         Zip(source + "pacplus.zip", {"roms/PP.1", "Pp.2"});
@@ -46,26 +47,6 @@ protected:
 
     std::string log;
 };
-
-TEST_F(RomScan, EveryKindOfSetIsLinkedWithItsFormatAndLogLine) {
-    for (const char* game : {"Pac-Man", "Pac-Man (fast)", "Puckman", "Pac-Man Plus"})
-        EXPECT_EQ(Scan(game, source), 1) << game;
-
-    EXPECT_EQ(Field("Pac-Man", 'C'), source + "pacman.zip");
-    EXPECT_EQ(Field("Pac-Man", 'W'), "");
-    EXPECT_EQ(Field("Pac-Man (fast)", 'C'), source + "pacmanf.zip");
-    EXPECT_EQ(Field("Pac-Man (fast)", 'W'), "Partial");
-    EXPECT_EQ(Field("Puckman", 'C'), source + "pacman.zip");
-    EXPECT_EQ(Field("Puckman", 'W'), "Total");
-    // Found under a directory of the zip and under another letter case.
-    EXPECT_EQ(Field("Pac-Man Plus", 'C'), source + "pacplus.zip");
-    EXPECT_EQ(Field("Pac-Man Plus", 'W'), "");
-    EXPECT_EQ(log,
-              "OK \tPac-Man --> pacman.zip\r\n"
-              "OK \tPac-Man (fast) --> pacmanf.zip is 'SPLITTED'\r\n"
-              "OK \tPuckman --> puckman.zip is 'MERGED'\r\n"
-              "OK \tPac-Man Plus --> pacplus.zip is 'STAND ALONE'\r\n");
-}
 
 TEST_F(RomScan, ClonesFindTheirOriginalsZipInTheSourceIgnoringCaseWithoutLinkingIt) {
     std::filesystem::rename(source + "pacman.zip", source + "PACMAN.ZIP");
