@@ -5,13 +5,13 @@
 
 #include <gtest/gtest.h>
 
-#include <deque>
 #include <string>
 #include <vector>
 
 #include "../catalogue/fake_emulator_setup.h"
 #include "platform/file_system.h"
 #include "platform/paths.h"
+#include "scripted_feedback.h"
 #include "store/record_line.h"
 #include "store/session.h"
 #include "store/user_feedback.h"
@@ -19,27 +19,6 @@
 #include "zip_builder.h"
 
 namespace quorvex::sets {
-
-// Answers the questions from a script (Yes once the script is used up) and
-// keeps every text it was shown.
-class ScriptedFeedback : public store::UserFeedback {
-public:
-    void ShowMessage(const std::string& text, store::MessageIcon) override {
-        messages.push_back(text);
-    }
-    bool AskYesNo(const std::string& text) override {
-        questions.push_back(text);
-        if (answers.empty())
-            return true;
-        const bool answer = answers.front();
-        answers.pop_front();
-        return answer;
-    }
-
-    std::deque<bool> answers;
-    std::vector<std::string> questions;
-    std::vector<std::string> messages;
-};
 
 // Keeps every text; its Cancel is pressed at the given Pump call (1-based).
 class RecordingProgress : public store::Progress {
@@ -113,7 +92,7 @@ protected:
     testing::TempDir dir;
     const std::string source = Directory("source");
     store::Session session;
-    ScriptedFeedback feedback;
+    testing::ScriptedFeedback feedback{true};  // Yes once the script is used up
     RecordingProgress progress;
 };
 

@@ -19,13 +19,13 @@
 #include <QUrl>
 
 #include <algorithm>
-#include <deque>
 #include <string>
 #include <vector>
 
 #include "../catalogue/fake_emulator_setup.h"
 #include "platform/file_system.h"
 #include "platform/paths.h"
+#include "scripted_feedback.h"
 #include "sets/file_lists.h"
 #include "sets/scan_run.h"
 #include "store/program_paths.h"
@@ -48,27 +48,6 @@ namespace quorvex::ui {
 namespace {
 
 using testing::ReadBytes;
-
-// Answers from a script, then No; keeps every text it was shown.
-class ScriptedFeedback : public store::UserFeedback {
-public:
-    void ShowMessage(const std::string& text, store::MessageIcon) override {
-        messages.push_back(text);
-    }
-    bool AskYesNo(const std::string& text) override {
-        questions.push_back(text);
-        if (answers.empty()) {
-            return false;
-        }
-        const bool answer = answers.front();
-        answers.pop_front();
-        return answer;
-    }
-
-    std::deque<bool> answers;
-    std::vector<std::string> questions;
-    std::vector<std::string> messages;
-};
 
 // An original with two clones and a game without clones. The first clone
 // needs a file of the original and one of its own, the second only files of
@@ -176,7 +155,7 @@ protected:
     testing::TempDir dir;
     const std::string source = Directory("zips");
     store::Session session;
-    ScriptedFeedback feedback;
+    testing::ScriptedFeedback feedback{false};  // No once the script is used up
     std::unique_ptr<MainWindow> window;
     GamesPage* gamesPage = nullptr;
     SetupPage* page = nullptr;
@@ -184,7 +163,7 @@ protected:
     std::vector<std::string> openedLogs;
 };
 
-TEST_F(SetupPageTest, ShowsItsControlsAndSwitchesBetweenRomsAndSamples) {
+TEST_F(SetupPageTest, ShowsItsControlsSwitchesBetweenRomsAndSamplesAndSelectsAllGames) {
     AddGames();
     session.state.lastSamplesDirZipSelection = "/remembered/samples/";
     OpenWindow();
@@ -240,11 +219,7 @@ TEST_F(SetupPageTest, ShowsItsControlsAndSwitchesBetweenRomsAndSamples) {
     // the drop through, so the box gets it directly.
     static_cast<QObject*>(page->sourceBox())->event(&drop);
     EXPECT_EQ(ToBytes(page->sourceBox()->text()), dir.path() + "dropped");
-}
 
-TEST_F(SetupPageTest, SelectAllGamesSelectsEveryRowOfTheGamesList) {
-    AddGames();
-    OpenWindow();
     QTest::mouseClick(page->selectAllButton(), Qt::LeftButton);
     EXPECT_EQ(gamesPage->SelectedDescriptions(),
               (std::vector<std::string>{"Original Game", "Clone One", "Clone Two", "Lonely Game"}));
