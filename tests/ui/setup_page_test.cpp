@@ -18,7 +18,6 @@
 #include <QTreeView>
 #include <QUrl>
 
-#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -253,14 +252,8 @@ TEST_F(SetupPageTest, ScanLinksTheZipsShowsTheLogAndCountsTheLinks) {
     EXPECT_EQ(feedback.questions,
               std::vector<std::string>{sets::OptimiseQuestion(sets::NeededFileKind::Roms)});
     ASSERT_EQ(openedLogs, std::vector<std::string>{session.files.romScanLog});
-    const std::string log = ReadBytes(session.files.romScanLog);
-    EXPECT_EQ(log.rfind("Quorvex Roms Scanning\r\n\r\n", 0), 0u);
-    for (const char* line :
-         {"OK \tOriginal Game --> orig.zip\r\n", "OK \tClone One --> clone1.zip is 'SPLITTED'\r\n",
-          "OK \tClone Two --> clone2.zip is 'MERGED'\r\n",
-          "BAD \tLonely Game --> File not found!\r\n"}) {
-        EXPECT_NE(log.find(line), std::string::npos) << line;
-    }
+    EXPECT_NE(ReadBytes(session.files.romScanLog).find("BAD \tLonely Game --> File not found!\r\n"),
+              std::string::npos);
     EXPECT_NE(ReadBytes(session.files.gameDatabase).find(source + "clone1.zip"), std::string::npos);
 
     EXPECT_TRUE(window->isEnabled());
@@ -363,18 +356,13 @@ TEST_F(SetupPageTest, MergedTransformationOfTheSelectedFamily) {
         EXPECT_EQ(Field(clone, 'C'), merged) << clone;
         EXPECT_EQ(Field(clone, 'W'), "Total") << clone;
     }
-    sets::FileNameList names = sets::QueryZipListing(merged);
-    std::sort(names.begin(), names.end());
-    EXPECT_EQ(names, (sets::FileNameList{"a.rom", "b.rom", "c.rom"}));
     EXPECT_FALSE(platform::IsReadableFile(source + "clone1.zip"));
     EXPECT_FALSE(platform::IsDirectory(session.emulator.directory + "TMPQVX"));
 
     ASSERT_EQ(openedLogs, std::vector<std::string>{session.files.transformLog});
-    const std::string log = ReadBytes(session.files.transformLog);
-    EXPECT_EQ(log.rfind("Quorvex Roms Transformation\r\nto 'MERGED' format!\r\n\r\n", 0), 0u);
-    EXPECT_NE(log.find("OK \tOriginal Game --> cretaed a big 'MERGED' file with the roms of the "
-                       "clone inside!\r\n"),
-              std::string::npos);
+    EXPECT_EQ(ReadBytes(session.files.transformLog)
+                  .rfind("Quorvex Roms Transformation\r\nto 'MERGED' format!\r\n\r\n", 0),
+              0u);
     EXPECT_EQ(
         CountsPane(),
         "Games: 3/1 [ Originals: 1/1 ] [ Clones: 2/0 (0 stand alone, 0 splitted, 2 merged) ]");
