@@ -29,32 +29,9 @@ bool Contains(const std::vector<std::string>& texts, const std::string& text) {
     return std::find(texts.begin(), texts.end(), text) != texts.end();
 }
 
-class RomRun : public ScanFixture {
+class RomRun : public PacManFamily {
 protected:
-    RomRun() {
-        Install(
-            "pacman\tPac-Man\t\tZ80\tWSG\t1980\tNamco\tpm.6e,pm.6f\n"
-            "pacmanf\tPac-Man (fast)\tpacman\tZ80\tWSG\t1980\tNamco\tpm.6e,pmf.6f\n"
-            "puckman\tPuckman\tpacman\tZ80\tWSG\t1980\tNamco\tpm.6e,pk.7\n"
-            "pacplus\tPac-Man Plus\tpacman\tZ80\tWSG\t1982\tNamco\tpp.1\n"
-            "mslug\tMetal Slug\t\t68000\tYM2610\t1996\tNazca\t201-p1.bin\n");
-        session.games = GamesFromLines({
-            "+:A:pacman:+ +:B:Pac-Man:+",
-            "+:A:pacmanf:+ +:B:Pac-Man (fast):+ +:F:pacman:+",
-            "+:A:puckman:+ +:B:Puckman:+ +:F:pacman:+",
-            "+:A:pacplus:+ +:B:Pac-Man Plus:+ +:F:pacman:+",
-            "+:A:mslug:+ +:B:Metal Slug:+",
-        });
-        MakeZips(source);
-        request.sourceDirectory = source;
-    }
-
-    static void MakeZips(const std::string& directory) {
-        Zip(directory + "pacman.zip", {"pm.6e", "pm.6f", "pk.7"});
-        Zip(directory + "pacmanf.zip", {"pmf.6f"});
-        // Found under a directory of the zip and under another letter case.
-        Zip(directory + "pacplus.zip", {"roms/PP.1"});
-    }
+    RomRun() { request.sourceDirectory = source; }
 
     ScanRunResult Run() { return RunSetScan(session, request, feedback, progress); }
 

@@ -15,31 +15,8 @@
 namespace quorvex::sets {
 namespace {
 
-const char* const kRomCatalogue =
-    "pacman\tPac-Man\t\tZ80\tWSG\t1980\tNamco\tpm.6e,pm.6f,pm.6h\n"
-    "pacmanf\tPac-Man (fast)\tpacman\tZ80\tWSG\t1980\tNamco\tpm.6e,pm.6f,pmf.6h\n"
-    "puckman\tPuckman\tpacman\tZ80\tWSG\t1980\tNamco\tpm.6e,pm.6f,pk.7\n"
-    "pacplus\tPac-Man Plus\tpacman\tZ80\tWSG\t1982\tNamco\tpp.1,pp.2\n"
-    "mslug\tMetal Slug\t\t68000\tYM2610\t1996\tNazca\t201-p1.bin,neo-geo.rom,ng-sm1.rom\n";
-
-class RomScan : public ScanFixture {
+class RomScan : public PacManFamily {
 protected:
-    RomScan() {
-        Install(kRomCatalogue);
-        session.games = GamesFromLines({
-            "+:A:pacman:+ +:B:Pac-Man:+",
-            "+:A:pacmanf:+ +:B:Pac-Man (fast):+ +:F:pacman:+",
-            "+:A:puckman:+ +:B:Puckman:+ +:F:PACMAN:+",
-            "+:A:pacplus:+ +:B:Pac-Man Plus:+ +:F:pacman:+",
-            "+:A:mslug:+ +:B:Metal Slug:+",
-        });
-        // The original's zip also holds the MERGED clone's own file; pacplus.zip
-        // holds its files under a directory and another letter case.
-        Zip(source + "pacman.zip", {"pm.6e", "pm.6f", "pm.6h", "pk.7"});
-        Zip(source + "pacmanf.zip", {"pmf.6h"});
-        Zip(source + "pacplus.zip", {"roms/PP.1", "Pp.2"});
-    }
-
     int Scan(const std::string& description, const std::string& path) {
         SetScanner scanner(session.games, session.emulator, nullptr, &log);
         return scanner.AccurateScan(description, path, NeededFileKind::Roms);

@@ -22,11 +22,9 @@ TEST(NameLists, DifferenceAndUnionIgnoreCaseAndKeepOrder) {
     EXPECT_EQ(NameListUnion({"B.ROM", "e.rom", "a.rom", "f.rom"}, all), 4u);
     EXPECT_EQ(all, (FileNameList{"a.rom", "b.rom", "e.rom", "f.rom"}));
     // Long lists are handled whole.
-    FileNameList many;
-    for (int i = 0; i < 300; ++i) {
+    FileNameList many, none;
+    for (int i = 0; i < 300; ++i)
         many.push_back("r" + std::to_string(i));
-    }
-    FileNameList none;
     EXPECT_EQ(NameListUnion(many, none), 300u);
 }
 
@@ -34,9 +32,8 @@ TEST(ZipBatch, EachArchiveIsMadeInItsOwnDirectoryTenNamesALine) {
     const std::string sep(1, platform::kSeparator);
     const std::string tmp = "/emu/TMPQVX" + sep;
     std::vector<ZipPlan> plans = {{"m0", "orig.zip", {"a.rom", "B.ROM"}}, {"m1", "clone.zip", {}}};
-    for (int i = 0; i < 12; ++i) {
+    for (int i = 0; i < 12; ++i)
         plans[1].names.push_back("f" + std::to_string(i));
-    }
     plans[1].names.back() = "with blank";
     EXPECT_EQ(ZipBatchText(plans, "/prog/zip.exe", tmp),
               "attrib /emu/TMPQVX" + sep + "m0" + sep + "*.* -r -a -h -s\n" + "attrib /emu/TMPQVX" +
