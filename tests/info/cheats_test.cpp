@@ -15,13 +15,12 @@ using testing::WriteBytes;
 
 std::vector<std::string> ListTexts(const std::vector<Cheat>& cheats) {
     std::vector<std::string> texts;
-    for (const Cheat& cheat : cheats) {
+    for (const Cheat& cheat : cheats)
         texts.push_back(CheatListText(cheat.line));
-    }
     return texts;
 }
 
-TEST(CheatLines, AGameFindsItsOwnCheatsWhateverTheirCase) {
+TEST(CheatLines, AGameFindsItsOwnCheatsWhateverTheirCaseAndShortLinesHaveEmptyFields) {
     const std::string file =
         "; cheats for the emulator\r\n"
         "PACMAN:0:4E0E:06:0:Infinite Lives\r\n"
@@ -48,15 +47,15 @@ TEST(CheatLines, AGameFindsItsOwnCheatsWhateverTheirCase) {
     ASSERT_EQ(plain.size(), 1u);
     EXPECT_EQ(plain[0].description, "Lives");
     EXPECT_TRUE(CheatsOf(file, "dkong").empty());
-}
 
-TEST(CheatLines, ShortLinesAndNewLines) {
     const Cheat cheat = SplitCheatLine("pacman:0:4E0E");
     EXPECT_EQ(cheat.address, "4E0E");
     EXPECT_EQ(cheat.data, "");
     EXPECT_EQ(cheat.description, "");
     EXPECT_FALSE(CheatGameOf("no colon here"));
+}
 
+TEST(CheatLines, ANewLineIsWrittenUnderTheLowerCaseNameOnOneLine) {
     EXPECT_EQ(CheatLine("PacMan", "0", "4E0E", "06", "0", "Lives: 9"),
               "pacman:0:4E0E:06:0:Lives: 9");
     EXPECT_EQ(CheatLine("pacman", "0", "4E0E", "06", "0", "two\nlines"),
@@ -71,27 +70,18 @@ protected:
     std::string path = temp.File("cheat.dat");
 };
 
-TEST_F(CheatFileEdits, ANewCheatGoesAtTheEndAfterALineBreak) {
+TEST_F(CheatFileEdits, ANewCheatStartsAMissingFileAndThenGoesAtTheEndAfterALineBreak) {
+    EXPECT_FALSE(ListCheats(path, "pacman").fileFound);
+    EXPECT_TRUE(AddCheat(path, "pacman:0:4E0E:06:0:Lives").written);
+    EXPECT_EQ(Contents(), "pacman:0:4E0E:06:0:Lives\r\n");
+    EXPECT_TRUE(ListCheats(path, "pacman").fileFound);
+
     WriteBytes(path, "; header\r\npacman:0:4E0E:06:0:Lives");
     EXPECT_TRUE(AddCheat(path, "pacman:0:4C00:01:0:Speed").written);
-    EXPECT_EQ(Contents(), "; header\r\npacman:0:4E0E:06:0:Lives\r\npacman:0:4C00:01:0:Speed\r\n");
-
     EXPECT_TRUE(AddCheat(path, "galaga:1:9820:05:0:Lives").written);
     EXPECT_EQ(Contents(),
               "; header\r\npacman:0:4E0E:06:0:Lives\r\npacman:0:4C00:01:0:Speed\r\n"
               "galaga:1:9820:05:0:Lives\r\n");
-}
-
-TEST_F(CheatFileEdits, ANewCheatStartsAMissingFile) {
-    const CheatListing before = ListCheats(path, "pacman");
-    EXPECT_FALSE(before.fileFound);
-    EXPECT_TRUE(before.cheats.empty());
-
-    EXPECT_TRUE(AddCheat(path, "pacman:0:4E0E:06:0:Lives").written);
-    EXPECT_EQ(Contents(), "pacman:0:4E0E:06:0:Lives\r\n");
-    const CheatListing after = ListCheats(path, "pacman");
-    EXPECT_TRUE(after.fileFound);
-    EXPECT_EQ(after.cheats.size(), 1u);
 }
 
 TEST_F(CheatFileEdits, ModifyAndDeleteActOnEveryEqualLine) {
@@ -138,10 +128,9 @@ TEST_F(CheatFileEdits, AFileThatCannotBeReadIsNeverReplaced) {
 
 TEST_F(CheatFileEdits, MoreThanFourHundredCheatsAreAllListed) {
     std::string file;
-    for (int i = 0; i < 450; ++i) {
+    for (int i = 0; i < 450; ++i)
         file +=
             "pacman:0:" + std::to_string(1000 + i) + ":01:0:Cheat " + std::to_string(i) + "\r\n";
-    }
     WriteBytes(path, file);
     const CheatListing listing = ListCheats(path, "pacman");
     ASSERT_EQ(listing.cheats.size(), 450u);

@@ -10,9 +10,8 @@ namespace {
 store::GameRecord Game(const std::string& name, const std::string& description,
                        const std::string& parent = "") {
     std::string line = "+:A:" + name + ":+ +:B:" + description + ":+ ";
-    if (!parent.empty()) {
+    if (!parent.empty())
         line += "+:F:" + parent + ":+ ";
-    }
     return {line + "\xA7", "", description};
 }
 
@@ -87,23 +86,18 @@ TEST(CompanionTexts, CloneShowsItsParentsEntryUnlessTheParentIsUnknown) {
               "official Mame page!");
 }
 
-TEST(CompanionTexts, SearchIsASubstringTestAndTheFirstMatchingLineWins) {
+TEST(CompanionTexts, EntriesAreFoundBySubstringInAnyCaseAndEndAtEndOrTheFilesEnd) {
+    // The first line whose names hold the raw name wins.
     EXPECT_EQ(History("Pac"), "Pac-Plus (wrong game).\r\n");
-}
-
-TEST(CompanionTexts, CapitalsAndTheBlankAfterTheMarkerAreFound) {
-    // "$END" in mid-line ends the entry after that line.
+    // Capitals and the blank after the marker; "$END" in mid-line ends the
+    // entry after that line.
     EXPECT_EQ(History("Galaga"), "Galaga text.\r\nThis line says $END in the middle.\r\n");
-}
-
-TEST(CompanionTexts, EntryWithoutEndRunsToTheEndOfTheFile) {
     EXPECT_EQ(History("Street Fighter II"), "Street Fighter without an end.\r\n");
-}
-
-TEST(CompanionTexts, LineFeedsAloneAreLinesToo) {
-    const std::string image = "$info=dkong\n$bio\nBarrels.\nJumps.\n$end\n";
-    EXPECT_EQ(CompanionEntryText(CompanionFile::History, image, Games(), "Donkey Kong"),
-              "Barrels.\r\nJumps.\r\n");
+    // Line feeds alone are lines too.
+    EXPECT_EQ(
+        CompanionEntryText(CompanionFile::History, "$info=dkong\n$bio\nBarrels.\nJumps.\n$end\n",
+                           Games(), "Donkey Kong"),
+        "Barrels.\r\nJumps.\r\n");
 }
 
 TEST(CompanionTexts, MissingFilesAndEntriesGiveEachFilesMessage) {

@@ -17,55 +17,45 @@
 namespace quorvex::sets {
 namespace {
 
-using quorvex::testing::InstallFakeEmulator;
-using quorvex::testing::TempDir;
 using quorvex::testing::WriteBytes;
 using quorvex::testing::WriteZip;
-using quorvex::testing::ZipEntry;
 
-std::string TwentySamples() {
-    std::string list;
-    for (int i = 1; i <= 20; ++i)
-        list += (i > 1 ? "," : "") + ("s" + std::to_string(i) + ".wav");
-    return list;
-}
+constexpr auto kRoms = NeededFileKind::Roms;
+constexpr auto kSamples = NeededFileKind::Samples;
 
 class FileLists : public ::testing::Test {
 protected:
     FileLists() {
-        InstallFakeEmulator(dir.path(),
-                            "@delay\t0\n"
-                            "longroms\tLong Roms\t\tZ80\tDAC\t1984\tAcme\t"
-                            "averyveryverylongname.bin,short.1,exactly13char\n"
-                            "ghostrn\tGhost Run\t\tM6502\tDAC,Samples\t1980\tIrem\t"
-                            "ghostrn.1\t" +
-                                TwentySamples() + "\n");
+        std::string samples;
+        for (int i = 1; i <= 20; ++i)
+            samples += (i > 1 ? ",s" : "s") + std::to_string(i) + ".wav";
+        testing::InstallFakeEmulator(
+            dir.path(),
+            "@delay\t0\n"
+            "longroms\tLong Roms\t\tZ80\tDAC\t1984\tAcme\taveryveryverylongname.bin,short.1,"
+            "exactly13char\n"
+            "ghostrn\tGhost Run\t\tM6502\tDAC,Samples\t1980\tIrem\tghostrn.1\t" +
+                samples + "\n");
         platform::MakeDirectory(roms);
     }
 
     // None of the queries' temporary files may stay behind.
     void ExpectNoTemporaryFiles() const {
-        for (const char* name : {"fileneed.bat", "files_needed.qvx", "files_inzip.qvx"}) {
+        for (const char* name : {"fileneed.bat", "files_needed.qvx", "files_inzip.qvx"})
             EXPECT_FALSE(platform::IsReadableFile(dir.File(name))) << name;
-        }
     }
 
-    TempDir dir;
+    testing::TempDir dir;
     const std::string roms = dir.File("roms/");
 };
 
-TEST_F(FileLists, NeededRomsComeFromTheRomTableCutToThirteenCharacters) {
-    EXPECT_EQ(QueryNeededFiles(dir.path(), "longroms", NeededFileKind::Roms),
+TEST_F(FileLists, NeededRomsAreCutToThirteenCharactersSamplesAreEveryLineAndUnknownNeedsNothing) {
+    EXPECT_EQ(QueryNeededFiles(dir.path(), "longroms", kRoms),
               (FileNameList{"averyveryvery", "short.1", "exactly13char"}));
-    ExpectNoTemporaryFiles();
-}
-
-TEST_F(FileLists, NeededSamplesAreEveryPrintedLineAndAnUnknownGameNeedsNothing) {
-    const FileNameList samples = QueryNeededFiles(dir.path(), "ghostrn", NeededFileKind::Samples);
+    const FileNameList samples = QueryNeededFiles(dir.path(), "ghostrn", kSamples);
     ASSERT_EQ(samples.size(), 20u);
-    EXPECT_EQ(samples.front(), "s1.wav");
     EXPECT_EQ(samples.back(), "s20.wav");
-    EXPECT_TRUE(QueryNeededFiles(dir.path(), "nosuchgame", NeededFileKind::Roms).empty());
+    EXPECT_TRUE(QueryNeededFiles(dir.path(), "nosuchgame", kRoms).empty());
     ExpectNoTemporaryFiles();
 }
 
@@ -74,11 +64,11 @@ TEST_F(FileLists, AListLeftByAnInterruptedQueryIsNotTakenForTheNextGames) {
     // the emulator never runs and only an old list could answer.
     WriteBytes(dir.File("files_needed.qvx"), "Name Size\nstale.rom 1\n");
     ASSERT_TRUE(platform::MakeDirectory(dir.File("fileneed.bat")));
-    EXPECT_TRUE(QueryNeededFiles(dir.path(), "longroms", NeededFileKind::Roms).empty());
+    EXPECT_TRUE(QueryNeededFiles(dir.path(), "longroms", kRoms).empty());
     EXPECT_FALSE(platform::IsReadableFile(dir.File("files_needed.qvx")));
 }
 
-TEST_F(FileLists, ZipListingNamesEveryEntryInOrderWithItsDirectoryPart) {
+TEST_F(FileLists, ZipListingNamesEveryEntryInOrderWholeAndNothingForWhatIsNoZip) {
     WriteZip(roms + "long roms.zip", {{"short.1", "1"},
                                       {"Set Folder/", ""},
                                       {"Set Folder/  padded name  ", "2"},
@@ -87,31 +77,23 @@ TEST_F(FileLists, ZipListingNamesEveryEntryInOrderWithItsDirectoryPart) {
               (FileNameList{"short.1", "Set Folder/", "Set Folder/  padded name",
                             "Set Folder/EXACTLY13CHAR"}));
     ExpectNoTemporaryFiles();
-}
 
-TEST_F(FileLists, AListingLongerThanTheUsualBufferIsReadWhole) {
-    std::vector<ZipEntry> entries;
-    for (int i = 0; i < 2000; ++i) {
-        entries.push_back(
-            {"a-directory-name-that-is-rather-long/rom-" + std::to_string(i) + ".bin", "x"});
-    }
+    // A listing longer than the unzip buffer.
+    std::vector<testing::ZipEntry> entries;
+    for (int i = 0; i < 2000; ++i)
+        entries.push_back({"a-directory-name-that-is-rather-long/rom-" + std::to_string(i), "x"});
     WriteZip(roms + "huge.zip", entries);
-    const std::string command = "-v " + roms + "huge.zip";
     std::vector<char> buffer(platform::kUnzipBufferSize);
-    EXPECT_GT(platform::RunUnzipCommand(command, buffer.data(), buffer.size()).outputSize,
+    ASSERT_GT(platform::RunUnzipCommand("-v " + roms + "huge.zip", buffer.data(), buffer.size())
+                  .outputSize,
               platform::kUnzipBufferSize);
-
     const FileNameList listing = QueryZipListing(roms + "huge.zip");
     ASSERT_EQ(listing.size(), 2000u);
-    EXPECT_EQ(listing.back(), "a-directory-name-that-is-rather-long/rom-1999.bin");
-}
+    EXPECT_EQ(listing.back(), "a-directory-name-that-is-rather-long/rom-1999");
 
-TEST_F(FileLists, WhatIsNoReadableZipListsNoEntries) {
     WriteBytes(roms + "junk.zip", "definitely not a zip");
     EXPECT_TRUE(QueryZipListing(roms + "junk.zip").empty());
     EXPECT_TRUE(QueryZipListing(roms + "absent.zip").empty());
-    EXPECT_FALSE(
-        IsSetComplete({"a.rom"}, QueryZipListing(roms + "junk.zip"), NeededFileKind::Roms, roms));
 }
 
 TEST_F(FileLists, NeededNamesAreFoundIgnoringCaseAndInsideDirectoriesOfTheZip) {
@@ -121,41 +103,38 @@ TEST_F(FileLists, NeededNamesAreFoundIgnoringCaseAndInsideDirectoriesOfTheZip) {
     EXPECT_FALSE(NameFoundInListing("gq_3.bin", listing));  // another file's name begins so
     EXPECT_FALSE(NameFoundInListing("gq_4.bin", listing));  // a directory, not the file
     EXPECT_FALSE(NameFoundInListing("q_1.bin", listing));
-    EXPECT_TRUE(IsSetComplete({"gq_1.bin", "gq_2.bin"}, listing, NeededFileKind::Roms, roms));
-    EXPECT_FALSE(IsSetComplete({"gq_1.bin", "gq_3.bin"}, listing, NeededFileKind::Roms, roms));
+    EXPECT_TRUE(IsSetComplete({"gq_1.bin", "gq_2.bin"}, listing, kRoms, roms));
+    EXPECT_FALSE(IsSetComplete({"gq_1.bin", "gq_3.bin"}, listing, kRoms, roms));
 }
 
 TEST_F(FileLists, MissingNeoGeoBiosFilesAreExcusedOnlyByNeogeoZip) {
     const FileNameList needed = {"nz_p1.rom", "NG-SM1.ROM", "neo-geo.rom"};
-    const FileNameList listing = {"nz_p1.rom"};
-    EXPECT_FALSE(IsSetComplete(needed, listing, NeededFileKind::Roms, roms));
-
+    EXPECT_FALSE(IsSetComplete(needed, {"nz_p1.rom"}, kRoms, roms));
     WriteBytes(roms + "neogeo.zip", "only its existence counts");
-    EXPECT_TRUE(IsSetComplete(needed, listing, NeededFileKind::Roms, roms));
-    EXPECT_FALSE(IsSetComplete({"nz_p1.rom", "nz_s1.rom", "ng-sm1.rom"}, listing,
-                               NeededFileKind::Roms, roms));
-    EXPECT_TRUE(IsSetComplete({}, {}, NeededFileKind::Roms, roms));
+    EXPECT_TRUE(IsSetComplete(needed, {"nz_p1.rom"}, kRoms, roms));
+    EXPECT_FALSE(
+        IsSetComplete({"nz_p1.rom", "nz_s1.rom", "ng-sm1.rom"}, {"nz_p1.rom"}, kRoms, roms));
+    EXPECT_TRUE(IsSetComplete({}, {}, kRoms, roms));
 }
 
 TEST_F(FileLists, ASampleSetIsAcceptedWithAnyOneOfItsSamples) {
-    const FileNameList needed = QueryNeededFiles(dir.path(), "ghostrn", NeededFileKind::Samples);
+    const FileNameList needed = QueryNeededFiles(dir.path(), "ghostrn", kSamples);
     WriteZip(dir.File("samples/ghostrn.zip"), {{"ghostrn/S17.WAV", "riff"}, {"readme.txt", ""}});
-    EXPECT_TRUE(IsSetComplete(needed, QueryZipListing(dir.File("samples/ghostrn.zip")),
-                              NeededFileKind::Samples, roms));
-    EXPECT_FALSE(IsSetComplete(needed, {"readme.txt"}, NeededFileKind::Samples, roms));
-    EXPECT_FALSE(IsSetComplete({}, {"s1.wav"}, NeededFileKind::Samples, roms));
+    EXPECT_TRUE(
+        IsSetComplete(needed, QueryZipListing(dir.File("samples/ghostrn.zip")), kSamples, roms));
+    EXPECT_FALSE(IsSetComplete(needed, {"readme.txt"}, kSamples, roms));
+    EXPECT_FALSE(IsSetComplete({}, {"s1.wav"}, kSamples, roms));
 }
 
 TEST_F(FileLists, ACloneSetCanBeCompletedByItsOriginalsListing) {
     WriteZip(roms + "longroms.zip", {{"short.1", "1"}});
     WriteZip(roms + "parent.zip", {{"averyveryvery", "2"}, {"exactly13char", "3"}});
-    const FileNameList needed = QueryNeededFiles(dir.path(), "longroms", NeededFileKind::Roms);
+    const FileNameList needed = QueryNeededFiles(dir.path(), "longroms", kRoms);
     FileNameList listing = QueryZipListing(roms + "longroms.zip");
-    EXPECT_FALSE(IsSetComplete(needed, listing, NeededFileKind::Roms, roms));
+    EXPECT_FALSE(IsSetComplete(needed, listing, kRoms, roms));
     EXPECT_EQ(AppendListing(listing, QueryZipListing(roms + "parent.zip")), 3u);
     EXPECT_EQ(listing, (FileNameList{"short.1", "averyveryvery", "exactly13char"}));
-    EXPECT_TRUE(IsSetComplete(needed, listing, NeededFileKind::Roms, roms));
-    ExpectNoTemporaryFiles();
+    EXPECT_TRUE(IsSetComplete(needed, listing, kRoms, roms));
 }
 
 }  // namespace

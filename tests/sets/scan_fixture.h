@@ -5,13 +5,13 @@
 
 #include <gtest/gtest.h>
 
-#include <deque>
 #include <string>
 #include <vector>
 
 #include "../catalogue/fake_emulator_setup.h"
 #include "platform/file_system.h"
 #include "platform/paths.h"
+#include "scripted_feedback.h"
 #include "store/record_line.h"
 #include "store/session.h"
 #include "store/user_feedback.h"
@@ -19,27 +19,6 @@
 #include "zip_builder.h"
 
 namespace quorvex::sets {
-
-// Answers the questions from a script (Yes once the script is used up) and
-// keeps every text it was shown.
-class ScriptedFeedback : public store::UserFeedback {
-public:
-    void ShowMessage(const std::string& text, store::MessageIcon) override {
-        messages.push_back(text);
-    }
-    bool AskYesNo(const std::string& text) override {
-        questions.push_back(text);
-        if (answers.empty())
-            return true;
-        const bool answer = answers.front();
-        answers.pop_front();
-        return answer;
-    }
-
-    std::deque<bool> answers;
-    std::vector<std::string> questions;
-    std::vector<std::string> messages;
-};
 
 // Keeps every text; its Cancel is pressed at the given Pump call (1-based).
 class RecordingProgress : public store::Progress {
@@ -113,8 +92,38 @@ protected:
     testing::TempDir dir;
     const std::string source = Directory("source");
     store::Session session;
-    ScriptedFeedback feedback;
+    testing::ScriptedFeedback feedback{true};  // Yes once the script is used up
     RecordingProgress progress;
+};
+
+// An original, a SPLITTED, a MERGED and a STAND ALONE clone, and a Neo-Geo
+// game without its set; the zips in the source directory.
+class PacManFamily : public ScanFixture {
+protected:
+    PacManFamily() {
+        Install(
+            "pacman\tPac-Man\t\tZ80\tWSG\t1980\tNamco\tpm.6e,pm.6f,pm.6h\n"
+            "pacmanf\tPac-Man (fast)\tpacman\tZ80\tWSG\t1980\tNamco\tpm.6e,pm.6f,pmf.6h\n"
+            "puckman\tPuckman\tpacman\tZ80\tWSG\t1980\tNamco\tpm.6e,pm.6f,pk.7\n"
+            "pacplus\tPac-Man Plus\tpacman\tZ80\tWSG\t1982\tNamco\tpp.1,pp.2\n"
+            "mslug\tMetal Slug\t\t68000\tYM2610\t1996\tNazca\t201-p1.bin,neo-geo.rom,ng-sm1.rom\n");
+        session.games = GamesFromLines({
+            "+:A:pacman:+ +:B:Pac-Man:+",
+            "+:A:pacmanf:+ +:B:Pac-Man (fast):+ +:F:pacman:+",
+            "+:A:puckman:+ +:B:Puckman:+ +:F:PACMAN:+",
+            "+:A:pacplus:+ +:B:Pac-Man Plus:+ +:F:pacman:+",
+            "+:A:mslug:+ +:B:Metal Slug:+",
+        });
+        MakeZips(source);
+    }
+
+    // The original's zip also holds the MERGED clone's own file; pacplus.zip
+    // holds its files under a directory and another letter case.
+    static void MakeZips(const std::string& directory) {
+        Zip(directory + "pacman.zip", {"pm.6e", "pm.6f", "pm.6h", "pk.7"});
+        Zip(directory + "pacmanf.zip", {"pmf.6h"});
+        Zip(directory + "pacplus.zip", {"roms/PP.1", "Pp.2"});
+    }
 };
 
 }  // namespace quorvex::sets

@@ -33,31 +33,9 @@ bool Contains(const std::vector<std::string>& texts, const std::string& text) {
     return std::find(texts.begin(), texts.end(), text) != texts.end();
 }
 
-class RomRun : public ScanFixture {
+class RomRun : public PacManFamily {
 protected:
-    RomRun() {
-        Install(
-            "pacman\tPac-Man\t\tZ80\tWSG\t1980\tNamco\tpm.6e,pm.6f\n"
-            "pacmanf\tPac-Man (fast)\tpacman\tZ80\tWSG\t1980\tNamco\tpm.6e,pmf.6f\n"
-            "puckman\tPuckman\tpacman\tZ80\tWSG\t1980\tNamco\tpm.6e,pk.7\n"
-            "pacplus\tPac-Man Plus\tpacman\tZ80\tWSG\t1982\tNamco\tpp.1\n"
-            "mslug\tMetal Slug\t\t68000\tYM2610\t1996\tNazca\t201-p1.bin\n");
-        session.games = GamesFromLines({
-            "+:A:pacman:+ +:B:Pac-Man:+",
-            "+:A:pacmanf:+ +:B:Pac-Man (fast):+ +:F:pacman:+",
-            "+:A:puckman:+ +:B:Puckman:+ +:F:pacman:+",
-            "+:A:pacplus:+ +:B:Pac-Man Plus:+ +:F:pacman:+",
-            "+:A:mslug:+ +:B:Metal Slug:+",
-        });
-        MakeZips(source);
-        request.sourceDirectory = source;
-    }
-
-    static void MakeZips(const std::string& directory) {
-        Zip(directory + "pacman.zip", {"pm.6e", "pm.6f", "pk.7"});
-        Zip(directory + "pacmanf.zip", {"pmf.6f"});
-        Zip(directory + "pacplus.zip", {"pp.1"});
-    }
+    RomRun() { request.sourceDirectory = source; }
 
     ScanRunResult Run() { return RunSetScan(session, request, feedback, progress); }
 
@@ -106,8 +84,9 @@ TEST_F(RomRun, AMissingSourceDirectoryOrAnyNoToTheFastWarningsChangesNothing) {
     EXPECT_FALSE(platform::IsReadableFile(session.files.gameDatabase));
 }
 
-TEST_F(RomRun, AFinishedRunLogsEveryGameAndSavesTheLinks) {
-    feedback.answers = {false};  // no optimisation
+TEST_F(RomRun, AFinishedRunLogsEveryGameWithItsFormatAndSavesTheLinks) {
+    progress.cancelAtPump = 1;
+    feedback.answers = {false, false};  // go on after Cancel; no optimisation
     // No trailing separator: the run adds it.
     request.sourceDirectory = source.substr(0, source.size() - 1);
     const ScanRunResult result = Run();
@@ -117,8 +96,15 @@ TEST_F(RomRun, AFinishedRunLogsEveryGameAndSavesTheLinks) {
     EXPECT_TRUE(result.refresh.gamesList && result.refresh.statusLine);
     EXPECT_EQ(result.logToOpen, session.files.romScanLog);
     EXPECT_EQ(ReadBytes(session.files.romScanLog), kFullLog);
-    EXPECT_EQ(feedback.questions, std::vector<std::string>{platform::ToNativeSeparators(
-                                      "Do you want to optimize your\nmame\\roms directory?")});
+    EXPECT_EQ(Field("Pac-Man (fast)", 'W'), "Partial");
+    EXPECT_EQ(Field("Puckman", 'C'), source + "pacman.zip");
+    EXPECT_EQ(Field("Puckman", 'W'), "Total");
+    EXPECT_EQ(Field("Pac-Man Plus", 'W'), "");
+    EXPECT_EQ(
+        feedback.questions,
+        (std::vector<std::string>{
+            "Do you really want to stop the process?",
+            platform::ToNativeSeparators("Do you want to optimize your\nmame\\roms directory?")}));
     EXPECT_NE(SavedDatabase().find("+:C:" + source + "pacmanf.zip:+"), std::string::npos);
     EXPECT_NE(SavedDatabase().find("+:W:Total:+"), std::string::npos);
     for (const char* text : {"Gathering games information ...", "Scanning ...",
@@ -169,15 +155,6 @@ TEST_F(RomRun, CancelPutsBackEveryRecordIncludingTheLinksClearedAtTheStart) {
     EXPECT_FALSE(platform::IsReadableFile(session.files.gameDatabase));
     EXPECT_EQ(ReadBytes(session.files.romScanLog),
               "Quorvex Roms Scanning\r\n\r\nOK \tPac-Man --> pacman.zip\r\n");
-}
-
-TEST_F(RomRun, ANoToTheStopQuestionGoesOnToTheEnd) {
-    progress.cancelAtPump = 1;
-    feedback.answers = {false, false};
-    const ScanRunResult result = Run();
-    EXPECT_EQ(result.outcome, ScanOutcome::Finished);
-    EXPECT_EQ(result.linksMade, 4);
-    EXPECT_EQ(ReadBytes(session.files.romScanLog), kFullLog);
 }
 
 TEST_F(RomRun, TheOptimisationIsOfferedOnlyAfterAScanOfAnotherDirectory) {

@@ -15,30 +15,8 @@
 namespace quorvex::sets {
 namespace {
 
-const char* const kRomCatalogue =
-    "pacman\tPac-Man\t\tZ80\tWSG\t1980\tNamco\tpm.6e,pm.6f,pm.6h\n"
-    "pacmanf\tPac-Man (fast)\tpacman\tZ80\tWSG\t1980\tNamco\tpm.6e,pm.6f,pmf.6h\n"
-    "puckman\tPuckman\tpacman\tZ80\tWSG\t1980\tNamco\tpm.6e,pm.6f,pk.7\n"
-    "pacplus\tPac-Man Plus\tpacman\tZ80\tWSG\t1982\tNamco\tpp.1,pp.2\n"
-    "mslug\tMetal Slug\t\t68000\tYM2610\t1996\tNazca\t201-p1.bin,neo-geo.rom,ng-sm1.rom\n";
-
-class RomScan : public ScanFixture {
+class RomScan : public PacManFamily {
 protected:
-    RomScan() {
-        Install(kRomCatalogue);
-        session.games = GamesFromLines({
-            "+:A:pacman:+ +:B:Pac-Man:+",
-            "+:A:pacmanf:+ +:B:Pac-Man (fast):+ +:F:pacman:+",
-            "+:A:puckman:+ +:B:Puckman:+ +:F:PACMAN:+",
-            "+:A:pacplus:+ +:B:Pac-Man Plus:+ +:F:pacman:+",
-            "+:A:mslug:+ +:B:Metal Slug:+",
-        });
-        // The original's zip also holds the MERGED clone's own file.
-        Zip(source + "pacman.zip", {"pm.6e", "pm.6f", "pm.6h", "pk.7"});
-        Zip(source + "pacmanf.zip", {"pmf.6h"});
-        Zip(source + "pacplus.zip", {"roms/PP.1", "Pp.2"});
-    }
-
     int Scan(const std::string& description, const std::string& path) {
         SetScanner scanner(session.games, session.emulator, nullptr, &log);
         return scanner.AccurateScan(description, path, NeededFileKind::Roms);
@@ -47,27 +25,7 @@ protected:
     std::string log;
 };
 
-TEST_F(RomScan, EveryKindOfSetIsLinkedWithItsFormatAndLogLine) {
-    for (const char* game : {"Pac-Man", "Pac-Man (fast)", "Puckman", "Pac-Man Plus"})
-        EXPECT_EQ(Scan(game, source), 1) << game;
-
-    EXPECT_EQ(Field("Pac-Man", 'C'), source + "pacman.zip");
-    EXPECT_EQ(Field("Pac-Man", 'W'), "");
-    EXPECT_EQ(Field("Pac-Man (fast)", 'C'), source + "pacmanf.zip");
-    EXPECT_EQ(Field("Pac-Man (fast)", 'W'), "Partial");
-    EXPECT_EQ(Field("Puckman", 'C'), source + "pacman.zip");
-    EXPECT_EQ(Field("Puckman", 'W'), "Total");
-    // Found under a directory of the zip and under another letter case.
-    EXPECT_EQ(Field("Pac-Man Plus", 'C'), source + "pacplus.zip");
-    EXPECT_EQ(Field("Pac-Man Plus", 'W'), "");
-    EXPECT_EQ(log,
-              "OK \tPac-Man --> pacman.zip\r\n"
-              "OK \tPac-Man (fast) --> pacmanf.zip is 'SPLITTED'\r\n"
-              "OK \tPuckman --> puckman.zip is 'MERGED'\r\n"
-              "OK \tPac-Man Plus --> pacplus.zip is 'STAND ALONE'\r\n");
-}
-
-TEST_F(RomScan, ZipNamesMatchIgnoringCaseAndAnEntryThatCannotBeUnpackedIsMissing) {
+TEST_F(RomScan, ClonesFindTheirOriginalsZipInTheSourceIgnoringCaseWithoutLinkingIt) {
     std::filesystem::rename(source + "pacman.zip", source + "PACMAN.ZIP");
     std::filesystem::rename(source + "pacmanf.zip", source + "Pacmanf.zip");
     EXPECT_EQ(Scan("Pac-Man (fast)", source), 1);
@@ -75,25 +33,19 @@ TEST_F(RomScan, ZipNamesMatchIgnoringCaseAndAnEntryThatCannotBeUnpackedIsMissing
     EXPECT_EQ(Field("Pac-Man (fast)", 'W'), "Partial");
     EXPECT_EQ(Scan("Puckman", source), 1);
     EXPECT_EQ(Field("Puckman", 'C'), source + "PACMAN.ZIP");
+    EXPECT_EQ(Field("Puckman", 'W'), "Total");
+    EXPECT_EQ(Field("Pac-Man", 'C'), "");
     SetScanner fast(session.games, session.emulator, nullptr, &log);
     EXPECT_EQ(fast.FastScan("Pac-Man", source, FastAssumption::StandAlone), 1);
     EXPECT_EQ(Field("Pac-Man", 'C'), source + "PACMAN.ZIP");
-
-    // pacplus.zip holds its two files, one with a method the zip library lacks.
-    testing::WriteZip(source + "pacplus.zip", {{"pp.1", "1", false, true}, {"pp.2", "2", false, true}});
-    testing::SetEntryMethod(source + "pacplus.zip", "pp.2", 9);
-    log.clear();
-    EXPECT_EQ(Scan("Pac-Man Plus", source), 0);
-    EXPECT_EQ(log, "BAD \tPac-Man Plus --> File not found!\r\n");
 }
 
-TEST_F(RomScan, ClonesUseTheirOriginalsZipInTheSourceDirectoryWhenItIsNotLinked) {
-    EXPECT_EQ(Scan("Pac-Man (fast)", source), 1);
-    EXPECT_EQ(Scan("Puckman", source), 1);
-    EXPECT_EQ(Field("Pac-Man (fast)", 'W'), "Partial");
-    EXPECT_EQ(Field("Puckman", 'C'), source + "pacman.zip");
-    EXPECT_EQ(Field("Puckman", 'W'), "Total");
-    EXPECT_EQ(Field("Pac-Man", 'C'), "");
+TEST_F(RomScan, AnEntryThatCannotBeUnpackedIsMissing) {
+    testing::WriteZip(source + "pacplus.zip",
+                      {{"pp.1", "1", false, true}, {"pp.2", "2", false, true}});
+    testing::SetEntryMethod(source + "pacplus.zip", "pp.2", 9);
+    EXPECT_EQ(Scan("Pac-Man Plus", source), 0);
+    EXPECT_EQ(log, "BAD \tPac-Man Plus --> File not found!\r\n");
 }
 
 TEST_F(RomScan, AVanishedLinkOfTheOriginalIsClearedAndItsClonesFail) {
@@ -139,17 +91,13 @@ TEST_F(RomScan, AChosenFileIsJudgedAloneOrWithTheLinkedOriginalAndWritesNoLog) {
 }
 
 TEST_F(RomScan, AClonesListingTogetherWithItsOriginalsMayExceed250Names) {
-    std::string originalRoms;
-    std::string cloneRoms;
-    std::vector<std::string> originalZip;
-    std::vector<std::string> cloneZip;
+    std::string originalRoms, cloneRoms;
+    std::vector<std::string> originalZip, cloneZip;
     for (int i = 1; i <= 150; ++i) {
-        const std::string o = "o" + std::to_string(i);
-        const std::string c = "c" + std::to_string(i);
-        originalRoms += (i > 1 ? "," : "") + o;
-        cloneRoms += c + ",";
-        originalZip.push_back(o);
-        cloneZip.push_back(c);
+        originalZip.push_back("o" + std::to_string(i));
+        cloneZip.push_back("c" + std::to_string(i));
+        originalRoms += (i > 1 ? "," : "") + originalZip.back();
+        cloneRoms += cloneZip.back() + ",";
     }
     Install("big\tBig\t\tZ80\tDAC\t1990\tAcme\t" + originalRoms +
             "\nbigc\tBig Clone\tbig\tZ80\tDAC\t1990\tAcme\t" + cloneRoms + originalRoms + "\n");
@@ -188,23 +136,22 @@ protected:
     std::string log;
 };
 
-TEST_F(SampleScan, AnOriginalsSamplesGoToEveryCloneThatNeedsSamples) {
+TEST_F(SampleScan, AnOriginalsSamplesGoToEveryCloneThatNeedsSamplesAndAClonesScanLinksItFirst) {
     EXPECT_EQ(Scan("Space Invaders", source), 3);
     const std::string zip = source + "invaders.zip";
-    EXPECT_EQ(Field("Space Invaders", 'D'), zip);
-    EXPECT_EQ(Field("Space Invaders Deluxe", 'D'), zip);
-    EXPECT_EQ(Field("Space Invaders Part II", 'D'), zip);
+    for (const char* game : {"Space Invaders", "Space Invaders Deluxe", "Space Invaders Part II"})
+        EXPECT_EQ(Field(game, 'D'), zip) << game;
     EXPECT_EQ(Field("Invader's Revenge", 'D'), "");
     EXPECT_EQ(log,
               "OK \tSpace Invaders Deluxe --> invaders.zip will be used!\r\n"
               "OK \tSpace Invaders Part II --> invaders.zip will be used!\r\n"
               "OK \tSpace Invaders --> invaders.zip\r\n");
-}
 
-TEST_F(SampleScan, AClonesScanLinksItsOriginalFirst) {
+    for (int game = 0; game < session.games.count(); ++game)
+        session.games.SetField(game, 'D', "");
+    log.clear();
     EXPECT_GE(Scan("Space Invaders Deluxe", source), 1);
-    EXPECT_EQ(Field("Space Invaders", 'D'), source + "invaders.zip");
-    EXPECT_EQ(Field("Space Invaders Part II", 'D'), source + "invaders.zip");
+    EXPECT_EQ(Field("Space Invaders Part II", 'D'), zip);
     EXPECT_EQ(log,
               "OK \tSpace Invaders --> invaders.zip\r\n"
               "OK \tSpace Invaders Deluxe --> invaders.zip will be used!\r\n"
@@ -275,10 +222,9 @@ TEST_F(FastScan, MergedLinksTheWholeFamilyToTheOriginalsZip) {
 
 TEST_F(FastScan, AFamilyOfMoreThanAHundredGamesIsLinkedWhole) {
     std::vector<std::string> lines = {"+:A:big:+ +:B:Big:+"};
-    for (int i = 0; i < 120; ++i) {
+    for (int i = 0; i < 120; ++i)
         lines.push_back("+:A:big" + std::to_string(i) + ":+ +:B:Big " + std::to_string(i) +
                         ":+ +:F:big:+");
-    }
     session.games = GamesFromLines(lines);
     Zip(source + "big.zip", {"b.1"});
     EXPECT_EQ(Fast("Big", FastAssumption::Merged), 120);

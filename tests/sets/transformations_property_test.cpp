@@ -12,15 +12,9 @@
 #include <string>
 #include <vector>
 
-#include "../catalogue/fake_emulator_setup.h"
-#include "platform/file_system.h"
-#include "platform/paths.h"
+#include "scan_fixture.h"
 #include "sets/transformations.h"
-#include "store/program_paths.h"
-#include "store/record_line.h"
 #include "store/text_utils.h"
-#include "test_support.h"
-#include "zip_builder.h"
 
 namespace quorvex::sets {
 namespace {
@@ -75,13 +69,10 @@ std::optional<std::string> SetFile(const std::vector<std::string>& zips, const s
     return std::nullopt;
 }
 
-class TransformationProperty : public ::testing::TestWithParam<int> {
+class TransformationProperty : public ScanFixture, public ::testing::WithParamInterface<int> {
 protected:
     TransformationProperty() {
-        session.files = store::MakeProgramFiles(m_program.path());
-        session.emulator = store::MakeEmulatorPaths(m_emulator.path());
-        store::CreateEmulatorSubdirectories(session.emulator);
-        testing::InstallFakeEmulator(session.emulator.directory, "");
+        Install("");
         WriteBytes(session.files.directory + "zip", kArchiverWrapper);
         fs::permissions(session.files.directory + "zip", fs::perms::owner_all);
     }
@@ -99,15 +90,6 @@ protected:
     }
 
     void RunOnce(unsigned seed);
-
-    testing::TempDir m_program, m_emulator, m_sources;
-    store::Session session;
-    store::SilentProgress progress;
-    class Quiet : public store::UserFeedback {
-    public:
-        void ShowMessage(const std::string&, store::MessageIcon) override {}
-        bool AskYesNo(const std::string&) override { return true; }
-    } feedback;
 };
 
 void TransformationProperty::RunOnce(unsigned seed) {
@@ -120,7 +102,7 @@ void TransformationProperty::RunOnce(unsigned seed) {
         }
         return name;
     };
-    for (const std::string& directory : {session.emulator.roms, m_sources.path()}) {
+    for (const std::string& directory : {session.emulator.roms, source}) {
         std::error_code error;
         fs::remove_all(directory, error);
         fs::create_directories(directory, error);
@@ -142,9 +124,9 @@ void TransformationProperty::RunOnce(unsigned seed) {
         std::string roms;
         for (const std::string& rom : needed[g]) {
             const bool ownVersion = g > 0 && chance(30);
-            content[raw[g] + "/" + rom] =
-                ownVersion || g == 0 ? raw[g] + " version of " + rom + std::string(random() % 40, 'x')
-                                     : "";
+            content[raw[g] + "/" + rom] = ownVersion || g == 0 ? raw[g] + " version of " + rom +
+                                                                     std::string(random() % 40, 'x')
+                                                               : "";
             roms += (roms.empty() ? "" : ",") + rom;
         }
         // A game the emulator knows nothing of prints no list.
@@ -165,7 +147,7 @@ void TransformationProperty::RunOnce(unsigned seed) {
             originalEntries.push_back({anyCase(rom), versionOf(0, rom), false, chance(50)});
     }
     const std::string originalZip =
-        chance(50) ? session.emulator.roms + "orig.zip" : m_sources.File("o.zip");
+        chance(50) ? session.emulator.roms + "orig.zip" : source + "o.zip";
     std::vector<std::string> lines = {"+:A:orig:+ +:B:Original:+ +:C:" + originalZip + ":+"};
     auto inOriginal = [&](const std::string& rom) -> const testing::ZipEntry* {
         for (const auto& entry : originalEntries) {
@@ -200,18 +182,15 @@ void TransformationProperty::RunOnce(unsigned seed) {
             }
             if (entries.empty())
                 entries.push_back({"readme.txt", "nothing of its own", false, false});
-            const std::string zip = chance(30) ? session.emulator.roms + raw[g] + ".zip"
-                                               : m_sources.File(raw[g] + "-set.zip");
+            const std::string zip =
+                chance(30) ? session.emulator.roms + raw[g] + ".zip" : source + raw[g] + "-set.zip";
             testing::WriteZip(zip, entries);
             line += " +:C:" + zip + ":+" + (splitted ? " +:W:Partial:+" : "");
         }
         lines.push_back(line);
     }
     testing::WriteZip(originalZip, originalEntries);
-    std::vector<store::GameRecord> records;
-    for (const std::string& line : lines)
-        records.push_back({line, "", store::GetRecordValue(line, "B")});
-    session.games = store::GameDatabase(records);
+    session.games = GamesFromLines(lines);
 
     // What every member's set holds now.
     std::vector<std::map<std::string, std::string>> before(raw.size());
@@ -237,8 +216,9 @@ void TransformationProperty::RunOnce(unsigned seed) {
         const std::vector<std::string> zips = SetZips(static_cast<int>(g));
         for (const auto& [rom, bytes] : before[g]) {
             const auto now = SetFile(zips, rom);
-            ASSERT_TRUE(now.has_value()) << "seed " << seed << ": " << raw[g] << " lost " << rom
-                                         << "\n" << testing::ReadBytes(session.files.transformLog);
+            ASSERT_TRUE(now.has_value())
+                << "seed " << seed << ": " << raw[g] << " lost " << rom << "\n"
+                << testing::ReadBytes(session.files.transformLog);
             ASSERT_EQ(*now, bytes) << "seed " << seed << ": " << raw[g] << " " << rom << "\n"
                                    << testing::ReadBytes(session.files.transformLog);
         }

