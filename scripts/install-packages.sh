@@ -1,14 +1,20 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Quorvex needs to build, test and run.
+# Pass --ci for the tools of the continuous integration as well: clang with
+# libFuzzer for the fuzz targets and MinGW-w64 for the Windows compile check.
 set -euo pipefail
 
 packages=(
   build-essential cmake pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
-  libzip-dev zip
+  libzip-dev zip unzip libexpat1-dev
   qt6-base-dev qt6-multimedia-dev libgl-dev libvulkan-dev
   xvfb xauth
+  mame
 )
+if [ "${1:-}" = "--ci" ]; then
+  packages+=(clang libclang-rt-14-dev g++-mingw-w64-x86-64-posix)
+fi
 
 missing=()
 for package in "${packages[@]}"; do
