@@ -20,18 +20,18 @@ if echo '#include <zip.h>' | "$compiler" -x c++ -fsyntax-only - 2>/dev/null; the
 fi
 
 mapfile -t sources < <(find src -name '*.cpp' -not -path 'src/ui/*' -not -path 'src/app/*' | sort)
-failed=0
-checked=0
+checked=()
 for source in "${sources[@]}"; do
   if [ "$have_libzip" = no ] && grep -q '#include <zip.h>' "$source"; then
     echo "check-windows: skipped $source (no Windows libzip headers)"
     continue
   fi
-  checked=$((checked + 1))
-  if ! "$compiler" "${flags[@]}" "$source"; then
-    echo "check-windows: FAILED $source" >&2
-    failed=$((failed + 1))
-  fi
+  checked+=("$source")
 done
-echo "check-windows: $checked sources compiled, $failed failed"
-[ "$failed" -eq 0 ]
+
+# One compiler per processor; each failure prints its errors and its name.
+failures=$(printf '%s\n' "${checked[@]}" |
+  xargs -P "$(nproc)" -I{} sh -c '"$0" "$@" {} || echo "check-windows: FAILED {}" >&2' \
+    "$compiler" "${flags[@]}" 2>&1 | tee /dev/stderr | grep -c '^check-windows: FAILED' || true)
+echo "check-windows: ${#checked[@]} sources compiled, $failures failed"
+[ "$failures" -eq 0 ]
