@@ -12,7 +12,7 @@ if [ "${1:-}" = "--sanitize" ]; then
   build=build/sanitize
   options+=(-DQUORVEX_SANITIZE=ON -DQUORVEX_BUILD_BENCH=OFF)
   # Any report fails the test that caused it.
-  export ASAN_OPTIONS=${ASAN_OPTIONS:-abort_on_error=1:detect_leaks=1:strict_string_checks=1}
+  export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1}
   export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
 fi
 command -v ccache >/dev/null && options+=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
