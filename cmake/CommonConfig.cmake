@@ -29,3 +29,11 @@ if(QUORVEX_SANITIZE)
     target_link_options(quorvex_common INTERFACE -fsanitize=address,undefined)
   endif()
 endif()
+
+if(QUORVEX_BUILD_FUZZ)
+  # Every object is instrumented for coverage and checked by both
+  # sanitizers; only the fuzz targets link libFuzzer's main.
+  target_compile_options(quorvex_common INTERFACE -fsanitize=fuzzer-no-link,address,undefined
+                                                  -fno-sanitize-recover=all -fno-omit-frame-pointer)
+  target_link_options(quorvex_common INTERFACE -fsanitize=address,undefined)
+endif()

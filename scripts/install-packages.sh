@@ -1,14 +1,21 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Quorvex needs to build, test and run.
+# Pass --ci for the tools of the continuous integration as well: clang with
+# libFuzzer for the fuzz targets, MinGW-w64 for the Windows compile check, and
+# the validators of the desktop entry and the AppStream metainfo.
 set -euo pipefail
 
 packages=(
   build-essential cmake pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
-  libzip-dev zip libexpat1-dev mame
+  libzip-dev zip unzip libexpat1-dev
   qt6-base-dev qt6-multimedia-dev libgl-dev libvulkan-dev
   xvfb xauth
+  mame
 )
+if [ "${1:-}" = "--ci" ]; then
+  packages+=(clang libclang-rt-14-dev g++-mingw-w64-x86-64-posix desktop-file-utils appstream)
+fi
 
 missing=()
 for package in "${packages[@]}"; do

@@ -10,6 +10,7 @@
 
 #ifdef _WIN32
 #include <io.h>
+#include <share.h>
 #include <windows.h>
 #else
 #include <fcntl.h>
@@ -68,6 +69,60 @@ bool WildcardMatch(std::string_view name, std::string_view pattern) {
     return p == pattern.size();
 }
 
+// Big files are written in pieces, so that a full disk shows early.
+constexpr std::size_t kWriteChunk = std::size_t{1} << 20;
+
+// Taken while the program starts: temporary files written before it belong
+// to an earlier run.
+const fs::file_time_type g_processStart = fs::file_time_type::clock::now();
+
+fs::file_time_type ProcessStartTime() {
+    return g_processStart;
+}
+
+ReplaceFaultHook& FaultHook() {
+    static ReplaceFaultHook hook;
+    return hook;
+}
+
+int InjectedFault(ReplaceStep step) {
+    const ReplaceFaultHook& hook = FaultHook();
+    return hook ? hook(step) : 0;
+}
+
+// The file at the end of a chain of symbolic links (a dangling link gives
+// the path it points to). A loop of links ends the search where it is; the
+// save then fails or replaces the last link, as the system decides.
+std::string FollowSymbolicLinks(const std::string& path) {
+    fs::path current(path);
+    for (int hops = 0; hops < 40; ++hops) {
+        std::error_code error;
+        if (!fs::is_symlink(current, error)) {
+            break;
+        }
+        const fs::path next = fs::read_symlink(current, error);
+        if (error) {
+            break;
+        }
+        current = next.is_absolute() ? next : current.parent_path() / next;
+    }
+    return current.string();
+}
+
+#ifndef _WIN32
+void SyncDirectoryOf(const std::string& file) {
+    std::string directory = fs::path(file).parent_path().string();
+    if (directory.empty()) {
+        directory = ".";
+    }
+    const int fd = ::open(directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+}
+#endif
+
 std::string TemporarySibling(const std::string& path) {
     static std::mt19937_64 generator{std::random_device{}()};
     char suffix[32];
@@ -100,7 +155,10 @@ std::optional<std::string> ReadFileBytes(const std::string& path) {
 }
 
 bool ReplaceFileAtomically(const std::string& path, std::string_view bytes, std::string* error) {
-    const std::string temporary = TemporarySibling(path);
+    // Replacing a symbolic link would turn it into a plain file and cut it
+    // loose from where the user keeps the data: replace what it points to.
+    const std::string target = FollowSymbolicLinks(path);
+    const std::string temporary = TemporarySibling(target);
     auto fail = [&](const std::string& reason) {
         if (error) {
             *error = reason;
@@ -110,34 +168,73 @@ bool ReplaceFileAtomically(const std::string& path, std::string_view bytes, std:
         return false;
     };
 #ifdef _WIN32
-    FILE* out = _fsopen(temporary.c_str(), "wb", _SH_DENYWR);
-    if (!out) {
-        return fail("cannot create " + temporary + ": " + std::strerror(errno));
+    FILE* out = nullptr;
+    if (int injected = InjectedFault(ReplaceStep::CreateTemporary)) {
+        errno = injected;
+    } else {
+        out = _fsopen(temporary.c_str(), "wb", _SH_DENYWR);
     }
-    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), out) == bytes.size() &&
-                         std::fflush(out) == 0 && _commit(_fileno(out)) == 0;
-    const int writeErrno = errno;
-    if (std::fclose(out) != 0 || !written) {
+    if (!out) {
+        return fail("cannot create a file beside " + path + ": " + std::strerror(errno));
+    }
+    int writeErrno = 0;
+    for (std::size_t done = 0; done < bytes.size() && writeErrno == 0;) {
+        const std::size_t chunk = std::min(bytes.size() - done, kWriteChunk);
+        if (int injected = InjectedFault(ReplaceStep::Write)) {
+            writeErrno = injected;
+        } else if (std::fwrite(bytes.data() + done, 1, chunk, out) != chunk) {
+            writeErrno = errno != 0 ? errno : EIO;
+        }
+        done += chunk;
+    }
+    if (writeErrno == 0) {
+        if (int injected = InjectedFault(ReplaceStep::Sync)) {
+            writeErrno = injected;
+        } else if (std::fflush(out) != 0 || _commit(_fileno(out)) != 0) {
+            writeErrno = errno != 0 ? errno : EIO;
+        }
+    }
+    const int injectedClose = InjectedFault(ReplaceStep::Close);
+    if (std::fclose(out) != 0 && writeErrno == 0) {
+        writeErrno = errno != 0 ? errno : EIO;
+    }
+    if (writeErrno == 0 && injectedClose != 0) {
+        writeErrno = injectedClose;
+    }
+    if (writeErrno != 0) {
         return fail("cannot write " + path + ": " + std::strerror(writeErrno));
     }
-    if (!MoveFileExA(temporary.c_str(), path.c_str(),
+    if (int injected = InjectedFault(ReplaceStep::Rename)) {
+        return fail("cannot replace " + path + ": " + std::strerror(injected));
+    }
+    if (!MoveFileExA(temporary.c_str(), target.c_str(),
                      MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
         return fail("cannot replace " + path);
     }
 #else
-    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+    int fd = -1;
+    if (int injected = InjectedFault(ReplaceStep::CreateTemporary)) {
+        errno = injected;
+    } else {
+        fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+    }
     if (fd < 0) {
         return fail("cannot create a file beside " + path + ": " + std::strerror(errno));
     }
     // Keep the permissions of the file being replaced.
     struct stat existing {};
-    if (::stat(path.c_str(), &existing) == 0) {
+    if (::stat(target.c_str(), &existing) == 0) {
         ::fchmod(fd, existing.st_mode & 07777);
     }
     const char* data = bytes.data();
     std::size_t left = bytes.size();
     while (left > 0) {
-        const ssize_t n = ::write(fd, data, left);
+        ssize_t n = -1;
+        if (int injected = InjectedFault(ReplaceStep::Write)) {
+            errno = injected;
+        } else {
+            n = ::write(fd, data, std::min(left, kWriteChunk));
+        }
         if (n < 0) {
             if (errno == EINTR) {
                 continue;
@@ -149,19 +246,90 @@ bool ReplaceFileAtomically(const std::string& path, std::string_view bytes, std:
         data += n;
         left -= static_cast<std::size_t>(n);
     }
-    if (::fsync(fd) != 0) {
+    int syncResult = -1;
+    if (int injected = InjectedFault(ReplaceStep::Sync)) {
+        errno = injected;
+    } else {
+        syncResult = ::fsync(fd);
+    }
+    if (syncResult != 0) {
         const int syncErrno = errno;
         ::close(fd);
         return fail("cannot write " + path + ": " + std::strerror(syncErrno));
     }
-    if (::close(fd) != 0) {
-        return fail("cannot write " + path + ": " + std::strerror(errno));
+    const int injectedClose = InjectedFault(ReplaceStep::Close);
+    // The descriptor is released even when close reports an error.
+    if (::close(fd) != 0 || injectedClose != 0) {
+        const int closeErrno = injectedClose != 0 ? injectedClose : errno;
+        return fail("cannot write " + path + ": " + std::strerror(closeErrno));
     }
-    if (::rename(temporary.c_str(), path.c_str()) != 0) {
+    int renameResult = -1;
+    if (int injected = InjectedFault(ReplaceStep::Rename)) {
+        errno = injected;
+    } else {
+        renameResult = ::rename(temporary.c_str(), target.c_str());
+    }
+    if (renameResult != 0) {
         return fail("cannot replace " + path + ": " + std::strerror(errno));
+    }
+    // The rename is done and the old file is gone, so nothing is left to
+    // undo; some file systems cannot flush a directory at all, so this is a
+    // best effort that never turns a finished save into a failure.
+    if (InjectedFault(ReplaceStep::SyncDirectory) == 0) {
+        SyncDirectoryOf(target);
     }
 #endif
     return true;
+}
+
+void SetReplaceFaultHook(ReplaceFaultHook hook) {
+    FaultHook() = std::move(hook);
+}
+
+bool IsReplacementTemporaryName(std::string_view name) {
+    constexpr std::string_view kMark = ".tmp";
+    constexpr std::size_t kDigits = 16;
+    if (name.size() <= kMark.size() + kDigits) {
+        return false;
+    }
+    const std::size_t digits = name.size() - kDigits;
+    if (name.substr(digits - kMark.size(), kMark.size()) != kMark) {
+        return false;
+    }
+    return std::all_of(name.begin() + static_cast<std::ptrdiff_t>(digits), name.end(),
+                       [](char c) { return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f'); });
+}
+
+int RemoveStaleReplacementFiles(const std::string& directory) {
+    return RemoveStaleReplacementFiles(directory, ProcessStartTime());
+}
+
+int RemoveStaleReplacementFiles(const std::string& directory, fs::file_time_type olderThan) {
+    int removed = 0;
+    std::error_code error;
+    fs::directory_iterator it(fs::path(directory), error);
+    if (error) {
+        return 0;
+    }
+    for (; it != fs::directory_iterator(); it.increment(error)) {
+        if (error) {
+            break;
+        }
+        std::error_code statError;
+        // Never follow a link: only files this program created are removed.
+        if (!it->is_regular_file(statError) || it->is_symlink(statError) ||
+            !IsReplacementTemporaryName(it->path().filename().string())) {
+            continue;
+        }
+        const fs::file_time_type written = it->last_write_time(statError);
+        if (statError || written >= olderThan) {
+            continue;  // another running copy may still be writing it
+        }
+        if (fs::remove(it->path(), statError) && !statError) {
+            ++removed;
+        }
+    }
+    return removed;
 }
 
 bool AppendFileBytes(const std::string& path, std::string_view bytes) {

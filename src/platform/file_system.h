@@ -3,6 +3,8 @@
 // reports failure through its result; none throws.
 
 #include <cstdint>
+#include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -15,10 +17,32 @@ std::optional<std::string> ReadFileBytes(const std::string& path);
 
 // Replaces the whole file: the bytes go to a temporary file in the same
 // directory, are flushed to disk and renamed over the target, so a crash or
-// a full disk leaves either the old or the new file. On failure the target is
-// untouched, the temporary file is removed and a reason is put in error.
+// a full disk leaves either the old or the new file; the directory is then
+// flushed so that the new name survives a power cut. A path that is a
+// symbolic link stays one: the file it points to is replaced. On failure the
+// target is untouched, the temporary file is removed and a reason is put in
+// error.
 bool ReplaceFileAtomically(const std::string& path, std::string_view bytes,
                            std::string* error = nullptr);
+
+// The system calls of ReplaceFileAtomically, in the order they are made.
+enum class ReplaceStep { CreateTemporary, Write, Sync, Close, Rename, SyncDirectory };
+// A seam for fault injection: when set, the hook is asked before each system
+// call of ReplaceFileAtomically, and a non-zero answer makes that call fail
+// with that error number (a failed close still releases the file). An empty
+// hook restores normal operation. Not thread-safe: tests only.
+using ReplaceFaultHook = std::function<int(ReplaceStep)>;
+void SetReplaceFaultHook(ReplaceFaultHook hook);
+
+// True when name has the form of ReplaceFileAtomically's temporary files.
+bool IsReplacementTemporaryName(std::string_view name);
+// Removes, from directory (not its sub-directories), the temporary files of
+// ReplaceFileAtomically last written before olderThan (by default, before
+// this process started): what a crash in the middle of a save left behind.
+// Returns how many were removed.
+int RemoveStaleReplacementFiles(const std::string& directory);
+int RemoveStaleReplacementFiles(const std::string& directory,
+                                std::filesystem::file_time_type olderThan);
 
 // Appends bytes at the end of the file, creating it when missing.
 bool AppendFileBytes(const std::string& path, std::string_view bytes);

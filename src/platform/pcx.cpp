@@ -247,7 +247,7 @@ std::optional<RgbaPicture> ReadPcxFile(const std::string& path) {
 std::string EncodePcx(const RgbaPicture& picture) {
     const int width = picture.width;
     const int height = picture.height;
-    if (width <= 0 || height <= 0 || width > 65535 || height > 65535 ||
+    if (width <= 0 || height <= 0 || width > kMaxPcxSide || height > kMaxPcxSide ||
         static_cast<std::int64_t>(width) * height > kMaxPcxPixels ||
         picture.rgba.size() != static_cast<std::size_t>(width) * height * 4) {
         return {};

@@ -89,6 +89,8 @@ bool RunStartup(const std::string& programDirectory, Session& session, StartupSe
     session.whatsNewShown = false;
     session.files = MakeProgramFiles(programDirectory);
     const ProgramFiles& files = session.files;
+    // A crash in the middle of a save leaves its temporary file behind.
+    platform::RemoveStaleReplacementFiles(programDirectory);
 
     if (!FileExists(files.state) ||
         TrimmedBlanks(GetHeaderValue(files.state, "MAME_DIR")).empty()) {

@@ -57,19 +57,6 @@ TEST(Files, CopyOverwritesAndMoveNeverDoes) {
     EXPECT_TRUE(RemoveFile(temp.File("moved")));
 }
 
-TEST(Files, AtomicReplaceWritesTheWholeFileOrNothing) {
-    testing::TempDir temp;
-    const std::string path = temp.File("data.qvx");
-    ASSERT_TRUE(ReplaceFileAtomically(path, "first\r\n"));
-    ASSERT_TRUE(ReplaceFileAtomically(path, "second\r\n"));
-    EXPECT_EQ(ReadFileBytes(path), "second\r\n");
-    // A target in a missing folder fails and reports why.
-    std::string error;
-    EXPECT_FALSE(ReplaceFileAtomically(temp.File("no/such/file"), "x", &error));
-    EXPECT_NE(error, "");
-    EXPECT_EQ(ListDirectory(temp.path()).size(), 1u);
-}
-
 TEST(ProgramDirectory, PortableInstallOrTheUsersDataFolder) {
     testing::TempDir temp;
     const std::string current = temp.File("cwd");

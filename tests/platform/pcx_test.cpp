@@ -97,6 +97,17 @@ TEST(PcxRoundTrip, WriterRefusesPicturesItCannotDescribe) {
     RgbaPicture mismatched = Picture(4, 4, [](int, int) -> std::uint32_t { return 0; });
     mismatched.rgba.pop_back();
     EXPECT_TRUE(EncodePcx(mismatched).empty());
+
+    // The widest picture the reader takes is written; one pixel more is not,
+    // in either direction.
+    auto stripes = [](int x, int) -> std::uint32_t { return x % 2 ? 0xFFFFFFu : 0u; };
+    const std::string widest = EncodePcx(Picture(16384, 1, stripes));
+    ASSERT_FALSE(widest.empty());
+    const auto readBack = DecodePcx(widest);
+    ASSERT_TRUE(readBack);
+    EXPECT_EQ(readBack->width, 16384);
+    EXPECT_TRUE(EncodePcx(Picture(16385, 1, stripes)).empty());
+    EXPECT_TRUE(EncodePcx(Picture(1, 16385, stripes)).empty());
 }
 
 TEST(PcxReader, ReadsOneBitAndBothFourBitLayouts) {

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <deque>
+#include <filesystem>
 
 #include "platform/file_system.h"
 #include "platform/paths.h"
@@ -138,10 +140,16 @@ TEST_F(Startup, FirstStartAsksWarnsImportsAndRemembers) {
                                    sep + "*.* -r -a -h -s\n@attrib " + m_emulator + "samples" +
                                    sep + sep + "*.* -r -a -h -s\n");
 
-    // A second start asks nothing and warns about nothing.
+    // A second start asks nothing and warns about nothing, and clears away
+    // the temporary file of a save that an earlier run died in.
+    const std::string debris = ProgramFile("mamegame.qvx.tmp3f2a9c01d4e5b678");
+    WriteBytes(debris, "+:GAMES_COUNT:45000:+\r\n+:A:half");
+    std::filesystem::last_write_time(
+        debris, std::filesystem::file_time_type::clock::now() - std::chrono::hours(1));
     windows.events.clear();
     importer.insert = false;
     ASSERT_TRUE(Start());
+    EXPECT_FALSE(FileExists(debris));
     EXPECT_EQ(CountStartingWith(windows.events, "message"), 0u);
     EXPECT_EQ(CountStartingWith(windows.events, "ask"), 0u);
     EXPECT_EQ(CountStartingWith(windows.events, "whats new"), 0u);
