@@ -1,0 +1,94 @@
+#include "ui/drawing.h"
+
+#include <QPainter>
+
+#include <cmath>
+#include <numbers>
+
+namespace quorvex::ui {
+
+QPen CapPen(const QBrush& colour, qreal width) {
+    return QPen(colour, width, Qt::SolidLine, Qt::RoundCap);
+}
+
+QPen RoundPen(const QBrush& colour, qreal width) {
+    return QPen(colour, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+}
+
+QLinearGradient Gradient(const QPointF& start, const QPointF& end, const QColor& from,
+                         const QColor& to) {
+    QLinearGradient gradient(start, end);
+    gradient.setColorAt(0.0, from);
+    gradient.setColorAt(1.0, to);
+    return gradient;
+}
+
+QRadialGradient Glow(const QPointF& centre, qreal radius, const QColor& inner,
+                     const QColor& outer) {
+    QRadialGradient gradient(centre, radius);
+    gradient.setColorAt(0.0, inner);
+    gradient.setColorAt(1.0, outer);
+    return gradient;
+}
+
+QPointF OnCircle(qreal radius, qreal degrees) {
+    const qreal radians = degrees * std::numbers::pi / 180.0;
+    return {radius * std::cos(radians), radius * std::sin(radians)};
+}
+
+QPainterPath ClosedPath(std::initializer_list<QPointF> points) {
+    QPainterPath path;
+    bool first = true;
+    for (const QPointF& point : points) {
+        if (first) {
+            path.moveTo(point);
+            first = false;
+        } else {
+            path.lineTo(point);
+        }
+    }
+    path.closeSubpath();
+    return path;
+}
+
+QPainterPath RadialPolygon(const QPointF& centre, qreal outer, qreal inner, int count,
+                           qreal startDegrees) {
+    QPainterPath path;
+    for (int i = 0; i < count * 2; ++i) {
+        const qreal radius = i % 2 == 0 ? outer : inner;
+        const QPointF point = centre + OnCircle(radius, startDegrees + i * 180.0 / count);
+        if (i == 0) {
+            path.moveTo(point);
+        } else {
+            path.lineTo(point);
+        }
+    }
+    path.closeSubpath();
+    return path;
+}
+
+QPixmap RenderPicture(const QSize& size, qreal ratio, const QColor& background,
+                      const std::function<void(QPainter&)>& paint) {
+    QPixmap picture(size * ratio);
+    picture.setDevicePixelRatio(ratio);
+    picture.fill(background);
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::Antialiasing);
+    paint(painter);
+    return picture;
+}
+
+QPixmap SquarePicture(PaintPicture paint, int edge) {
+    return RenderPicture(QSize(edge, edge), 1.0, Qt::transparent,
+                         [paint, edge](QPainter& painter) { paint(painter, edge); });
+}
+
+QIcon SquareIcon(PaintPicture paint) {
+    QIcon icon;
+    for (const int edge : {16, 24, 32, 48}) {
+        icon.addPixmap(SquarePicture(paint, edge));
+    }
+    return icon;
+}
+
+}  // namespace quorvex::ui
