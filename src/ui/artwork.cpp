@@ -8,7 +8,6 @@
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
-#include <iterator>
 #include <numbers>
 
 #include "ui/drawing.h"
@@ -77,16 +76,11 @@ void PaintStick(QPainter& painter, int frame) {
 void PaintFolder(QPainter& painter, qreal s) {
     painter.setPen(QPen(QColor(0x8a, 0x5a, 0x00), s / 24.0));
     painter.setBrush(QColor(0xe0, 0x9a, 0x1e));
-    painter.drawPath(ClosedPath({{0.08 * s, 0.24 * s},
-                                 {0.38 * s, 0.24 * s},
-                                 {0.46 * s, 0.32 * s},
-                                 {0.92 * s, 0.32 * s},
-                                 {0.92 * s, 0.84 * s},
-                                 {0.08 * s, 0.84 * s}}));
+    painter.drawPath(ClosedPath(
+        s, {{0.08, 0.24}, {0.38, 0.24}, {0.46, 0.32}, {0.92, 0.32}, {0.92, 0.84}, {0.08, 0.84}}));
     painter.setBrush(
         Gradient({0, 0.4 * s}, {0, 0.84 * s}, QColor(0xff, 0xd8, 0x6a), QColor(0xf0, 0xa8, 0x28)));
-    painter.drawPath(ClosedPath(
-        {{0.16 * s, 0.42 * s}, {0.98 * s, 0.42 * s}, {0.90 * s, 0.84 * s}, {0.08 * s, 0.84 * s}}));
+    painter.drawPath(ClosedPath(s, {{0.16, 0.42}, {0.98, 0.42}, {0.90, 0.84}, {0.08, 0.84}}));
 }
 
 void PaintCredits(QPainter& painter, qreal s) {
@@ -150,11 +144,6 @@ void PaintNewGames(QPainter& painter, qreal s) {
 void PaintGoneGames(QPainter& painter, qreal s) {
     PaintBadge(painter, s, QColor(200, 0, 55), false);
 }
-
-// In the order of Artwork.
-constexpr PaintPicture kPictures[] = {PaintFolder, PaintCredits,  PaintStatistics,
-                                      PaintQuit,   PaintNewGames, PaintGoneGames};
-static_assert(std::size(kPictures) == static_cast<std::size_t>(Artwork::GoneGames) + 1);
 
 void PaintStars(QPainter& painter, const QSize& size, int bottom) {
     // A fixed sequence, so the sky is the same at every start.
@@ -291,11 +280,10 @@ QPixmap SplashPicture(const QSize& size) {
 }
 
 QPixmap ArtworkPixmap(Artwork which, int edge) {
+    // In the order of the enum.
+    static constexpr PaintPicture kPictures[] = {PaintFolder, PaintCredits,  PaintStatistics,
+                                                 PaintQuit,   PaintNewGames, PaintGoneGames};
     return SquarePicture(kPictures[static_cast<std::size_t>(which)], edge);
-}
-
-QIcon ArtworkIcon(Artwork which) {
-    return SquareIcon(kPictures[static_cast<std::size_t>(which)]);
 }
 
 }  // namespace quorvex::ui

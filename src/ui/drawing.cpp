@@ -36,16 +36,32 @@ QPointF OnCircle(qreal radius, qreal degrees) {
     return {radius * std::cos(radians), radius * std::sin(radians)};
 }
 
+namespace {
+
+// Starts the path at point, or draws a line to it.
+void Through(QPainterPath& path, const QPointF& point) {
+    if (path.elementCount() == 0) {
+        path.moveTo(point);
+    } else {
+        path.lineTo(point);
+    }
+}
+
+}  // namespace
+
 QPainterPath ClosedPath(std::initializer_list<QPointF> points) {
     QPainterPath path;
-    bool first = true;
     for (const QPointF& point : points) {
-        if (first) {
-            path.moveTo(point);
-            first = false;
-        } else {
-            path.lineTo(point);
-        }
+        Through(path, point);
+    }
+    path.closeSubpath();
+    return path;
+}
+
+QPainterPath ClosedPath(qreal s, std::initializer_list<QPointF> fractions) {
+    QPainterPath path;
+    for (const QPointF& fraction : fractions) {
+        Through(path, QPointF(fraction.x() * s, fraction.y() * s));
     }
     path.closeSubpath();
     return path;
@@ -56,12 +72,7 @@ QPainterPath RadialPolygon(const QPointF& centre, qreal outer, qreal inner, int 
     QPainterPath path;
     for (int i = 0; i < count * 2; ++i) {
         const qreal radius = i % 2 == 0 ? outer : inner;
-        const QPointF point = centre + OnCircle(radius, startDegrees + i * 180.0 / count);
-        if (i == 0) {
-            path.moveTo(point);
-        } else {
-            path.lineTo(point);
-        }
+        Through(path, centre + OnCircle(radius, startDegrees + i * 180.0 / count));
     }
     path.closeSubpath();
     return path;
@@ -81,14 +92,6 @@ QPixmap RenderPicture(const QSize& size, qreal ratio, const QColor& background,
 QPixmap SquarePicture(PaintPicture paint, int edge) {
     return RenderPicture(QSize(edge, edge), 1.0, Qt::transparent,
                          [paint, edge](QPainter& painter) { paint(painter, edge); });
-}
-
-QIcon SquareIcon(PaintPicture paint) {
-    QIcon icon;
-    for (const int edge : {16, 24, 32, 48}) {
-        icon.addPixmap(SquarePicture(paint, edge));
-    }
-    return icon;
 }
 
 }  // namespace quorvex::ui

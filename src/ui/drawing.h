@@ -52,6 +52,8 @@ QRadialGradient Glow(const QPointF& centre, qreal radius, const QColor& inner, c
 QPointF OnCircle(qreal radius, qreal degrees);
 // The closed polygon through points.
 QPainterPath ClosedPath(std::initializer_list<QPointF> points);
+// The same through points given in fractions of the edge length s.
+QPainterPath ClosedPath(qreal s, std::initializer_list<QPointF> fractions);
 // A star or a cog wheel: count points alternating between outer and inner
 // radius, the first at startDegrees.
 QPainterPath RadialPolygon(const QPointF& centre, qreal outer, qreal inner, int count,
@@ -65,7 +67,18 @@ QPixmap RenderPicture(const QSize& size, qreal ratio, const QColor& background,
                       const std::function<void(QPainter&)>& paint);
 // A square picture of edge pixels on a transparent ground, at ratio 1.
 QPixmap SquarePicture(PaintPicture paint, int edge);
-// The same picture at the sizes buttons and labels ask for.
-QIcon SquareIcon(PaintPicture paint);
+
+// The edge lengths an icon holds a picture in, for the sizes buttons and labels ask for.
+inline constexpr int kIconEdges[] = {16, 24, 32, 48};
+
+// One picture of a set, as pixmap draws it, at every icon edge.
+template <typename Which>
+QIcon PictureIcon(QPixmap (*pixmap)(Which which, int edge), Which which) {
+    QIcon icon;
+    for (const int edge : kIconEdges) {
+        icon.addPixmap(pixmap(which, edge));
+    }
+    return icon;
+}
 
 }  // namespace quorvex::ui

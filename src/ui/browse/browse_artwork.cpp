@@ -3,7 +3,6 @@
 #include <QPainter>
 
 #include <cstddef>
-#include <iterator>
 
 #include "ui/drawing.h"
 
@@ -17,8 +16,7 @@ void PaintPlay(QPainter& painter, qreal s) {
     painter.drawEllipse(QPointF(0.5 * s, 0.5 * s), 0.44 * s, 0.44 * s);
     painter.setPen(Qt::NoPen);
     painter.setBrush(Qt::white);
-    painter.drawPath(
-        ClosedPath({{0.40 * s, 0.28 * s}, {0.74 * s, 0.50 * s}, {0.40 * s, 0.72 * s}}));
+    painter.drawPath(ClosedPath(s, {{0.40, 0.28}, {0.74, 0.50}, {0.40, 0.72}}));
 }
 
 void PaintDie(QPainter& painter, const QRectF& box, int pips, const QColor& face) {
@@ -148,27 +146,30 @@ void PaintFamily(QPainter& painter, qreal s) {
     PaintTree(painter, s, kCyan);
 }
 
-// In the order of BrowseArtwork.
-constexpr PaintPicture kPictures[] = {
-    PaintPlay,
-    PaintRandomPlay,
-    PaintFamily,
-    PaintFamilyShown,
-    [](QPainter& painter, qreal s) { PaintVenn(painter, s, false); },
-    [](QPainter& painter, qreal s) { PaintVenn(painter, s, true); },
-    [](QPainter& painter, qreal s) { PaintOrder(painter, s, true); },
-    [](QPainter& painter, qreal s) { PaintOrder(painter, s, false); },
-};
-static_assert(std::size(kPictures) == static_cast<std::size_t>(BrowseArtwork::Descending) + 1);
+void PaintAnd(QPainter& painter, qreal s) {
+    PaintVenn(painter, s, false);
+}
+
+void PaintOr(QPainter& painter, qreal s) {
+    PaintVenn(painter, s, true);
+}
+
+void PaintAscending(QPainter& painter, qreal s) {
+    PaintOrder(painter, s, true);
+}
+
+void PaintDescending(QPainter& painter, qreal s) {
+    PaintOrder(painter, s, false);
+}
 
 }  // namespace
 
 QPixmap BrowsePixmap(BrowseArtwork which, int edge) {
+    // In the order of the enum.
+    static constexpr PaintPicture kPictures[] = {PaintPlay,        PaintRandomPlay, PaintFamily,
+                                                 PaintFamilyShown, PaintAnd,        PaintOr,
+                                                 PaintAscending,   PaintDescending};
     return SquarePicture(kPictures[static_cast<std::size_t>(which)], edge);
-}
-
-QIcon BrowseIcon(BrowseArtwork which) {
-    return SquareIcon(kPictures[static_cast<std::size_t>(which)]);
 }
 
 }  // namespace quorvex::ui

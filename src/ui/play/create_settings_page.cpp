@@ -29,13 +29,9 @@ namespace {
 // The boxes are read up to this many characters.
 constexpr int kBoxLimit = 1499;
 
-QPushButton* PictureButton(PlayArtwork picture, const QString& tip, QWidget* parent) {
-    auto* button = new QPushButton(parent);
-    button->setIcon(PlayIcon(picture));
-    button->setIconSize(QSize(26, 26));
-    button->setMinimumSize(46, 38);
-    button->setToolTip(tip);
-    button->setAutoDefault(false);
+QPushButton* Button(PlayArtwork picture, const QString& tip, const char* name, QWidget* parent) {
+    QPushButton* button = PictureButton(PlayIcon(picture), tip, parent);
+    button->setObjectName(QString::fromLatin1(name));
     return button;
 }
 
@@ -122,19 +118,30 @@ CreateSettingsPage::CreateSettingsPage(store::Session& session, store::UserFeedb
     : QWidget(parent), m_session(session), m_feedback(feedback), m_window(window) {
     setObjectName(QStringLiteral("createSettingsPage"));
     BuildControls();
-    FillList();
+    FillDefinitionList(*m_definitions, m_session.settings);
     ShowBrowsingLayout();
     SelectAndShow(0);
 }
 
 CreateSettingsPage::~CreateSettingsPage() = default;
 
+CreateSettingsPage::Mode CreateSettingsPage::mode() const {
+    switch (m_editor.state()) {
+        case EditorState::New:
+        case EditorState::Modify:
+            return Mode::New;
+        case EditorState::Delete:
+            return Mode::Deleting;
+        case EditorState::Browse:
+            break;
+    }
+    return Mode::Browsing;
+}
+
 void CreateSettingsPage::BuildControls() {
-    m_definitions = new QListWidget(this);
+    m_definitions = SettingDefinitionList(this);
     m_definitions->setObjectName(QStringLiteral("settingDefinitionsList"));
     m_definitions->setToolTip(tr("Here are listed all the settings available!"));
-    m_definitions->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_definitions->setAlternatingRowColors(true);
 
     m_name = new QLineEdit(this);
     m_name->setObjectName(QStringLiteral("settingNameBox"));
@@ -164,14 +171,15 @@ void CreateSettingsPage::BuildControls() {
     m_help->setToolTip(tr("Enter here a brief description of the setting!"));
     m_help->setTabChangesFocus(true);
 
-    m_save = PictureButton(PlayArtwork::Save, tr("Saves changes!"), this);
-    m_save->setObjectName(QStringLiteral("saveSettingButton"));
-    m_new = PictureButton(PlayArtwork::New, tr("Inserts new setting!"), this);
-    m_new->setObjectName(QStringLiteral("newSettingButton"));
-    m_delete = PictureButton(PlayArtwork::Delete, tr("Deletes permanently the setting!"), this);
-    m_delete->setObjectName(QStringLiteral("deleteSettingButton"));
-    m_cancel = PictureButton(PlayArtwork::Cancel, tr("Aborts operation!"), this);
-    m_cancel->setObjectName(QStringLiteral("cancelSettingButton"));
+    QPushButton* save = Button(PlayArtwork::Save, tr("Saves changes!"), "saveSettingButton", this);
+    QPushButton* add =
+        Button(PlayArtwork::New, tr("Inserts new setting!"), "newSettingButton", this);
+    QPushButton* remove = Button(PlayArtwork::Delete, tr("Deletes permanently the setting!"),
+                                 "deleteSettingButton", this);
+    QPushButton* cancel =
+        Button(PlayArtwork::Cancel, tr("Aborts operation!"), "cancelSettingButton", this);
+    m_editor = DefinitionEditor({m_definitions, m_name, add, nullptr, remove, save, cancel},
+                                OffControls::Hidden);
 
     connect(m_definitions, &QListWidget::currentRowChanged, this, [this](int row) {
         if (!m_filling && row >= 0) {
@@ -179,10 +187,10 @@ void CreateSettingsPage::BuildControls() {
         }
     });
     connect(m_type, &QComboBox::currentIndexChanged, this, &CreateSettingsPage::TypeChosen);
-    connect(m_new, &QPushButton::clicked, this, &CreateSettingsPage::StartNew);
-    connect(m_save, &QPushButton::clicked, this, &CreateSettingsPage::Save);
-    connect(m_delete, &QPushButton::clicked, this, &CreateSettingsPage::Delete);
-    connect(m_cancel, &QPushButton::clicked, this, &CreateSettingsPage::CancelNew);
+    connect(add, &QPushButton::clicked, this, &CreateSettingsPage::StartNew);
+    connect(save, &QPushButton::clicked, this, &CreateSettingsPage::Save);
+    connect(remove, &QPushButton::clicked, this, &CreateSettingsPage::Delete);
+    connect(cancel, &QPushButton::clicked, this, &CreateSettingsPage::CancelNew);
 
     // The name box and the type list read as one sentence: "-soundcard" is a... Fixed selection
     // type.
@@ -205,11 +213,11 @@ void CreateSettingsPage::BuildControls() {
     boxes->setRowStretch(3, 2);
 
     auto* buttons = new QHBoxLayout;
-    buttons->addWidget(m_new);
-    buttons->addWidget(m_delete);
+    buttons->addWidget(add);
+    buttons->addWidget(remove);
     buttons->addStretch(1);
-    buttons->addWidget(m_save);
-    buttons->addWidget(m_cancel);
+    buttons->addWidget(save);
+    buttons->addWidget(cancel);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(8, 8, 8, 8);
@@ -220,22 +228,11 @@ void CreateSettingsPage::BuildControls() {
     layout->addLayout(buttons);
 }
 
-void CreateSettingsPage::FillList() {
-    m_filling = true;
-    m_definitions->clear();
-    for (const store::SettingDefinition& definition : m_session.settings) {
-        m_definitions->addItem(ToQString(definition.name));
-    }
-    m_filling = false;
-}
-
 void CreateSettingsPage::SelectAndShow(int position) {
     if (position < 0 || position >= m_definitions->count()) {
         return;
     }
-    m_filling = true;
-    m_definitions->setCurrentRow(position);
-    m_filling = false;
+    m_editor.Select(position);
     ShowDefinition(position);
 }
 
@@ -255,35 +252,22 @@ void CreateSettingsPage::ShowDefinition(int position) {
 }
 
 void CreateSettingsPage::ShowBrowsingLayout() {
-    m_mode = Mode::Browsing;
-    m_save->hide();
-    m_cancel->hide();
-    m_new->show();
-    // One definition always remains.
-    m_delete->setVisible(m_session.settings.size() >= 2);
-    m_definitions->setEnabled(true);
+    m_editor.Enter(EditorState::Browse, m_session.settings.size());
 }
 
 void CreateSettingsPage::StartNew() {
-    m_mode = Mode::New;
-    m_save->show();
-    m_cancel->show();
-    m_new->hide();
-    m_delete->hide();
-    m_definitions->setEnabled(false);
     m_filling = true;
     m_type->setCurrentIndex(-1);
     m_defaultValue->clear();
     m_fixedValues->clear();
     m_help->clear();
     m_filling = false;
-    m_name->setText(QString::fromLatin1(play::kNewSettingNamePrompt));
-    m_name->selectAll();
-    m_name->setFocus();
+    m_editor.StartEditing(EditorState::New, m_session.settings.size(),
+                          QString::fromLatin1(play::kNewSettingNamePrompt));
 }
 
 void CreateSettingsPage::TypeChosen(int index) {
-    if (m_filling || m_mode == Mode::Browsing) {
+    if (m_filling || mode() == Mode::Browsing) {
         return;
     }
     m_filling = true;
@@ -307,7 +291,7 @@ void CreateSettingsPage::TypeChosen(int index) {
 }
 
 void CreateSettingsPage::Save() {
-    if (m_mode != Mode::New) {
+    if (mode() != Mode::New) {
         return;
     }
     play::SettingEditorInput input;
@@ -324,9 +308,8 @@ void CreateSettingsPage::Save() {
     }
     ShowBrowsingLayout();
     if (result.written) {
-        FillList();
         // Delete may have come back with the second definition.
-        ShowBrowsingLayout();
+        m_editor.Reload(m_session.settings, -1);
         SelectAndShow(result.position);
         emit DefinitionsChanged();
     }
@@ -334,11 +317,11 @@ void CreateSettingsPage::Save() {
 
 void CreateSettingsPage::Delete() {
     const int position = m_definitions->currentRow();
-    if (m_mode != Mode::Browsing || position < 0 || m_session.settings.size() < 2) {
+    if (mode() != Mode::Browsing || position < 0 || m_session.settings.size() < 2) {
         return;
     }
     AnswerRecorder answers(m_feedback);
-    m_mode = Mode::Deleting;
+    m_editor.SetState(EditorState::Delete);
     bool deleted = false;
     {
         WindowProgress progress(m_window);
@@ -349,7 +332,7 @@ void CreateSettingsPage::Delete() {
         m_feedback.ShowMessage(kSettingsNotWritten, store::MessageIcon::Exclamation);
     }
     if (deleted) {
-        FillList();
+        FillDefinitionList(*m_definitions, m_session.settings);
     }
     ShowBrowsingLayout();
     if (deleted) {

@@ -3,7 +3,6 @@
 #include <QPainter>
 
 #include <cstddef>
-#include <iterator>
 
 #include "ui/drawing.h"
 
@@ -92,8 +91,7 @@ void PaintCancel(QPainter& painter, qreal s) {
     painter.drawPath(arrow);
     painter.setPen(RoundPen(kMagenta.darker(150), LineWidth(s) * 0.8));
     painter.setBrush(kMagenta);
-    painter.drawPath(
-        ClosedPath({{0.14 * s, 0.36 * s}, {0.38 * s, 0.18 * s}, {0.38 * s, 0.54 * s}}));
+    painter.drawPath(ClosedPath(s, {{0.14, 0.36}, {0.38, 0.18}, {0.38, 0.54}}));
 }
 
 // A small games list: rows, the chosen ones lit.
@@ -160,27 +158,20 @@ void PaintSelectAll(QPainter& painter, qreal s) {
                    centre + QPointF(0.10 * s, -0.08 * s)}));
 }
 
-// In the order of PlayArtwork.
-constexpr PaintPicture kPictures[] = {
-    PaintFloppy,
-    PaintNew,
-    PaintDelete,
-    PaintCancel,
-    [](QPainter& painter, qreal s) { PaintApply(painter, s, false); },
-    [](QPainter& painter, qreal s) { PaintApply(painter, s, true); },
-    PaintWithEqual,
-    PaintSelectAll,
-};
-static_assert(std::size(kPictures) == static_cast<std::size_t>(PlayArtwork::SelectAll) + 1);
-
 }  // namespace
 
 QPixmap PlayPixmap(PlayArtwork which, int edge) {
+    // In the order of the enum.
+    static constexpr PaintPicture kPictures[] = {
+        PaintFloppy,
+        PaintNew,
+        PaintDelete,
+        PaintCancel,
+        [](QPainter& painter, qreal s) { PaintApply(painter, s, false); },
+        [](QPainter& painter, qreal s) { PaintApply(painter, s, true); },
+        PaintWithEqual,
+        PaintSelectAll};
     return SquarePicture(kPictures[static_cast<std::size_t>(which)], edge);
-}
-
-QIcon PlayIcon(PlayArtwork which) {
-    return SquareIcon(kPictures[static_cast<std::size_t>(which)]);
 }
 
 }  // namespace quorvex::ui

@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <cstddef>
-#include <iterator>
 
 #include "ui/drawing.h"
 
@@ -34,12 +33,8 @@ void PaintSpeaker(QPainter& painter, qreal s) {
     painter.setPen(RoundPen(kInk, s / 28.0));
     painter.setBrush(
         Gradient({0, 0.14 * s}, {0, 0.86 * s}, QColor(0x6a, 0x70, 0x9a), QColor(0x2a, 0x2c, 0x4a)));
-    painter.drawPath(ClosedPath({{0.1 * s, 0.36 * s},
-                                 {0.28 * s, 0.36 * s},
-                                 {0.52 * s, 0.14 * s},
-                                 {0.52 * s, 0.86 * s},
-                                 {0.28 * s, 0.64 * s},
-                                 {0.1 * s, 0.64 * s}}));
+    painter.drawPath(ClosedPath(
+        s, {{0.1, 0.36}, {0.28, 0.36}, {0.52, 0.14}, {0.52, 0.86}, {0.28, 0.64}, {0.1, 0.64}}));
     painter.setBrush(Qt::NoBrush);
     painter.setPen(CapPen(kSkyBlue, s / 14.0));
     for (int wave = 0; wave < 2; ++wave) {
@@ -106,19 +101,14 @@ void PaintSplitted(QPainter& painter, qreal s) {
     PaintBox(painter, QRectF(0.62 * s, 0.54 * s, 0.34 * s, 0.32 * s), kClone);
 }
 
-// In the order of SetsArtwork.
-constexpr PaintPicture kPictures[] = {PaintChip,       PaintSpeaker, PaintMagnifier, PaintSelectAll,
-                                      PaintStandAlone, PaintMerged,  PaintSplitted};
-static_assert(std::size(kPictures) == static_cast<std::size_t>(SetsArtwork::Splitted) + 1);
-
 }  // namespace
 
 QPixmap SetsPixmap(SetsArtwork which, int edge) {
+    // In the order of the enum.
+    static constexpr PaintPicture kPictures[] = {PaintChip,      PaintSpeaker,    PaintMagnifier,
+                                                 PaintSelectAll, PaintStandAlone, PaintMerged,
+                                                 PaintSplitted};
     return SquarePicture(kPictures[static_cast<std::size_t>(which)], edge);
-}
-
-QIcon SetsIcon(SetsArtwork which) {
-    return SquareIcon(kPictures[static_cast<std::size_t>(which)]);
 }
 
 }  // namespace quorvex::ui

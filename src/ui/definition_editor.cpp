@@ -1,0 +1,123 @@
+#include "ui/definition_editor.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "browse/definition_editing.h"
+#include "store/text_utils.h"
+
+namespace quorvex::ui {
+
+int SelectedRow(const QListWidget& list) {
+    const QList<QListWidgetItem*> selected = list.selectedItems();
+    return selected.isEmpty() ? -1 : list.row(selected.first());
+}
+
+void SelectRow(QListWidget& list, int row) {
+    if (row < 0 || row >= list.count()) {
+        list.clearSelection();
+        list.setCurrentRow(-1);
+        return;
+    }
+    list.setCurrentRow(row);
+    list.scrollToItem(list.item(row));
+}
+
+DefinitionEditor::DefinitionEditor(const EditorControls& controls, OffControls off)
+    : m_controls(controls), m_off(off) {}
+
+void DefinitionEditor::Switch(QWidget* control, bool on) const {
+    if (control == nullptr) {
+        return;
+    }
+    if (m_off == OffControls::Hidden) {
+        control->setVisible(on);
+    } else {
+        control->setEnabled(on);
+    }
+}
+
+void DefinitionEditor::Enter(EditorState state, std::size_t definitions) {
+    m_state = state;
+    const bool browsing = state == EditorState::Browse;
+    Switch(m_controls.add, browsing);
+    Switch(m_controls.modify, browsing && definitions > 0);
+    Switch(m_controls.remove, browsing && definitions >= 2);
+    Switch(m_controls.save, !browsing);
+    Switch(m_controls.cancel, !browsing);
+    // A list is never hidden: while a definition is typed it only stands still.
+    m_controls.list->setEnabled(browsing);
+}
+
+void DefinitionEditor::StartEditing(EditorState state, std::size_t definitions,
+                                    const QString& text) {
+    Enter(state, definitions);
+    m_controls.name->setText(text);
+    m_controls.name->selectAll();
+    m_controls.name->setFocus();
+}
+
+void DefinitionEditor::Select(int position) {
+    const QSignalBlocker quiet(m_controls.list);
+    SelectRow(*m_controls.list, position);
+}
+
+bool DefinitionEditor::DeleteSelected(store::UserFeedback& feedback, const std::string& path,
+                                      std::string_view countKey, std::size_t definitions,
+                                      const char* what) {
+    const int position = Selected();
+    if (position < 0 || definitions < 2) {
+        return false;
+    }
+    if (!feedback.AskYesNo("Are you sure?")) {
+        return false;
+    }
+    m_state = EditorState::Delete;
+    // The CODE comes from the list position alone: a definition the editor
+    // cannot show (an unknown field or operator) can still be removed.
+    const bool removed = browse::DeleteDefinitionAt(path, countKey, position);
+    Enter(EditorState::Browse, definitions);
+    if (!removed) {
+        TellNotWritten(feedback, what, "deleted from", path);
+    }
+    return removed;
+}
+
+QString QuotedName(const std::string& name, const char* tail) {
+    return QLatin1Char('"') + ToQString(name) + QLatin1Char('"') + QString::fromLatin1(tail);
+}
+
+void TellNotWritten(store::UserFeedback& feedback, const char* what, const char* action,
+                    const std::string& path) {
+    feedback.ShowMessage(std::string("The ") + what + " could not be " + action + " " +
+                             store::FileNamePart(path) + "!",
+                         store::MessageIcon::Exclamation);
+}
+
+QPushButton* CaptionButton(const QString& text, const QString& tip, int minimumWidth,
+                           QWidget* parent) {
+    auto* button = new QPushButton(text, parent);
+    button->setToolTip(tip);
+    button->setAutoDefault(false);
+    button->setMinimumWidth(minimumWidth);
+    return button;
+}
+
+QPushButton* PictureButton(const QIcon& icon, const QString& tip, QWidget* parent) {
+    auto* button = new QPushButton(parent);
+    button->setIcon(icon);
+    button->setIconSize(QSize(26, 26));
+    button->setMinimumSize(46, 38);
+    button->setToolTip(tip);
+    button->setAutoDefault(false);
+    return button;
+}
+
+QListWidget* SettingDefinitionList(QWidget* parent) {
+    auto* list = new QListWidget(parent);
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    list->setAlternatingRowColors(true);
+    return list;
+}
+
+}  // namespace quorvex::ui
