@@ -1,7 +1,12 @@
 #include "ui/definition_editor.h"
 
+#include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QVBoxLayout>
+
+#include <utility>
 
 #include "browse/definition_editing.h"
 #include "store/text_utils.h"
@@ -25,6 +30,46 @@ void SelectRow(QListWidget& list, int row) {
 
 DefinitionEditor::DefinitionEditor(const EditorControls& controls, OffControls off)
     : m_controls(controls), m_off(off) {}
+
+void DefinitionEditor::Connect(QObject* page, const EditorActions& actions) const {
+    const std::pair<QPushButton*, const std::function<void()>*> buttons[] = {
+        {m_controls.add, &actions.add},
+        {m_controls.modify, &actions.modify},
+        {m_controls.remove, &actions.remove},
+        {m_controls.save, &actions.save},
+        {m_controls.cancel, &actions.cancel}};
+    for (const auto& [button, action] : buttons) {
+        if (button != nullptr && *action) {
+            QObject::connect(button, &QPushButton::clicked, page, *action);
+        }
+    }
+    if (actions.show) {
+        QObject::connect(m_controls.list, &QListWidget::itemSelectionChanged, page,
+                         [this, show = actions.show]() {
+                             const int row = Selected();
+                             if (row >= 0 && m_state == EditorState::Browse) {
+                                 show(row);
+                             }
+                         });
+    }
+}
+
+QGroupBox* DefinitionEditor::ListBox(const QString& title, bool packed, QWidget* parent) const {
+    auto* box = new QGroupBox(title, parent);
+    auto* buttons = new QHBoxLayout;
+    for (QPushButton* button : {m_controls.add, m_controls.modify, m_controls.remove}) {
+        if (button != nullptr) {
+            buttons->addWidget(button);
+        }
+    }
+    if (packed) {
+        buttons->addStretch(1);
+    }
+    auto* layout = new QVBoxLayout(box);
+    layout->addWidget(m_controls.list, 1);
+    layout->addLayout(buttons);
+    return box;
+}
 
 void DefinitionEditor::Switch(QWidget* control, bool on) const {
     if (control == nullptr) {

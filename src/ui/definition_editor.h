@@ -10,12 +10,15 @@
 #include <QString>
 
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <string_view>
+#include <type_traits>
 
 #include "store/user_feedback.h"
 #include "ui/text_codec.h"
 
+class QGroupBox;
 class QLineEdit;
 class QPushButton;
 
@@ -51,6 +54,25 @@ void FillDefinitionList(QListWidget& list, const Definitions& definitions, bool 
     }
 }
 
+// Gives widget its object name (for finding it) and its tooltip; returns it.
+template <typename Widget>
+Widget* Named(Widget* widget, const char* name, const QString& tip) {
+    widget->setObjectName(QString::fromLatin1(name));
+    widget->setToolTip(tip);
+    return widget;
+}
+
+// What a page does on its editor's buttons, and how it shows the definition
+// the user selects while browsing. Empty ones are left out.
+struct EditorActions {
+    std::function<void()> add;
+    std::function<void()> modify;
+    std::function<void()> remove;
+    std::function<void()> save;
+    std::function<void()> cancel;
+    std::function<void(int position)> show;
+};
+
 // The row of the first selected item, or -1.
 int SelectedRow(const QListWidget& list);
 // Makes row current and scrolls to it; a row outside the list clears the selection.
@@ -63,6 +85,30 @@ public:
 
     EditorState state() const { return m_state; }
     const EditorControls& controls() const { return m_controls; }
+    QListWidget* list() const { return m_controls.list; }
+    QLineEdit* name() const { return m_controls.name; }
+    // Calls the actions from the buttons and the list, for page's lifetime,
+    // which this editor (a member of page) shares.
+    void Connect(QObject* page, const EditorActions& actions) const;
+    // The same with the page's member functions; a null one is left out.
+    template <typename Page>
+    using PageAction = void (std::type_identity_t<Page>::*)();
+    template <typename Page>
+    void Connect(Page* page, PageAction<Page> add, PageAction<Page> modify, PageAction<Page> remove,
+                 PageAction<Page> save, PageAction<Page> cancel,
+                 void (std::type_identity_t<Page>::*show)(int)) const {
+        const auto call = [page](PageAction<Page> action) -> std::function<void()> {
+            if (action == nullptr) {
+                return {};
+            }
+            return [page, action]() { (page->*action)(); };
+        };
+        Connect(page, EditorActions{call(add), call(modify), call(remove), call(save), call(cancel),
+                                    [page, show](int position) { (page->*show)(position); }});
+    }
+    // A box titled title with the list above New, Modify and Delete; packed
+    // keeps the buttons at their own size instead of sharing the width.
+    QGroupBox* ListBox(const QString& title, bool packed, QWidget* parent) const;
     // The state alone: deleting and counting pass through states that change no control.
     void SetState(EditorState state) { m_state = state; }
     // Browse: the list, New, Modify (when there is a definition) and Delete

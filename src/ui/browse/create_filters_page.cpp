@@ -24,9 +24,7 @@ constexpr const char* kCountKey = "FILTERS_COUNT";
 constexpr const char* kPressTest = "Press test!";
 
 QPushButton* Button(const QString& text, const QString& tip, const char* name, QWidget* parent) {
-    QPushButton* button = CaptionButton(text, tip, 60, parent);
-    button->setObjectName(QString::fromLatin1(name));
-    return button;
+    return Named(CaptionButton(text, tip, 60, parent), name, tip);
 }
 
 }  // namespace
@@ -36,27 +34,19 @@ CreateFiltersPage::CreateFiltersPage(store::Session& session, store::UserFeedbac
     : QWidget(parent), m_session(session), m_feedback(feedback), m_window(window) {
     setObjectName(QStringLiteral("createFiltersPage"));
 
-    m_filters = new QListWidget(this);
-    m_filters->setObjectName(QStringLiteral("filtersList"));
-    m_filters->setToolTip(tr("Here are listed the filters available!"));
-    m_fields = new QListWidget(this);
-    m_fields->setObjectName(QStringLiteral("fieldsList"));
-    m_fields->setToolTip(tr("These are the QVX fields!"));
-    m_operators = new QListWidget(this);
-    m_operators->setObjectName(QStringLiteral("operatorsList"));
-    m_operators->setToolTip(tr("These are the operators you can use to create filters!"));
+    auto* list =
+        Named(new QListWidget(this), "filtersList", tr("Here are listed the filters available!"));
+    m_fields = Named(new QListWidget(this), "fieldsList", tr("These are the QVX fields!"));
+    m_operators = Named(new QListWidget(this), "operatorsList",
+                        tr("These are the operators you can use to create filters!"));
     for (QListWidget* list : {m_fields, m_operators}) {
         list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     }
-    m_name = new QLineEdit(this);
-    m_name->setObjectName(QStringLiteral("filterName"));
-    m_name->setToolTip(tr("This is the name of the filter!"));
-    m_value = new QLineEdit(this);
-    m_value->setObjectName(QStringLiteral("filterValue"));
-    m_value->setToolTip(tr("Some operators need a value to compare with the selected QVX field!"));
-    m_testResult = new QLabel(this);
-    m_testResult->setObjectName(QStringLiteral("testResult"));
-    m_testResult->setToolTip(tr("This is the number of matching games fot this filter!"));
+    auto* name = Named(new QLineEdit(this), "filterName", tr("This is the name of the filter!"));
+    m_value = Named(new QLineEdit(this), "filterValue",
+                    tr("Some operators need a value to compare with the selected QVX field!"));
+    m_testResult = Named(new QLabel(this), "testResult",
+                         tr("This is the number of matching games fot this filter!"));
     // A sunken field on the base colour, so that it does not read as a button.
     m_testResult->setFrameShape(QFrame::Panel);
     m_testResult->setFrameShadow(QFrame::Sunken);
@@ -75,34 +65,18 @@ CreateFiltersPage::CreateFiltersPage(store::Session& session, store::UserFeedbac
     QPushButton* cancel = Button(tr("Cancel"), tr("Aborts operation!"), "cancelFilter", this);
     QPushButton* test = Button(tr("Test"), tr("Tests how many games are matched by this filter!"),
                                "testFilter", this);
-    m_editor = DefinitionEditor({m_filters, m_name, add, modify, remove, save, cancel},
-                                OffControls::Disabled);
+    m_editor =
+        DefinitionEditor({list, name, add, modify, remove, save, cancel}, OffControls::Disabled);
 
-    connect(add, &QPushButton::clicked, this, &CreateFiltersPage::NewFilter);
-    connect(modify, &QPushButton::clicked, this, &CreateFiltersPage::ModifyFilter);
-    connect(remove, &QPushButton::clicked, this, &CreateFiltersPage::Delete);
-    connect(save, &QPushButton::clicked, this, &CreateFiltersPage::Save);
-    connect(cancel, &QPushButton::clicked, this, &CreateFiltersPage::Cancel);
+    m_editor.Connect(this, &CreateFiltersPage::NewFilter, &CreateFiltersPage::ModifyFilter,
+                     &CreateFiltersPage::Delete, &CreateFiltersPage::Save,
+                     &CreateFiltersPage::Cancel, &CreateFiltersPage::ShowDefinition);
     connect(test, &QPushButton::clicked, this, &CreateFiltersPage::Test);
-    connect(m_filters, &QListWidget::itemSelectionChanged, this, [this]() {
-        const int row = m_editor.Selected();
-        if (row >= 0 && mode() == Mode::Browse) {
-            ShowDefinition(row);
-        }
-    });
-
-    auto* listBox = new QGroupBox(tr("Filters"), this);
-    auto* listButtons = new QHBoxLayout;
-    listButtons->addWidget(add);
-    listButtons->addWidget(modify);
-    listButtons->addWidget(remove);
-    auto* listLayout = new QVBoxLayout(listBox);
-    listLayout->addWidget(m_filters, 1);
-    listLayout->addLayout(listButtons);
+    QGroupBox* listBox = m_editor.ListBox(tr("Filters"), false, this);
 
     auto* editor = new QGroupBox(tr("Definition"), this);
     auto* grid = new QGridLayout(editor);
-    grid->addWidget(m_name, 0, 0, 1, 2);
+    grid->addWidget(m_editor.name(), 0, 0, 1, 2);
     grid->addWidget(new QLabel(tr("Field"), editor), 1, 0);
     grid->addWidget(new QLabel(tr("Operator"), editor), 1, 1);
     grid->addWidget(m_fields, 2, 0);
@@ -144,7 +118,7 @@ void CreateFiltersPage::ShowDefinition(int position) {
         return;
     }
     const store::FilterDefinition& filter = m_session.filters[static_cast<std::size_t>(position)];
-    m_name->setText(QuotedName(filter.name, " means..."));
+    m_editor.name()->setText(QuotedName(filter.name, " means..."));
     m_testResult->setText(tr(kPressTest));
     const browse::DecodedFilter decoded =
         browse::DecodeFilterCondition(filter.condition, m_session.fields);
@@ -160,7 +134,7 @@ browse::BuiltLine CreateFiltersPage::BuildLine() const {
                           ? browse::NextDefinitionCode(m_session.files.filters, kCountKey)
                           : m_editor.Selected() + 1;
     browse::FilterEditorInput input;
-    input.name = ToBytes(m_name->text());
+    input.name = ToBytes(m_editor.name()->text());
     input.fieldIndex = SelectedRow(*m_fields);
     input.operatorIndex = SelectedRow(*m_operators);
     input.value = ToBytes(m_value->text());

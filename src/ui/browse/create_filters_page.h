@@ -26,10 +26,10 @@ public:
                       QWidget* parent = nullptr);
 
     Mode mode() const { return m_editor.state(); }
-    QListWidget* filtersList() const { return m_filters; }
+    QListWidget* filtersList() const { return m_editor.list(); }
     QListWidget* fieldsList() const { return m_fields; }
     QListWidget* operatorsList() const { return m_operators; }
-    QLineEdit* nameBox() const { return m_name; }
+    QLineEdit* nameBox() const { return m_editor.name(); }
     QLineEdit* valueBox() const { return m_value; }
     QLabel* testResult() const { return m_testResult; }
 
@@ -56,10 +56,8 @@ private:
     QWidget& m_window;
     DefinitionEditor m_editor;
 
-    QListWidget* m_filters = nullptr;
     QListWidget* m_fields = nullptr;
     QListWidget* m_operators = nullptr;
-    QLineEdit* m_name = nullptr;
     QLineEdit* m_value = nullptr;
     QLabel* m_testResult = nullptr;
 };

@@ -22,9 +22,7 @@ namespace {
 constexpr const char* kCountKey = "SORTINGS_COUNT";
 
 QPushButton* Button(const QString& text, const QString& tip, const char* name, QWidget* parent) {
-    QPushButton* button = CaptionButton(text, tip, 72, parent);
-    button->setObjectName(QString::fromLatin1(name));
-    return button;
+    return Named(CaptionButton(text, tip, 72, parent), name, tip);
 }
 
 }  // namespace
@@ -34,18 +32,12 @@ CreateSortingsPage::CreateSortingsPage(store::Session& session, store::UserFeedb
     : QWidget(parent), m_session(session), m_feedback(feedback) {
     setObjectName(QStringLiteral("createSortingsPage"));
 
-    m_sortings = new QListWidget(this);
-    m_sortings->setObjectName(QStringLiteral("sortingsList"));
-    m_sortings->setToolTip(tr("Here are listed the sortings available!"));
-    m_fields = new QListWidget(this);
-    m_fields->setObjectName(QStringLiteral("fieldsList"));
-    m_fields->setToolTip(tr("These are the QVX fields!"));
-    m_name = new QLineEdit(this);
-    m_name->setObjectName(QStringLiteral("sortingName"));
-    m_name->setToolTip(tr("This is the name of the sorting!"));
-    m_direction = new QPushButton(this);
-    m_direction->setObjectName(QStringLiteral("directionButton"));
-    m_direction->setToolTip(tr("How would you like to sort the list?"));
+    auto* list =
+        Named(new QListWidget(this), "sortingsList", tr("Here are listed the sortings available!"));
+    m_fields = Named(new QListWidget(this), "fieldsList", tr("These are the QVX fields!"));
+    auto* name = Named(new QLineEdit(this), "sortingName", tr("This is the name of the sorting!"));
+    m_direction =
+        Named(new QPushButton(this), "directionButton", tr("How would you like to sort the list?"));
     m_direction->setIconSize(QSize(28, 28));
     m_direction->setMinimumHeight(40);
     m_direction->setAutoDefault(false);
@@ -56,33 +48,18 @@ CreateSortingsPage::CreateSortingsPage(store::Session& session, store::UserFeedb
         Button(tr("Delete"), tr("Deletes permanently the sorting!"), "deleteSorting", this);
     QPushButton* save = Button(tr("Save"), tr("Saves this new sorting!"), "saveSorting", this);
     QPushButton* cancel = Button(tr("Cancel"), tr("Aborts operations!"), "cancelSorting", this);
-    m_editor = DefinitionEditor({m_sortings, m_name, add, nullptr, remove, save, cancel},
-                                OffControls::Disabled);
+    m_editor =
+        DefinitionEditor({list, name, add, nullptr, remove, save, cancel}, OffControls::Disabled);
 
-    connect(add, &QPushButton::clicked, this, &CreateSortingsPage::NewSorting);
-    connect(remove, &QPushButton::clicked, this, &CreateSortingsPage::Delete);
-    connect(save, &QPushButton::clicked, this, &CreateSortingsPage::Save);
-    connect(cancel, &QPushButton::clicked, this, &CreateSortingsPage::Cancel);
+    m_editor.Connect(this, &CreateSortingsPage::NewSorting, nullptr, &CreateSortingsPage::Delete,
+                     &CreateSortingsPage::Save, &CreateSortingsPage::Cancel,
+                     &CreateSortingsPage::ShowDefinition);
     connect(m_direction, &QPushButton::clicked, this, &CreateSortingsPage::ToggleDirection);
-    connect(m_sortings, &QListWidget::itemSelectionChanged, this, [this]() {
-        const int row = m_editor.Selected();
-        if (row >= 0 && mode() == Mode::Browse) {
-            ShowDefinition(row);
-        }
-    });
-
-    auto* listBox = new QGroupBox(tr("Sortings"), this);
-    auto* listButtons = new QHBoxLayout;
-    listButtons->addWidget(add);
-    listButtons->addWidget(remove);
-    listButtons->addStretch(1);
-    auto* listLayout = new QVBoxLayout(listBox);
-    listLayout->addWidget(m_sortings, 1);
-    listLayout->addLayout(listButtons);
+    QGroupBox* listBox = m_editor.ListBox(tr("Sortings"), true, this);
 
     auto* editor = new QGroupBox(tr("Definition"), this);
     auto* grid = new QGridLayout(editor);
-    grid->addWidget(m_name, 0, 0);
+    grid->addWidget(m_editor.name(), 0, 0);
     grid->addWidget(new QLabel(tr("Field"), editor), 1, 0);
     grid->addWidget(m_fields, 2, 0);
     grid->addWidget(m_direction, 3, 0);
@@ -121,7 +98,7 @@ void CreateSortingsPage::ShowDefinition(int position) {
     }
     const store::SortingDefinition& sorting =
         m_session.sortings[static_cast<std::size_t>(position)];
-    m_name->setText(QuotedName(sorting.name, " means an order by ..."));
+    m_editor.name()->setText(QuotedName(sorting.name, " means an order by ..."));
     SelectRow(*m_fields, browse::FieldIndexOf(sorting.condition, m_session.fields));
     ShowDirection(sorting.condition.size() >= 2 && sorting.condition[1] == 'A');
 }
@@ -138,7 +115,7 @@ void CreateSortingsPage::Save() {
     }
     const std::string& path = m_session.files.sortings;
     browse::SortingEditorInput input;
-    input.name = ToBytes(m_name->text());
+    input.name = ToBytes(m_editor.name()->text());
     input.fieldIndex = SelectedRow(*m_fields);
     input.ascending = m_ascending;
     const browse::BuiltLine built = browse::BuildSortingLine(

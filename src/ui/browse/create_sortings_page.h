@@ -27,9 +27,9 @@ public:
 
     Mode mode() const { return m_editor.state(); }
     bool ascendingShown() const { return m_ascending; }
-    QListWidget* sortingsList() const { return m_sortings; }
+    QListWidget* sortingsList() const { return m_editor.list(); }
     QListWidget* fieldsList() const { return m_fields; }
-    QLineEdit* nameBox() const { return m_name; }
+    QLineEdit* nameBox() const { return m_editor.name(); }
     QPushButton* directionButton() const { return m_direction; }
 
 signals:
@@ -52,9 +52,7 @@ private:
     DefinitionEditor m_editor;
     bool m_ascending = true;
 
-    QListWidget* m_sortings = nullptr;
     QListWidget* m_fields = nullptr;
-    QLineEdit* m_name = nullptr;
     QPushButton* m_direction = nullptr;
 };
 

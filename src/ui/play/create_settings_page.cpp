@@ -30,9 +30,7 @@ namespace {
 constexpr int kBoxLimit = 1499;
 
 QPushButton* Button(PlayArtwork picture, const QString& tip, const char* name, QWidget* parent) {
-    QPushButton* button = PictureButton(PlayIcon(picture), tip, parent);
-    button->setObjectName(QString::fromLatin1(name));
-    return button;
+    return Named(PictureButton(PlayIcon(picture), tip, parent), name, tip);
 }
 
 QLabel* Caption(const QString& text, QWidget* parent) {
@@ -118,7 +116,7 @@ CreateSettingsPage::CreateSettingsPage(store::Session& session, store::UserFeedb
     : QWidget(parent), m_session(session), m_feedback(feedback), m_window(window) {
     setObjectName(QStringLiteral("createSettingsPage"));
     BuildControls();
-    FillDefinitionList(*m_definitions, m_session.settings);
+    FillDefinitionList(*m_editor.list(), m_session.settings);
     ShowBrowsingLayout();
     SelectAndShow(0);
 }
@@ -139,36 +137,25 @@ CreateSettingsPage::Mode CreateSettingsPage::mode() const {
 }
 
 void CreateSettingsPage::BuildControls() {
-    m_definitions = SettingDefinitionList(this);
-    m_definitions->setObjectName(QStringLiteral("settingDefinitionsList"));
-    m_definitions->setToolTip(tr("Here are listed all the settings available!"));
-
-    m_name = new QLineEdit(this);
-    m_name->setObjectName(QStringLiteral("settingNameBox"));
-    m_name->setToolTip(tr("This is the name of the setting!"));
-    m_name->setMaxLength(kBoxLimit);
-
-    m_type = new QComboBox(this);
-    m_type->setObjectName(QStringLiteral("settingTypeList"));
-    m_type->setToolTip(tr("This is the setting's type!"));
+    auto* list = Named(SettingDefinitionList(this), "settingDefinitionsList",
+                       tr("Here are listed all the settings available!"));
+    auto* name =
+        Named(new QLineEdit(this), "settingNameBox", tr("This is the name of the setting!"));
+    name->setMaxLength(kBoxLimit);
+    m_type = Named(new QComboBox(this), "settingTypeList", tr("This is the setting's type!"));
     for (const char* label :
          {play::kOnOffTypeLabel, play::kVariableValueTypeLabel, play::kFixedSelectionTypeLabel}) {
         m_type->addItem(QString::fromLatin1(label));
     }
 
-    m_defaultValue = new QLineEdit(this);
-    m_defaultValue->setObjectName(QStringLiteral("settingDefaultValueBox"));
-    m_defaultValue->setToolTip(tr("Enter here the default value for the setting!"));
+    m_defaultValue = Named(new QLineEdit(this), "settingDefaultValueBox",
+                           tr("Enter here the default value for the setting!"));
     m_defaultValue->setMaxLength(kBoxLimit);
-
-    m_fixedValues = new QPlainTextEdit(this);
-    m_fixedValues->setObjectName(QStringLiteral("settingFixedValuesBox"));
-    m_fixedValues->setToolTip(tr("These are the setting's fixed values!"));
+    m_fixedValues = Named(new QPlainTextEdit(this), "settingFixedValuesBox",
+                          tr("These are the setting's fixed values!"));
     m_fixedValues->setTabChangesFocus(true);
-
-    m_help = new QPlainTextEdit(this);
-    m_help->setObjectName(QStringLiteral("settingHelpBox"));
-    m_help->setToolTip(tr("Enter here a brief description of the setting!"));
+    m_help = Named(new QPlainTextEdit(this), "settingHelpBox",
+                   tr("Enter here a brief description of the setting!"));
     m_help->setTabChangesFocus(true);
 
     QPushButton* save = Button(PlayArtwork::Save, tr("Saves changes!"), "saveSettingButton", this);
@@ -178,24 +165,18 @@ void CreateSettingsPage::BuildControls() {
                                  "deleteSettingButton", this);
     QPushButton* cancel =
         Button(PlayArtwork::Cancel, tr("Aborts operation!"), "cancelSettingButton", this);
-    m_editor = DefinitionEditor({m_definitions, m_name, add, nullptr, remove, save, cancel},
-                                OffControls::Hidden);
+    m_editor =
+        DefinitionEditor({list, name, add, nullptr, remove, save, cancel}, OffControls::Hidden);
 
-    connect(m_definitions, &QListWidget::currentRowChanged, this, [this](int row) {
-        if (!m_filling && row >= 0) {
-            ShowDefinition(row);
-        }
-    });
+    m_editor.Connect(this, &CreateSettingsPage::StartNew, nullptr, &CreateSettingsPage::Delete,
+                     &CreateSettingsPage::Save, &CreateSettingsPage::CancelNew,
+                     &CreateSettingsPage::ShowDefinition);
     connect(m_type, &QComboBox::currentIndexChanged, this, &CreateSettingsPage::TypeChosen);
-    connect(add, &QPushButton::clicked, this, &CreateSettingsPage::StartNew);
-    connect(save, &QPushButton::clicked, this, &CreateSettingsPage::Save);
-    connect(remove, &QPushButton::clicked, this, &CreateSettingsPage::Delete);
-    connect(cancel, &QPushButton::clicked, this, &CreateSettingsPage::CancelNew);
 
     // The name box and the type list read as one sentence: "-soundcard" is a... Fixed selection
     // type.
     auto* sentence = new QHBoxLayout;
-    sentence->addWidget(m_name, 3);
+    sentence->addWidget(m_editor.name(), 3);
     sentence->addWidget(m_type, 2);
 
     auto* boxes = new QGridLayout;
@@ -222,14 +203,14 @@ void CreateSettingsPage::BuildControls() {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(8, 8, 8, 8);
     layout->setSpacing(6);
-    layout->addWidget(m_definitions, 2);
+    layout->addWidget(m_editor.list(), 2);
     layout->addSpacing(4);
     layout->addLayout(boxes, 5);
     layout->addLayout(buttons);
 }
 
 void CreateSettingsPage::SelectAndShow(int position) {
-    if (position < 0 || position >= m_definitions->count()) {
+    if (position < 0 || position >= m_editor.list()->count()) {
         return;
     }
     m_editor.Select(position);
@@ -243,7 +224,7 @@ void CreateSettingsPage::ShowDefinition(int position) {
     const play::SettingEditorView view =
         play::ShowSettingDefinition(m_session.settings[static_cast<std::size_t>(position)]);
     m_filling = true;
-    m_name->setText(ToQString(view.nameBox));
+    m_editor.name()->setText(ToQString(view.nameBox));
     m_type->setCurrentIndex(view.typeIndex);
     m_defaultValue->setText(ToQString(view.defaultValueBox));
     m_fixedValues->setPlainText(BoxText(view.fixedValuesBox));
@@ -295,7 +276,7 @@ void CreateSettingsPage::Save() {
         return;
     }
     play::SettingEditorInput input;
-    input.name = BoxBytes(m_name->text());
+    input.name = BoxBytes(m_editor.name()->text());
     input.typeIndex = m_type->currentIndex();
     input.defaultValue = BoxBytes(m_defaultValue->text());
     input.fixedValues = BoxBytes(m_fixedValues->toPlainText());
@@ -316,7 +297,7 @@ void CreateSettingsPage::Save() {
 }
 
 void CreateSettingsPage::Delete() {
-    const int position = m_definitions->currentRow();
+    const int position = m_editor.list()->currentRow();
     if (mode() != Mode::Browsing || position < 0 || m_session.settings.size() < 2) {
         return;
     }
@@ -332,7 +313,7 @@ void CreateSettingsPage::Delete() {
         m_feedback.ShowMessage(kSettingsNotWritten, store::MessageIcon::Exclamation);
     }
     if (deleted) {
-        FillDefinitionList(*m_definitions, m_session.settings);
+        FillDefinitionList(*m_editor.list(), m_session.settings);
     }
     ShowBrowsingLayout();
     if (deleted) {
@@ -343,7 +324,7 @@ void CreateSettingsPage::Delete() {
 
 void CreateSettingsPage::CancelNew() {
     ShowBrowsingLayout();
-    SelectAndShow(m_definitions->currentRow() >= 0 ? m_definitions->currentRow() : 0);
+    SelectAndShow(m_editor.list()->currentRow() >= 0 ? m_editor.list()->currentRow() : 0);
 }
 
 }  // namespace quorvex::ui

@@ -29,8 +29,8 @@ public:
     ~CreateSettingsPage() override;
 
     Mode mode() const;
-    QListWidget* definitionList() const { return m_definitions; }
-    QLineEdit* nameBox() const { return m_name; }
+    QListWidget* definitionList() const { return m_editor.list(); }
+    QLineEdit* nameBox() const { return m_editor.name(); }
     QComboBox* typeList() const { return m_type; }
     QLineEdit* defaultValueBox() const { return m_defaultValue; }
     QPlainTextEdit* fixedValuesBox() const { return m_fixedValues; }
@@ -61,8 +61,6 @@ private:
     DefinitionEditor m_editor;
     bool m_filling = false;
 
-    QListWidget* m_definitions = nullptr;
-    QLineEdit* m_name = nullptr;
     QComboBox* m_type = nullptr;
     QLineEdit* m_defaultValue = nullptr;
     QPlainTextEdit* m_fixedValues = nullptr;

@@ -33,9 +33,7 @@ namespace {
 const QColor kCountColour(39, 94, 36);
 
 QPushButton* Button(PlayArtwork picture, const QString& tip, const char* name, QWidget* parent) {
-    QPushButton* button = PictureButton(PlayIcon(picture), tip, parent);
-    button->setObjectName(QString::fromLatin1(name));
-    return button;
+    return Named(PictureButton(PlayIcon(picture), tip, parent), name, tip);
 }
 
 }  // namespace
