@@ -272,6 +272,7 @@ TEST(CreateSortingsPage, NewSortingIsSavedAndOfferedOnTheGamesPage) {
     BrowseFixture f;
     f.session.state.lastSortOrder = "1";
     f.Open();
+    const QStringList rows = f.Rows();
     ShowTab(f, 2);
     CreateSortingsPage& page = *f.pages.sortings;
 
@@ -283,12 +284,21 @@ TEST(CreateSortingsPage, NewSortingIsSavedAndOfferedOnTheGamesPage) {
     Type(*page.nameBox(), "");
     Press(f, "saveSorting");
     EXPECT_EQ(LastMessage(f), "Please type a name for this new sorting!");
+    // A failed Save ends New as well: back to browsing, the typed name still shown.
+    EXPECT_EQ(page.mode(), CreateSortingsPage::Mode::Browse);
+    EXPECT_TRUE(page.sortingsList()->isEnabled());
+    EXPECT_TRUE(Enabled(f, "newSorting") && Enabled(f, "deleteSorting"));
+    EXPECT_FALSE(Enabled(f, "saveSorting") || Enabled(f, "cancelSorting"));
+    Press(f, "newSorting");
     Type(*page.nameBox(), "By year");
     Press(f, "saveSorting");
     EXPECT_EQ(LastMessage(f), "Please select a MAME field!");
-    // The page stays in New, so the definition can be completed.
-    EXPECT_EQ(page.mode(), CreateSortingsPage::Mode::New);
+    EXPECT_EQ(page.mode(), CreateSortingsPage::Mode::Browse);
+    EXPECT_EQ(page.nameBox()->text(), "By year");
+    EXPECT_EQ(Lines(f.session.files.sortings).size(), 3u);
 
+    Press(f, "newSorting");
+    Type(*page.nameBox(), "By year");
     ClickItem(*page.fieldsList(), "Year");
     QTest::mouseClick(page.directionButton(), Qt::LeftButton);
     EXPECT_TRUE(page.ascendingShown());
@@ -303,13 +313,15 @@ TEST(CreateSortingsPage, NewSortingIsSavedAndOfferedOnTheGamesPage) {
     EXPECT_EQ(Selected(*page.sortingsList()), "By year");
     EXPECT_EQ(page.nameBox()->text(), "\"By year\" means an order by ...");
 
+    // The games page's box is filled again and selects its first entry; the
+    // list is not sorted again.
     auto* box = f.Find<QComboBox>("sortingsBox");
     EXPECT_EQ(box->count(), 3);
     EXPECT_EQ(box->itemText(2), "By year");
     EXPECT_EQ(f.Text("sortingsCount"), "Sortings: 3");
-    // The box still names the order the list is in.
-    EXPECT_EQ(box->currentText(), "Raw Names");
-    EXPECT_EQ(f.session.state.lastSortOrder, "1");
+    EXPECT_EQ(box->currentText(), "Descriptions");
+    EXPECT_EQ(f.session.state.lastSortOrder, "0");
+    EXPECT_EQ(f.Rows(), rows);
 }
 
 TEST(CreateSortingsPage, DeleteResortsTheGamesListByTheFirstSorting) {

@@ -121,9 +121,10 @@ void CreateSortingsPage::Save() {
     const browse::BuiltLine built = browse::BuildSortingLine(
         input, m_session.fields, browse::NextDefinitionCode(path, kCountKey));
     if (built.error != browse::BuildError::None) {
-        // Still in New: the user is asked to complete the definition, and can.
         m_feedback.ShowMessage(browse::SortingBuildMessage(built.error),
                                store::MessageIcon::Exclamation);
+        // Back to browsing with what was typed still in the boxes; New starts again.
+        m_editor.Enter(Mode::Browse, m_session.sortings.size());
         return;
     }
     if (!browse::AddDefinition(path, kCountKey, built.line)) {
