@@ -4,7 +4,10 @@
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyle>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 #include <utility>
 
@@ -12,6 +15,18 @@
 #include "store/text_utils.h"
 
 namespace quorvex::ui {
+
+void FitWidthToItems(QListWidget& list) {
+    int widest = 0;
+    for (int row = 0; row < list.count(); ++row) {
+        widest = std::max(widest, list.fontMetrics().horizontalAdvance(list.item(row)->text()));
+    }
+    // The item's own margins, the frame on both sides and the scroll bar.
+    const int margins =
+        2 * list.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &list) + 8;
+    const int scrollBar = list.style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, &list);
+    list.setMinimumWidth(widest + margins + 2 * list.frameWidth() + scrollBar);
+}
 
 int SelectedRow(const QListWidget& list) {
     const QList<QListWidgetItem*> selected = list.selectedItems();

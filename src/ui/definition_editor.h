@@ -73,6 +73,9 @@ struct EditorActions {
     std::function<void(int position)> show;
 };
 
+// Widens list, at least, so that its longest item shows whole beside a vertical scroll bar.
+void FitWidthToItems(QListWidget& list);
+
 // The row of the first selected item, or -1.
 int SelectedRow(const QListWidget& list);
 // Makes row current and scrolls to it; a row outside the list clears the selection.

@@ -100,9 +100,11 @@ CreateFiltersPage::CreateFiltersPage(store::Session& session, store::UserFeedbac
     layout->addWidget(editor, 5);
 
     FillDefinitionList(*m_fields, m_session.fields);
+    FitWidthToItems(*m_fields);
     for (const char* label : browse::kFilterOperatorLabels) {
         m_operators->addItem(QString::fromLatin1(label));
     }
+    FitWidthToItems(*m_operators);
     m_editor.Reload(m_session.filters, 0);
     EnterState(Mode::Browse);
     ShowDefinition(0);

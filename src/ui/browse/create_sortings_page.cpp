@@ -76,6 +76,7 @@ CreateSortingsPage::CreateSortingsPage(store::Session& session, store::UserFeedb
     layout->addWidget(editor, 3);
 
     FillDefinitionList(*m_fields, m_session.fields);
+    FitWidthToItems(*m_fields);
     ShowDirection(true);
     m_editor.Reload(m_session.sortings, 0);
     ShowDefinition(0);
