@@ -86,6 +86,21 @@ QGroupBox* DefinitionEditor::ListBox(const QString& title, bool packed, QWidget*
     return box;
 }
 
+QHBoxLayout* DefinitionEditor::SaveCancelRow() const {
+    auto* row = new QHBoxLayout;
+    row->addWidget(m_controls.save);
+    row->addWidget(m_controls.cancel);
+    row->addStretch(1);
+    return row;
+}
+
+void PlaceBeside(QWidget& page, QWidget* listBox, QWidget* editor, int editorStretch) {
+    auto* layout = new QHBoxLayout(&page);
+    layout->setContentsMargins(6, 6, 6, 6);
+    layout->addWidget(listBox, 2);
+    layout->addWidget(editor, editorStretch);
+}
+
 void DefinitionEditor::Switch(QWidget* control, bool on) const {
     if (control == nullptr) {
         return;

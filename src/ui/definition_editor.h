@@ -19,6 +19,7 @@
 #include "ui/text_codec.h"
 
 class QGroupBox;
+class QHBoxLayout;
 class QLineEdit;
 class QPushButton;
 
@@ -75,6 +76,15 @@ struct EditorActions {
 
 // Widens list, at least, so that its longest item shows whole beside a vertical scroll bar.
 void FitWidthToItems(QListWidget& list);
+// Fills list with the names of fields, each shown whole.
+template <typename Fields>
+void FillFieldList(QListWidget& list, const Fields& fields) {
+    FillDefinitionList(list, fields);
+    FitWidthToItems(list);
+}
+// Lays page out as its list box beside its editor box, the width shared as
+// 2 to editorStretch.
+void PlaceBeside(QWidget& page, QWidget* listBox, QWidget* editor, int editorStretch);
 
 // The row of the first selected item, or -1.
 int SelectedRow(const QListWidget& list);
@@ -112,6 +122,8 @@ public:
     // A box titled title with the list above New, Modify and Delete; packed
     // keeps the buttons at their own size instead of sharing the width.
     QGroupBox* ListBox(const QString& title, bool packed, QWidget* parent) const;
+    // Save and Cancel at the left of a row that the caller may add to.
+    QHBoxLayout* SaveCancelRow() const;
     // The state alone: deleting and counting pass through states that change no control.
     void SetState(EditorState state) { m_state = state; }
     // Browse: the list, New, Modify (when there is a definition) and Delete

@@ -83,10 +83,7 @@ CreateFiltersPage::CreateFiltersPage(store::Session& session, store::UserFeedbac
     grid->addWidget(m_operators, 2, 1);
     grid->addWidget(new QLabel(tr("Value"), editor), 3, 0, 1, 2);
     grid->addWidget(m_value, 4, 0, 1, 2);
-    auto* editButtons = new QHBoxLayout;
-    editButtons->addWidget(save);
-    editButtons->addWidget(cancel);
-    editButtons->addStretch(1);
+    QHBoxLayout* editButtons = m_editor.SaveCancelRow();
     editButtons->addWidget(test);
     editButtons->addWidget(m_testResult);
     grid->addLayout(editButtons, 5, 0, 1, 2);
@@ -94,13 +91,9 @@ CreateFiltersPage::CreateFiltersPage(store::Session& session, store::UserFeedbac
     grid->setColumnStretch(0, 1);
     grid->setColumnStretch(1, 1);
 
-    auto* layout = new QHBoxLayout(this);
-    layout->setContentsMargins(6, 6, 6, 6);
-    layout->addWidget(listBox, 2);
-    layout->addWidget(editor, 5);
+    PlaceBeside(*this, listBox, editor, 5);
 
-    FillDefinitionList(*m_fields, m_session.fields);
-    FitWidthToItems(*m_fields);
+    FillFieldList(*m_fields, m_session.fields);
     for (const char* label : browse::kFilterOperatorLabels) {
         m_operators->addItem(QString::fromLatin1(label));
     }

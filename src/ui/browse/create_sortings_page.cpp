@@ -63,20 +63,12 @@ CreateSortingsPage::CreateSortingsPage(store::Session& session, store::UserFeedb
     grid->addWidget(new QLabel(tr("Field"), editor), 1, 0);
     grid->addWidget(m_fields, 2, 0);
     grid->addWidget(m_direction, 3, 0);
-    auto* editButtons = new QHBoxLayout;
-    editButtons->addWidget(save);
-    editButtons->addWidget(cancel);
-    editButtons->addStretch(1);
-    grid->addLayout(editButtons, 4, 0);
+    grid->addLayout(m_editor.SaveCancelRow(), 4, 0);
     grid->setRowStretch(2, 1);
 
-    auto* layout = new QHBoxLayout(this);
-    layout->setContentsMargins(6, 6, 6, 6);
-    layout->addWidget(listBox, 2);
-    layout->addWidget(editor, 3);
+    PlaceBeside(*this, listBox, editor, 3);
 
-    FillDefinitionList(*m_fields, m_session.fields);
-    FitWidthToItems(*m_fields);
+    FillFieldList(*m_fields, m_session.fields);
     ShowDirection(true);
     m_editor.Reload(m_session.sortings, 0);
     ShowDefinition(0);
