@@ -89,8 +89,8 @@ QPixmap RenderPicture(const QSize& size, qreal ratio, const QColor& background,
     return picture;
 }
 
-QPixmap SquarePicture(PaintPicture paint, int edge) {
-    return RenderPicture(QSize(edge, edge), 1.0, Qt::transparent,
+QPixmap SquarePicture(PaintPicture paint, int edge, qreal ratio) {
+    return RenderPicture(QSize(edge, edge), ratio, Qt::transparent,
                          [paint, edge](QPainter& painter) { paint(painter, edge); });
 }
 

@@ -54,8 +54,8 @@ QPointF OnCircle(qreal radius, qreal degrees);
 QPainterPath ClosedPath(std::initializer_list<QPointF> points);
 // The same through points given in fractions of the edge length s.
 QPainterPath ClosedPath(qreal s, std::initializer_list<QPointF> fractions);
-// A star or a cog wheel: count points alternating between outer and inner
-// radius, the first at startDegrees.
+// A star or a cog wheel: count points on the outer radius with a notch on the
+// inner radius between each two, the first point at startDegrees.
 QPainterPath RadialPolygon(const QPointF& centre, qreal outer, qreal inner, int count,
                            qreal startDegrees);
 
@@ -65,8 +65,9 @@ QPainterPath RadialPolygon(const QPointF& centre, qreal outer, qreal inner, int 
 // sharp on a scaled screen, and paint draws in device-independent pixels.
 QPixmap RenderPicture(const QSize& size, qreal ratio, const QColor& background,
                       const std::function<void(QPainter&)>& paint);
-// A square picture of edge pixels on a transparent ground, at ratio 1.
-QPixmap SquarePicture(PaintPicture paint, int edge);
+// A square picture of edge device-independent pixels on a transparent ground,
+// for a screen of the given device pixel ratio.
+QPixmap SquarePicture(PaintPicture paint, int edge, qreal ratio = 1.0);
 
 // The edge lengths an icon holds a picture in, for the sizes buttons and labels ask for.
 inline constexpr int kIconEdges[] = {16, 24, 32, 48};
