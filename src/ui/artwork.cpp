@@ -283,7 +283,7 @@ QPixmap ArtworkPixmap(Artwork which, int edge) {
     // In the order of the enum.
     static constexpr PaintPicture kPictures[] = {PaintFolder, PaintCredits,  PaintStatistics,
                                                  PaintQuit,   PaintNewGames, PaintGoneGames};
-    return SquarePicture(kPictures[static_cast<std::size_t>(which)], edge);
+    return SquarePicture(PictureAt(kPictures, which), edge);
 }
 
 }  // namespace quorvex::ui

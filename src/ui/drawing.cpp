@@ -91,7 +91,11 @@ QPixmap RenderPicture(const QSize& size, qreal ratio, const QColor& background,
 
 QPixmap SquarePicture(PaintPicture paint, int edge, qreal ratio) {
     return RenderPicture(QSize(edge, edge), ratio, Qt::transparent,
-                         [paint, edge](QPainter& painter) { paint(painter, edge); });
+                         [paint, edge](QPainter& painter) {
+                             if (paint != nullptr) {
+                                 paint(painter, edge);
+                             }
+                         });
 }
 
 }  // namespace quorvex::ui

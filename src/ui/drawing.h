@@ -14,6 +14,7 @@
 #include <QRadialGradient>
 #include <QSize>
 
+#include <cstddef>
 #include <functional>
 #include <initializer_list>
 
@@ -66,8 +67,16 @@ QPainterPath RadialPolygon(const QPointF& centre, qreal outer, qreal inner, int 
 QPixmap RenderPicture(const QSize& size, qreal ratio, const QColor& background,
                       const std::function<void(QPainter&)>& paint);
 // A square picture of edge device-independent pixels on a transparent ground,
-// for a screen of the given device pixel ratio.
+// for a screen of the given device pixel ratio; without paint it stays empty.
 QPixmap SquarePicture(PaintPicture paint, int edge, qreal ratio = 1.0);
+
+// The painting function of which in pictures, which stand in the order of
+// Which's values; nothing for a value the table does not reach yet.
+template <std::size_t Count, typename Which>
+PaintPicture PictureAt(const PaintPicture (&pictures)[Count], Which which) {
+    const auto index = static_cast<std::size_t>(which);
+    return index < Count ? pictures[index] : nullptr;
+}
 
 // The edge lengths an icon holds a picture in, for the sizes buttons and labels ask for.
 inline constexpr int kIconEdges[] = {16, 24, 32, 48};

@@ -169,7 +169,7 @@ QPixmap BrowsePixmap(BrowseArtwork which, int edge) {
     static constexpr PaintPicture kPictures[] = {PaintPlay,        PaintRandomPlay, PaintFamily,
                                                  PaintFamilyShown, PaintAnd,        PaintOr,
                                                  PaintAscending,   PaintDescending};
-    return SquarePicture(kPictures[static_cast<std::size_t>(which)], edge);
+    return SquarePicture(PictureAt(kPictures, which), edge);
 }
 
 }  // namespace quorvex::ui

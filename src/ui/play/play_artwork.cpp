@@ -171,7 +171,7 @@ QPixmap PlayPixmap(PlayArtwork which, int edge) {
         [](QPainter& painter, qreal s) { PaintApply(painter, s, true); },
         PaintWithEqual,
         PaintSelectAll};
-    return SquarePicture(kPictures[static_cast<std::size_t>(which)], edge);
+    return SquarePicture(PictureAt(kPictures, which), edge);
 }
 
 }  // namespace quorvex::ui

@@ -108,7 +108,7 @@ QPixmap SetsPixmap(SetsArtwork which, int edge) {
     static constexpr PaintPicture kPictures[] = {PaintChip,      PaintSpeaker,    PaintMagnifier,
                                                  PaintSelectAll, PaintStandAlone, PaintMerged,
                                                  PaintSplitted};
-    return SquarePicture(kPictures[static_cast<std::size_t>(which)], edge);
+    return SquarePicture(PictureAt(kPictures, which), edge);
 }
 
 }  // namespace quorvex::ui
