@@ -2,42 +2,18 @@
 
 #include <QConicalGradient>
 #include <QFont>
-#include <QLinearGradient>
 #include <QPainter>
-#include <QPainterPath>
-#include <QRadialGradient>
 
 #include <algorithm>
 #include <cmath>
+#include <cstddef>
 #include <cstdint>
 #include <numbers>
 
+#include "ui/drawing.h"
+
 namespace quorvex::ui {
 namespace {
-
-const QColor kGold(0xf5, 0xb8, 0x3d);
-const QColor kCyan(0x2e, 0xe6, 0xff);
-const QColor kMagenta(0xff, 0x3d, 0x8b);
-
-QPointF OnCircle(qreal radius, qreal degrees) {
-    const qreal radians = degrees * std::numbers::pi / 180.0;
-    return {radius * std::cos(radians), radius * std::sin(radians)};
-}
-
-QPainterPath StarPath(QPointF centre, qreal outer, qreal inner, int points = 5) {
-    QPainterPath path;
-    for (int i = 0; i < points * 2; ++i) {
-        const qreal radius = i % 2 == 0 ? outer : inner;
-        const QPointF point = centre + OnCircle(radius, -90.0 + i * 180.0 / points);
-        if (i == 0) {
-            path.moveTo(point);
-        } else {
-            path.lineTo(point);
-        }
-    }
-    path.closeSubpath();
-    return path;
-}
 
 // Brightness of one marquee light: the lit one and a fading trail behind it.
 qreal LightLevel(int light, int frame) {
@@ -54,11 +30,9 @@ void PaintMarquee(QPainter& painter, int frame) {
         const QPointF centre = OnCircle(40.5, -90.0 + light * 360.0 / kBusyFrameCount);
         const qreal level = LightLevel(light, frame);
         if (level > 0.6) {
-            QRadialGradient glow(centre, 7.0);
-            glow.setColorAt(0.0, QColor(255, 230, 150, static_cast<int>(200 * level)));
-            glow.setColorAt(1.0, QColor(255, 200, 80, 0));
             painter.setPen(Qt::NoPen);
-            painter.setBrush(glow);
+            painter.setBrush(Glow(centre, 7.0, QColor(255, 230, 150, static_cast<int>(200 * level)),
+                                  QColor(255, 200, 80, 0)));
             painter.drawEllipse(centre, 7.0, 7.0);
         }
         QColor colour = kGold;
@@ -80,16 +54,14 @@ void PaintStick(QPainter& painter, int frame) {
     const QPointF pivot(11.0, 11.0);
     const QPointF tip = pivot + OnCircle(21.0, 45.0 + tilt);
 
-    painter.setPen(QPen(QColor(0x1a, 0x18, 0x40), 7.0, Qt::SolidLine, Qt::RoundCap));
+    painter.setPen(CapPen(kInk, 7.0));
     painter.drawLine(pivot, tip);
-    QLinearGradient shaft(pivot, tip);
-    shaft.setColorAt(0.0, QColor(0xb8, 0xbc, 0xd8));
-    shaft.setColorAt(1.0, QColor(0xf4, 0xf5, 0xff));
-    painter.setPen(QPen(QBrush(shaft), 3.6, Qt::SolidLine, Qt::RoundCap));
+    painter.setPen(
+        CapPen(Gradient(pivot, tip, QColor(0xb8, 0xbc, 0xd8), QColor(0xf4, 0xf5, 0xff)), 3.6));
     painter.drawLine(pivot, tip);
 
     painter.setPen(QPen(kGold, 1.4));
-    painter.setBrush(QColor(0x1a, 0x18, 0x40));
+    painter.setBrush(kInk);
     painter.drawEllipse(pivot, 4.0, 3.0);
 
     QRadialGradient ball(tip + QPointF(-2.2, -2.4), 8.0);
@@ -102,44 +74,25 @@ void PaintStick(QPainter& painter, int frame) {
 }
 
 void PaintFolder(QPainter& painter, qreal s) {
-    QPainterPath back;
-    back.moveTo(0.08 * s, 0.24 * s);
-    back.lineTo(0.38 * s, 0.24 * s);
-    back.lineTo(0.46 * s, 0.32 * s);
-    back.lineTo(0.92 * s, 0.32 * s);
-    back.lineTo(0.92 * s, 0.84 * s);
-    back.lineTo(0.08 * s, 0.84 * s);
-    back.closeSubpath();
     painter.setPen(QPen(QColor(0x8a, 0x5a, 0x00), s / 24.0));
     painter.setBrush(QColor(0xe0, 0x9a, 0x1e));
-    painter.drawPath(back);
-
-    QLinearGradient front(0, 0.4 * s, 0, 0.84 * s);
-    front.setColorAt(0.0, QColor(0xff, 0xd8, 0x6a));
-    front.setColorAt(1.0, QColor(0xf0, 0xa8, 0x28));
-    QPainterPath flap;
-    flap.moveTo(0.16 * s, 0.42 * s);
-    flap.lineTo(0.98 * s, 0.42 * s);
-    flap.lineTo(0.90 * s, 0.84 * s);
-    flap.lineTo(0.08 * s, 0.84 * s);
-    flap.closeSubpath();
-    painter.setBrush(front);
-    painter.drawPath(flap);
+    painter.drawPath(ClosedPath(
+        s, {{0.08, 0.24}, {0.38, 0.24}, {0.46, 0.32}, {0.92, 0.32}, {0.92, 0.84}, {0.08, 0.84}}));
+    painter.setBrush(
+        Gradient({0, 0.4 * s}, {0, 0.84 * s}, QColor(0xff, 0xd8, 0x6a), QColor(0xf0, 0xa8, 0x28)));
+    painter.drawPath(ClosedPath(s, {{0.16, 0.42}, {0.98, 0.42}, {0.90, 0.84}, {0.08, 0.84}}));
 }
 
 void PaintCredits(QPainter& painter, qreal s) {
-    QLinearGradient gold(0, 0.1 * s, 0, 0.9 * s);
-    gold.setColorAt(0.0, QColor(0xff, 0xe6, 0x8a));
-    gold.setColorAt(1.0, QColor(0xe0, 0x8c, 0x10));
-    painter.setPen(
-        QPen(QColor(0x9a, 0x5c, 0x00), s / 28.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    painter.setBrush(gold);
-    painter.drawPath(StarPath(QPointF(0.44 * s, 0.56 * s), 0.40 * s, 0.17 * s));
+    painter.setPen(RoundPen(QColor(0x9a, 0x5c, 0x00), s / 28.0));
+    painter.setBrush(
+        Gradient({0, 0.1 * s}, {0, 0.9 * s}, QColor(0xff, 0xe6, 0x8a), QColor(0xe0, 0x8c, 0x10)));
+    painter.drawPath(RadialPolygon(QPointF(0.44 * s, 0.56 * s), 0.40 * s, 0.17 * s, 5, -90.0));
     painter.setPen(Qt::NoPen);
-    painter.setBrush(kCyan);
-    painter.drawPath(StarPath(QPointF(0.84 * s, 0.18 * s), 0.14 * s, 0.04 * s, 4));
+    painter.setBrush(kNeonCyan);
+    painter.drawPath(RadialPolygon(QPointF(0.84 * s, 0.18 * s), 0.14 * s, 0.04 * s, 4, -90.0));
     painter.setBrush(kMagenta);
-    painter.drawPath(StarPath(QPointF(0.86 * s, 0.62 * s), 0.09 * s, 0.03 * s, 4));
+    painter.drawPath(RadialPolygon(QPointF(0.86 * s, 0.62 * s), 0.09 * s, 0.03 * s, 4, -90.0));
 }
 
 void PaintStatistics(QPainter& painter, qreal s) {
@@ -152,14 +105,12 @@ void PaintStatistics(QPainter& painter, qreal s) {
                 {0.68, 0.38, QColor(0xff, 0x9a, 0x1e)}};
     for (const auto& bar : bars) {
         const QRectF area(bar.left * s, bar.top * s, 0.22 * s, (0.86 - bar.top) * s);
-        QLinearGradient fill(area.topLeft(), area.topRight());
-        fill.setColorAt(0.0, bar.colour.lighter(130));
-        fill.setColorAt(1.0, bar.colour.darker(115));
         painter.setPen(QPen(bar.colour.darker(170), s / 32.0));
-        painter.setBrush(fill);
+        painter.setBrush(Gradient(area.topLeft(), area.topRight(), bar.colour.lighter(130),
+                                  bar.colour.darker(115)));
         painter.drawRoundedRect(area, s / 24.0, s / 24.0);
     }
-    painter.setPen(QPen(QColor(0x40, 0x40, 0x50), s / 16.0, Qt::SolidLine, Qt::RoundCap));
+    painter.setPen(CapPen(QColor(0x40, 0x40, 0x50), s / 16.0));
     painter.drawLine(QPointF(0.06 * s, 0.88 * s), QPointF(0.94 * s, 0.88 * s));
 }
 
@@ -167,7 +118,7 @@ void PaintQuit(QPainter& painter, qreal s) {
     const QPointF centre(0.5 * s, 0.54 * s);
     const qreal radius = 0.34 * s;
     painter.setBrush(Qt::NoBrush);
-    painter.setPen(QPen(QColor(0xd0, 0x1c, 0x3a), 0.13 * s, Qt::SolidLine, Qt::RoundCap));
+    painter.setPen(CapPen(QColor(0xd0, 0x1c, 0x3a), 0.13 * s));
     // An arc open at the top, with the switch's bar standing in the gap.
     painter.drawArc(QRectF(centre.x() - radius, centre.y() - radius, 2 * radius, 2 * radius),
                     120 * 16, 300 * 16);
@@ -175,17 +126,23 @@ void PaintQuit(QPainter& painter, qreal s) {
 }
 
 void PaintBadge(QPainter& painter, qreal s, const QColor& colour, bool plus) {
-    QRadialGradient fill(QPointF(0.38 * s, 0.32 * s), 0.7 * s);
-    fill.setColorAt(0.0, colour.lighter(150));
-    fill.setColorAt(1.0, colour.darker(120));
     painter.setPen(QPen(colour.darker(160), s / 24.0));
-    painter.setBrush(fill);
+    painter.setBrush(
+        Glow(QPointF(0.38 * s, 0.32 * s), 0.7 * s, colour.lighter(150), colour.darker(120)));
     painter.drawEllipse(QPointF(0.5 * s, 0.5 * s), 0.44 * s, 0.44 * s);
-    painter.setPen(QPen(Qt::white, 0.13 * s, Qt::SolidLine, Qt::RoundCap));
+    painter.setPen(CapPen(Qt::white, 0.13 * s));
     painter.drawLine(QPointF(0.28 * s, 0.5 * s), QPointF(0.72 * s, 0.5 * s));
     if (plus) {
         painter.drawLine(QPointF(0.5 * s, 0.28 * s), QPointF(0.5 * s, 0.72 * s));
     }
+}
+
+void PaintNewGames(QPainter& painter, qreal s) {
+    PaintBadge(painter, s, QColor(39, 94, 36).lighter(140), true);
+}
+
+void PaintGoneGames(QPainter& painter, qreal s) {
+    PaintBadge(painter, s, QColor(200, 0, 55), false);
 }
 
 void PaintStars(QPainter& painter, const QSize& size, int bottom) {
@@ -209,10 +166,9 @@ void PaintStars(QPainter& painter, const QSize& size, int bottom) {
 void PaintGrid(QPainter& painter, const QSize& size, qreal horizon) {
     const qreal width = size.width();
     const qreal height = size.height();
-    QLinearGradient ground(0, horizon, 0, height);
-    ground.setColorAt(0.0, QColor(0x2a, 0x08, 0x40));
-    ground.setColorAt(1.0, QColor(0x0a, 0x02, 0x18));
-    painter.fillRect(QRectF(0, horizon, width, height - horizon), ground);
+    painter.fillRect(
+        QRectF(0, horizon, width, height - horizon),
+        Gradient({0, horizon}, {0, height}, QColor(0x2a, 0x08, 0x40), QColor(0x0a, 0x02, 0x18)));
 
     // A flattened glow where the sun has just set.
     const qreal reach = width * 0.6;
@@ -240,48 +196,7 @@ void PaintGrid(QPainter& painter, const QSize& size, qreal horizon) {
     painter.drawLine(QPointF(0, horizon), QPointF(width, horizon));
 }
 
-}  // namespace
-
-void PaintEmblem(QPainter& painter, const QRectF& box, int frame) {
-    const qreal side = std::min(box.width(), box.height());
-    painter.save();
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.translate(box.center());
-    painter.scale(side / 100.0, side / 100.0);
-
-    QRadialGradient bezel(QPointF(-12, -16), 64);
-    bezel.setColorAt(0.0, QColor(0x4a, 0x3d, 0x8f));
-    bezel.setColorAt(1.0, QColor(0x12, 0x10, 0x32));
-    painter.setPen(QPen(kGold, 2.4));
-    painter.setBrush(bezel);
-    painter.drawEllipse(QPointF(0, 0), 47.5, 47.5);
-
-    PaintMarquee(painter, frame);
-
-    QRadialGradient face(QPointF(-8, -10), 40);
-    face.setColorAt(0.0, QColor(0x2c, 0x31, 0x80));
-    face.setColorAt(1.0, QColor(0x0b, 0x0b, 0x24));
-    painter.setPen(QPen(QColor(0x7a, 0x6c, 0xff, 160), 1.2));
-    painter.setBrush(face);
-    painter.drawEllipse(QPointF(0, 0), 34.0, 34.0);
-
-    // The ring of the letter, open where the stick crosses it.
-    QConicalGradient ring(QPointF(0, 0), 90.0);
-    ring.setColorAt(0.0, kCyan);
-    ring.setColorAt(0.5, kMagenta);
-    ring.setColorAt(1.0, kCyan);
-    painter.setBrush(Qt::NoBrush);
-    painter.setPen(QPen(QBrush(ring), 8.5, Qt::SolidLine, Qt::RoundCap));
-    painter.drawArc(QRectF(-20, -20, 40, 40), -20 * 16, 310 * 16);
-
-    PaintStick(painter, frame);
-    painter.restore();
-}
-
-QPixmap SplashPicture(const QSize& size) {
-    QPixmap picture(size);
-    QPainter painter(&picture);
-    painter.setRenderHint(QPainter::Antialiasing);
+void PaintSplash(QPainter& painter, const QSize& size) {
     painter.setRenderHint(QPainter::TextAntialiasing);
     const qreal width = size.width();
     const qreal height = size.height();
@@ -322,44 +237,53 @@ QPixmap SplashPicture(const QSize& size) {
     painter.setPen(QColor(0xc8, 0xd8, 0xff));
     painter.drawText(QRectF(0, height * 0.665, width, height * 0.07), Qt::AlignCenter,
                      QStringLiteral("arcade front-end  \u00b7  version 1.2"));
-    return picture;
+}
+
+}  // namespace
+
+void PaintEmblem(QPainter& painter, const QRectF& box, int frame) {
+    const qreal side = std::min(box.width(), box.height());
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.translate(box.center());
+    painter.scale(side / 100.0, side / 100.0);
+
+    painter.setPen(QPen(kGold, 2.4));
+    painter.setBrush(
+        Glow(QPointF(-12, -16), 64, QColor(0x4a, 0x3d, 0x8f), QColor(0x12, 0x10, 0x32)));
+    painter.drawEllipse(QPointF(0, 0), 47.5, 47.5);
+
+    PaintMarquee(painter, frame);
+
+    painter.setPen(QPen(QColor(0x7a, 0x6c, 0xff, 160), 1.2));
+    painter.setBrush(
+        Glow(QPointF(-8, -10), 40, QColor(0x2c, 0x31, 0x80), QColor(0x0b, 0x0b, 0x24)));
+    painter.drawEllipse(QPointF(0, 0), 34.0, 34.0);
+
+    // The ring of the letter, open where the stick crosses it.
+    QConicalGradient ring(QPointF(0, 0), 90.0);
+    ring.setColorAt(0.0, kNeonCyan);
+    ring.setColorAt(0.5, kMagenta);
+    ring.setColorAt(1.0, kNeonCyan);
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(QBrush(ring), 8.5, Qt::SolidLine, Qt::RoundCap));
+    painter.drawArc(QRectF(-20, -20, 40, 40), -20 * 16, 310 * 16);
+
+    PaintStick(painter, frame);
+    painter.restore();
+}
+
+QPixmap SplashPicture(const QSize& size) {
+    // Every pixel is painted, so the ground colour never shows.
+    return RenderPicture(size, 1.0, Qt::black,
+                         [&size](QPainter& painter) { PaintSplash(painter, size); });
 }
 
 QPixmap ArtworkPixmap(Artwork which, int edge) {
-    QPixmap picture(edge, edge);
-    picture.fill(Qt::transparent);
-    QPainter painter(&picture);
-    painter.setRenderHint(QPainter::Antialiasing);
-    const qreal s = edge;
-    switch (which) {
-        case Artwork::Folder:
-            PaintFolder(painter, s);
-            break;
-        case Artwork::Credits:
-            PaintCredits(painter, s);
-            break;
-        case Artwork::Statistics:
-            PaintStatistics(painter, s);
-            break;
-        case Artwork::Quit:
-            PaintQuit(painter, s);
-            break;
-        case Artwork::NewGames:
-            PaintBadge(painter, s, QColor(39, 94, 36).lighter(140), true);
-            break;
-        case Artwork::GoneGames:
-            PaintBadge(painter, s, QColor(200, 0, 55), false);
-            break;
-    }
-    return picture;
-}
-
-QIcon ArtworkIcon(Artwork which) {
-    QIcon icon;
-    for (const int edge : {16, 24, 32, 48}) {
-        icon.addPixmap(ArtworkPixmap(which, edge));
-    }
-    return icon;
+    // In the order of the enum.
+    static constexpr PaintPicture kPictures[] = {PaintFolder, PaintCredits,  PaintStatistics,
+                                                 PaintQuit,   PaintNewGames, PaintGoneGames};
+    return SquarePicture(PictureAt(kPictures, which), edge);
 }
 
 }  // namespace quorvex::ui

@@ -4,8 +4,10 @@
 
 #include <QIcon>
 #include <QPixmap>
+
 #include <QRectF>
 #include <QSize>
+#include "ui/drawing.h"
 
 class QPainter;
 
@@ -24,6 +26,8 @@ enum class Artwork { Folder, Credits, Statistics, Quit, NewGames, GoneGames };
 
 // A picture for a button or a label, drawn at the given edge length.
 QPixmap ArtworkPixmap(Artwork which, int edge);
-QIcon ArtworkIcon(Artwork which);
+inline QIcon ArtworkIcon(Artwork which) {
+    return PictureIcon(ArtworkPixmap, which);
+}
 
 }  // namespace quorvex::ui

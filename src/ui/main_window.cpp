@@ -4,12 +4,14 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QLayout>
 #include <QMoveEvent>
 #include <QPushButton>
 #include <QScreen>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <cstdio>
 #include <optional>
 
@@ -130,7 +132,8 @@ MainWindow::MainWindow(store::Session& session, store::UserFeedback& feedback, Q
     }
     connect(m_rightTabs, &QTabWidget::currentChanged, this, &MainWindow::RightTabChanged);
 
-    setMinimumSize(760, 480);
+    // The window is never smaller than its pages need, whichever pages are installed later.
+    layout->setSizeConstraint(QLayout::SetMinimumSize);
     resize(1000, 660);
 }
 
@@ -232,6 +235,7 @@ void MainWindow::UpdateStatusLine() {
 
 void MainWindow::Open() {
     RestorePosition();
+    KeepOnScreen();
     show();
     raise();
     activateWindow();
@@ -267,6 +271,32 @@ void MainWindow::RestorePosition() {
     const std::optional<QPoint> corner = ParsePosition(m_session.state.lastWindowPosition);
     if (corner && OnSomeScreen(*corner)) {
         move(*corner);
+    }
+}
+
+void MainWindow::KeepOnScreen() {
+    layout()->activate();
+    const QScreen* screen = QGuiApplication::screenAt(geometry().center());
+    if (screen == nullptr) {
+        screen = QGuiApplication::primaryScreen();
+    }
+    if (screen == nullptr) {
+        return;
+    }
+    const QRect area = screen->availableGeometry();
+    // As large as the room between the corner and the screen's far edges allows, but never
+    // below the minimum; what still sticks out moves back, never beyond the top or left edge,
+    // so that the title bar and the first controls can always be reached.
+    const QRect before = frameGeometry();
+    const QSize decoration = before.size() - size();
+    const QSize room(area.right() + 1 - before.left(), area.bottom() + 1 - before.top());
+    resize(size().boundedTo(room - decoration).expandedTo(minimumSize()));
+    const QRect frame = frameGeometry();
+    const int left =
+        std::max(area.left(), std::min(frame.left(), area.right() + 1 - frame.width()));
+    const int top = std::max(area.top(), std::min(frame.top(), area.bottom() + 1 - frame.height()));
+    if (left != frame.left() || top != frame.top()) {
+        move(pos() + QPoint(left - frame.left(), top - frame.top()));
     }
 }
 

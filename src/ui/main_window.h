@@ -85,6 +85,8 @@ private:
     QWidget* BuildButtonRow();
     void RightTabChanged(int index);
     void RestorePosition();
+    // Brings the window onto the screen it is on, as far as its minimum size allows.
+    void KeepOnScreen();
     void ShowCredits();
     void AddAboutMenuItem();
     bool SaveGames();

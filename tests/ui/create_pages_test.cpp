@@ -10,10 +10,12 @@
 #include <QTimer>
 
 #include "browse_fixture.h"
+#include "play_fixture.h"
 #include "store/record_file.h"
 #include "store/record_line.h"
 #include "ui/browse/create_filters_page.h"
 #include "ui/browse/create_sortings_page.h"
+#include "ui/sets/set_pages.h"
 
 namespace quorvex::ui {
 namespace {
@@ -272,6 +274,7 @@ TEST(CreateSortingsPage, NewSortingIsSavedAndOfferedOnTheGamesPage) {
     BrowseFixture f;
     f.session.state.lastSortOrder = "1";
     f.Open();
+    const QStringList rows = f.Rows();
     ShowTab(f, 2);
     CreateSortingsPage& page = *f.pages.sortings;
 
@@ -283,12 +286,21 @@ TEST(CreateSortingsPage, NewSortingIsSavedAndOfferedOnTheGamesPage) {
     Type(*page.nameBox(), "");
     Press(f, "saveSorting");
     EXPECT_EQ(LastMessage(f), "Please type a name for this new sorting!");
+    // A failed Save ends New as well: back to browsing, the typed name still shown.
+    EXPECT_EQ(page.mode(), CreateSortingsPage::Mode::Browse);
+    EXPECT_TRUE(page.sortingsList()->isEnabled());
+    EXPECT_TRUE(Enabled(f, "newSorting") && Enabled(f, "deleteSorting"));
+    EXPECT_FALSE(Enabled(f, "saveSorting") || Enabled(f, "cancelSorting"));
+    Press(f, "newSorting");
     Type(*page.nameBox(), "By year");
     Press(f, "saveSorting");
     EXPECT_EQ(LastMessage(f), "Please select a MAME field!");
-    // The page stays in New, so the definition can be completed.
-    EXPECT_EQ(page.mode(), CreateSortingsPage::Mode::New);
+    EXPECT_EQ(page.mode(), CreateSortingsPage::Mode::Browse);
+    EXPECT_EQ(page.nameBox()->text(), "By year");
+    EXPECT_EQ(Lines(f.session.files.sortings).size(), 3u);
 
+    Press(f, "newSorting");
+    Type(*page.nameBox(), "By year");
     ClickItem(*page.fieldsList(), "Year");
     QTest::mouseClick(page.directionButton(), Qt::LeftButton);
     EXPECT_TRUE(page.ascendingShown());
@@ -303,13 +315,15 @@ TEST(CreateSortingsPage, NewSortingIsSavedAndOfferedOnTheGamesPage) {
     EXPECT_EQ(Selected(*page.sortingsList()), "By year");
     EXPECT_EQ(page.nameBox()->text(), "\"By year\" means an order by ...");
 
+    // The games page's box is filled again and selects its first entry; the
+    // list is not sorted again.
     auto* box = f.Find<QComboBox>("sortingsBox");
     EXPECT_EQ(box->count(), 3);
     EXPECT_EQ(box->itemText(2), "By year");
     EXPECT_EQ(f.Text("sortingsCount"), "Sortings: 3");
-    // The box still names the order the list is in.
-    EXPECT_EQ(box->currentText(), "Raw Names");
-    EXPECT_EQ(f.session.state.lastSortOrder, "1");
+    EXPECT_EQ(box->currentText(), "Descriptions");
+    EXPECT_EQ(f.session.state.lastSortOrder, "0");
+    EXPECT_EQ(f.Rows(), rows);
 }
 
 TEST(CreateSortingsPage, DeleteResortsTheGamesListByTheFirstSorting) {
@@ -341,6 +355,59 @@ TEST(CreateSortingsPage, DeleteResortsTheGamesListByTheFirstSorting) {
     EXPECT_EQ(f.session.state.lastSortOrder, "0");
     // Ordered by raw name again: Ghost Run (vghost) comes last.
     EXPECT_EQ(f.Rows().last(), "Ghost Run");
+}
+
+// Every page of both tab sets gets at least the room its controls need at the
+// window's smallest size, and the filter editor shows its texts whole there.
+TEST(WindowSize, EveryPageFitsAtTheMinimumSize) {
+    testing::PlayFixture f;
+    f.OpenWithPlayPages();
+    InstallSetPages(*f.window, f.games(), f.session, f.feedback);
+    f.window->resize(1, 1);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(f.window->size(), f.window->minimumSize());
+    for (QTabWidget* tabs : {f.window->leftTabs(), f.window->rightTabs()}) {
+        for (int index = 0; index < tabs->count(); ++index) {
+            tabs->setCurrentIndex(index);
+            QCoreApplication::processEvents();
+            const QWidget* page = tabs->widget(index);
+            const QSize needed = page->minimumSizeHint();
+            EXPECT_GE(page->width(), needed.width()) << tabs->tabText(index).toStdString();
+            EXPECT_GE(page->height(), needed.height()) << tabs->tabText(index).toStdString();
+        }
+    }
+
+    ShowTab(f, 1);
+    const CreateFiltersPage& filters = *f.pages.filters;
+    for (const QListWidget* list : {filters.fieldsList(), filters.operatorsList()}) {
+        for (int row = 0; row < list->count(); ++row) {
+            const QString text = list->item(row)->text();
+            EXPECT_LE(list->fontMetrics().horizontalAdvance(text), list->viewport()->width())
+                << text.toStdString();
+        }
+    }
+    const QLabel& result = *filters.testResult();
+    EXPECT_EQ(result.text(), "Press test!");
+    EXPECT_LE(result.fontMetrics().horizontalAdvance(result.text()), result.contentsRect().width());
+}
+
+// A window that would reach past the screen's edges is made smaller, or moved
+// back onto the screen where its minimum size does not fit.
+TEST(WindowSize, TheWindowOpensOnTheVisibleScreen) {
+    testing::PlayFixture f;
+    f.session.state.lastWindowPosition = "500.400";
+    f.OpenWithPlayPages();
+    f.window->Open();
+    QCoreApplication::processEvents();
+    const QRect area = f.window->screen()->availableGeometry();
+    const QRect frame = f.window->frameGeometry();
+    EXPECT_TRUE(area.contains(frame.topLeft()));
+    if (f.window->minimumSize().width() <= area.width()) {
+        EXPECT_LE(frame.right(), area.right());
+    }
+    if (f.window->minimumSize().height() <= area.height()) {
+        EXPECT_LE(frame.bottom(), area.bottom());
+    }
 }
 
 }  // namespace

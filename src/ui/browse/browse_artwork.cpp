@@ -1,38 +1,22 @@
 #include "ui/browse/browse_artwork.h"
 
-#include <QLinearGradient>
 #include <QPainter>
-#include <QPainterPath>
-#include <QRadialGradient>
+
+#include <cstddef>
+
+#include "ui/drawing.h"
 
 namespace quorvex::ui {
 namespace {
 
-const QColor kInk(0x1a, 0x18, 0x40);
-const QColor kGold(0xf5, 0xb8, 0x3d);
-const QColor kCyan(0x2e, 0xc8, 0xe6);
-const QColor kMagenta(0xff, 0x3d, 0x8b);
-const QColor kGreen(0x2f, 0xb3, 0x4a);
-
-qreal Line(qreal s) {
-    return s / 22.0;
-}
-
 void PaintPlay(QPainter& painter, qreal s) {
-    QRadialGradient disc(QPointF(0.38 * s, 0.34 * s), 0.6 * s);
-    disc.setColorAt(0.0, QColor(0x8c, 0xf0, 0x9a));
-    disc.setColorAt(1.0, kGreen.darker(130));
-    painter.setPen(QPen(kGreen.darker(220), Line(s)));
-    painter.setBrush(disc);
+    painter.setPen(QPen(kGreen.darker(220), LineWidth(s)));
+    painter.setBrush(
+        Glow(QPointF(0.38 * s, 0.34 * s), 0.6 * s, QColor(0x8c, 0xf0, 0x9a), kGreen.darker(130)));
     painter.drawEllipse(QPointF(0.5 * s, 0.5 * s), 0.44 * s, 0.44 * s);
-    QPainterPath triangle;
-    triangle.moveTo(0.40 * s, 0.28 * s);
-    triangle.lineTo(0.74 * s, 0.50 * s);
-    triangle.lineTo(0.40 * s, 0.72 * s);
-    triangle.closeSubpath();
     painter.setPen(Qt::NoPen);
     painter.setBrush(Qt::white);
-    painter.drawPath(triangle);
+    painter.drawPath(ClosedPath(s, {{0.40, 0.28}, {0.74, 0.50}, {0.40, 0.72}}));
 }
 
 void PaintDie(QPainter& painter, const QRectF& box, int pips, const QColor& face) {
@@ -76,7 +60,7 @@ void PaintRandomPlay(QPainter& painter, qreal s) {
 void PaintTree(QPainter& painter, qreal s, const QColor& colour) {
     const QPointF root(0.5 * s, 0.2 * s);
     const QPointF children[] = {{0.18 * s, 0.74 * s}, {0.5 * s, 0.74 * s}, {0.82 * s, 0.74 * s}};
-    painter.setPen(QPen(kInk, Line(s) * 1.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.setPen(RoundPen(kInk, LineWidth(s) * 1.6));
     painter.setBrush(Qt::NoBrush);
     const qreal joint = 0.47 * s;
     painter.drawLine(root, QPointF(root.x(), joint));
@@ -84,7 +68,7 @@ void PaintTree(QPainter& painter, qreal s, const QColor& colour) {
     for (const QPointF& child : children) {
         painter.drawLine(QPointF(child.x(), joint), child);
     }
-    painter.setPen(QPen(kInk, Line(s)));
+    painter.setPen(QPen(kInk, LineWidth(s)));
     painter.setBrush(kGold);
     painter.drawEllipse(root, 0.14 * s, 0.14 * s);
     painter.setBrush(colour);
@@ -102,18 +86,15 @@ void PaintFamilyShown(QPainter& painter, qreal s) {
     const QRectF ring(0.22 * s, 0.22 * s, 0.56 * s, 0.56 * s);
     arc.arcMoveTo(ring, 200);
     arc.arcTo(ring, 200, -250);
-    painter.setPen(QPen(kMagenta, Line(s) * 2.6, Qt::SolidLine, Qt::RoundCap));
+    painter.setPen(CapPen(kMagenta, LineWidth(s) * 2.6));
     painter.setBrush(Qt::NoBrush);
     painter.drawPath(arc);
     const QPointF end = arc.currentPosition();
-    QPainterPath head;
-    head.moveTo(end + QPointF(-0.16 * s, -0.02 * s));
-    head.lineTo(end + QPointF(0.06 * s, -0.12 * s));
-    head.lineTo(end + QPointF(0.06 * s, 0.12 * s));
-    head.closeSubpath();
     painter.setPen(Qt::NoPen);
     painter.setBrush(kMagenta);
-    painter.drawPath(head);
+    painter.drawPath(
+        ClosedPath({end + QPointF(-0.16 * s, -0.02 * s), end + QPointF(0.06 * s, -0.12 * s),
+                    end + QPointF(0.06 * s, 0.12 * s)}));
 }
 
 void PaintVenn(QPainter& painter, qreal s, bool both) {
@@ -132,7 +113,7 @@ void PaintVenn(QPainter& painter, qreal s, bool both) {
         painter.setBrush(kCyan);
         painter.drawPath(a.intersected(b));
     }
-    painter.setPen(QPen(kInk, Line(s) * 1.3));
+    painter.setPen(QPen(kInk, LineWidth(s) * 1.3));
     painter.setBrush(Qt::NoBrush);
     painter.drawPath(a);
     painter.drawPath(b);
@@ -143,73 +124,52 @@ void PaintOrder(QPainter& painter, qreal s, bool ascending) {
     for (int i = 0; i < 3; ++i) {
         const qreal h = heights[ascending ? i : 2 - i] * s;
         const QRectF bar(0.1 * s + i * 0.18 * s, 0.86 * s - h, 0.13 * s, h);
-        QLinearGradient fill(bar.topLeft(), bar.bottomLeft());
-        fill.setColorAt(0.0, kGold.lighter(120));
-        fill.setColorAt(1.0, kGold.darker(120));
-        painter.setPen(QPen(kInk, Line(s) * 0.8));
-        painter.setBrush(fill);
+        painter.setPen(QPen(kInk, LineWidth(s) * 0.8));
+        painter.setBrush(
+            Gradient(bar.topLeft(), bar.bottomLeft(), kGold.lighter(120), kGold.darker(120)));
         painter.drawRect(bar);
     }
     const qreal x = 0.8 * s;
     const qreal top = 0.14 * s;
     const qreal bottom = 0.86 * s;
-    painter.setPen(QPen(ascending ? kGreen : kMagenta, Line(s) * 2.2, Qt::SolidLine, Qt::RoundCap));
+    const QColor& arrow = ascending ? kGreen : kMagenta;
+    painter.setPen(CapPen(arrow, LineWidth(s) * 2.2));
     painter.drawLine(QPointF(x, top + 0.1 * s), QPointF(x, bottom - 0.1 * s));
-    QPainterPath head;
     const qreal tipY = ascending ? top : bottom;
     const qreal baseY = ascending ? top + 0.2 * s : bottom - 0.2 * s;
-    head.moveTo(x, tipY);
-    head.lineTo(x - 0.12 * s, baseY);
-    head.lineTo(x + 0.12 * s, baseY);
-    head.closeSubpath();
     painter.setPen(Qt::NoPen);
-    painter.setBrush(ascending ? kGreen : kMagenta);
-    painter.drawPath(head);
+    painter.setBrush(arrow);
+    painter.drawPath(ClosedPath({{x, tipY}, {x - 0.12 * s, baseY}, {x + 0.12 * s, baseY}}));
+}
+
+void PaintFamily(QPainter& painter, qreal s) {
+    PaintTree(painter, s, kCyan);
+}
+
+void PaintAnd(QPainter& painter, qreal s) {
+    PaintVenn(painter, s, false);
+}
+
+void PaintOr(QPainter& painter, qreal s) {
+    PaintVenn(painter, s, true);
+}
+
+void PaintAscending(QPainter& painter, qreal s) {
+    PaintOrder(painter, s, true);
+}
+
+void PaintDescending(QPainter& painter, qreal s) {
+    PaintOrder(painter, s, false);
 }
 
 }  // namespace
 
 QPixmap BrowsePixmap(BrowseArtwork which, int edge) {
-    QPixmap pixmap(edge, edge);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    const qreal s = edge;
-    switch (which) {
-        case BrowseArtwork::Play:
-            PaintPlay(painter, s);
-            break;
-        case BrowseArtwork::RandomPlay:
-            PaintRandomPlay(painter, s);
-            break;
-        case BrowseArtwork::Family:
-            PaintTree(painter, s, kCyan);
-            break;
-        case BrowseArtwork::FamilyShown:
-            PaintFamilyShown(painter, s);
-            break;
-        case BrowseArtwork::And:
-            PaintVenn(painter, s, false);
-            break;
-        case BrowseArtwork::Or:
-            PaintVenn(painter, s, true);
-            break;
-        case BrowseArtwork::Ascending:
-            PaintOrder(painter, s, true);
-            break;
-        case BrowseArtwork::Descending:
-            PaintOrder(painter, s, false);
-            break;
-    }
-    return pixmap;
-}
-
-QIcon BrowseIcon(BrowseArtwork which) {
-    QIcon icon;
-    for (const int edge : {16, 24, 32, 48}) {
-        icon.addPixmap(BrowsePixmap(which, edge));
-    }
-    return icon;
+    // In the order of the enum.
+    static constexpr PaintPicture kPictures[] = {PaintPlay,        PaintRandomPlay, PaintFamily,
+                                                 PaintFamilyShown, PaintAnd,        PaintOr,
+                                                 PaintAscending,   PaintDescending};
+    return SquarePicture(PictureAt(kPictures, which), edge);
 }
 
 }  // namespace quorvex::ui

@@ -5,6 +5,8 @@
 #include <QIcon>
 #include <QPixmap>
 
+#include "ui/drawing.h"
+
 namespace quorvex::ui {
 
 enum class BrowseArtwork {
@@ -19,6 +21,8 @@ enum class BrowseArtwork {
 };
 
 QPixmap BrowsePixmap(BrowseArtwork which, int edge);
-QIcon BrowseIcon(BrowseArtwork which);
+inline QIcon BrowseIcon(BrowseArtwork which) {
+    return PictureIcon(BrowsePixmap, which);
+}
 
 }  // namespace quorvex::ui

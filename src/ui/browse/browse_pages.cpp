@@ -30,8 +30,10 @@ BrowsePages InstallBrowsePages(MainWindow& window, store::Session& session,
                      &GamesPage::FilterSaved);
     QObject::connect(pages.filters, &CreateFiltersPage::FiltersDeleted, games,
                      &GamesPage::FiltersDeleted);
+    // The sortings box starts again at its first entry; the list keeps its order until a
+    // sorting is chosen.
     QObject::connect(pages.sortings, &CreateSortingsPage::SortingAdded, games,
-                     &GamesPage::SortingAdded);
+                     [games]() { games->RefillSortings(false); });
     QObject::connect(pages.sortings, &CreateSortingsPage::SortingDeleted, games,
                      &GamesPage::SortingDeleted);
     return pages;

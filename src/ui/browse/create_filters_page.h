@@ -7,6 +7,7 @@
 #include "browse/definition_editing.h"
 #include "store/session.h"
 #include "store/user_feedback.h"
+#include "ui/definition_editor.h"
 
 class QLabel;
 class QLineEdit;
@@ -18,17 +19,17 @@ namespace quorvex::ui {
 class CreateFiltersPage : public QWidget {
     Q_OBJECT
 public:
-    enum class Mode { Browse, New, Modify, Delete };
+    using Mode = EditorState;
 
     // window is disabled while Test counts; session and window must outlive the page.
     CreateFiltersPage(store::Session& session, store::UserFeedback& feedback, QWidget& window,
                       QWidget* parent = nullptr);
 
-    Mode mode() const { return m_mode; }
-    QListWidget* filtersList() const { return m_filters; }
+    Mode mode() const { return m_editor.state(); }
+    QListWidget* filtersList() const { return m_editor.list(); }
     QListWidget* fieldsList() const { return m_fields; }
     QListWidget* operatorsList() const { return m_operators; }
-    QLineEdit* nameBox() const { return m_name; }
+    QLineEdit* nameBox() const { return m_editor.name(); }
     QLineEdit* valueBox() const { return m_value; }
     QLabel* testResult() const { return m_testResult; }
 
@@ -47,28 +48,18 @@ private:
     void Delete();
     void Test();
     void EnterState(Mode mode);
-    void FillFiltersList();
     void ShowDefinition(int position);
-    int SelectedFilter() const;
     browse::BuiltLine BuildLine() const;
 
     store::Session& m_session;
     store::UserFeedback& m_feedback;
     QWidget& m_window;
-    Mode m_mode = Mode::Browse;
+    DefinitionEditor m_editor;
 
-    QListWidget* m_filters = nullptr;
     QListWidget* m_fields = nullptr;
     QListWidget* m_operators = nullptr;
-    QLineEdit* m_name = nullptr;
     QLineEdit* m_value = nullptr;
     QLabel* m_testResult = nullptr;
-    QPushButton* m_new = nullptr;
-    QPushButton* m_modify = nullptr;
-    QPushButton* m_delete = nullptr;
-    QPushButton* m_save = nullptr;
-    QPushButton* m_cancel = nullptr;
-    QPushButton* m_test = nullptr;
 };
 
 }  // namespace quorvex::ui

@@ -7,6 +7,7 @@
 #include "browse/definition_editing.h"
 #include "store/session.h"
 #include "store/user_feedback.h"
+#include "ui/definition_editor.h"
 
 class QLineEdit;
 class QListWidget;
@@ -17,17 +18,18 @@ namespace quorvex::ui {
 class CreateSortingsPage : public QWidget {
     Q_OBJECT
 public:
-    enum class Mode { Browse, New, Delete };
+    // Browse, New and Delete: a sorting cannot be modified.
+    using Mode = EditorState;
 
     // session must outlive the page.
     CreateSortingsPage(store::Session& session, store::UserFeedback& feedback,
                        QWidget* parent = nullptr);
 
-    Mode mode() const { return m_mode; }
+    Mode mode() const { return m_editor.state(); }
     bool ascendingShown() const { return m_ascending; }
-    QListWidget* sortingsList() const { return m_sortings; }
+    QListWidget* sortingsList() const { return m_editor.list(); }
     QListWidget* fieldsList() const { return m_fields; }
-    QLineEdit* nameBox() const { return m_name; }
+    QLineEdit* nameBox() const { return m_editor.name(); }
     QPushButton* directionButton() const { return m_direction; }
 
 signals:
@@ -43,24 +45,15 @@ private:
     void Save();
     void Cancel();
     void Delete();
-    void EnterState(Mode mode);
-    void FillSortingsList();
     void ShowDefinition(int position);
-    int SelectedSorting() const;
 
     store::Session& m_session;
     store::UserFeedback& m_feedback;
-    Mode m_mode = Mode::Browse;
+    DefinitionEditor m_editor;
     bool m_ascending = true;
 
-    QListWidget* m_sortings = nullptr;
     QListWidget* m_fields = nullptr;
-    QLineEdit* m_name = nullptr;
     QPushButton* m_direction = nullptr;
-    QPushButton* m_new = nullptr;
-    QPushButton* m_save = nullptr;
-    QPushButton* m_cancel = nullptr;
-    QPushButton* m_delete = nullptr;
 };
 
 }  // namespace quorvex::ui

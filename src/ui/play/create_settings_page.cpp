@@ -29,14 +29,8 @@ namespace {
 // The boxes are read up to this many characters.
 constexpr int kBoxLimit = 1499;
 
-QPushButton* PictureButton(PlayArtwork picture, const QString& tip, QWidget* parent) {
-    auto* button = new QPushButton(parent);
-    button->setIcon(PlayIcon(picture));
-    button->setIconSize(QSize(26, 26));
-    button->setMinimumSize(46, 38);
-    button->setToolTip(tip);
-    button->setAutoDefault(false);
-    return button;
+QPushButton* Button(PlayArtwork picture, const QString& tip, const char* name, QWidget* parent) {
+    return Named(PictureButton(PlayIcon(picture), tip, parent), name, tip);
 }
 
 QLabel* Caption(const QString& text, QWidget* parent) {
@@ -122,72 +116,67 @@ CreateSettingsPage::CreateSettingsPage(store::Session& session, store::UserFeedb
     : QWidget(parent), m_session(session), m_feedback(feedback), m_window(window) {
     setObjectName(QStringLiteral("createSettingsPage"));
     BuildControls();
-    FillList();
+    FillDefinitionList(*m_editor.list(), m_session.settings);
     ShowBrowsingLayout();
     SelectAndShow(0);
 }
 
 CreateSettingsPage::~CreateSettingsPage() = default;
 
+CreateSettingsPage::Mode CreateSettingsPage::mode() const {
+    switch (m_editor.state()) {
+        case EditorState::New:
+        case EditorState::Modify:
+            return Mode::New;
+        case EditorState::Delete:
+            return Mode::Deleting;
+        case EditorState::Browse:
+            break;
+    }
+    return Mode::Browsing;
+}
+
 void CreateSettingsPage::BuildControls() {
-    m_definitions = new QListWidget(this);
-    m_definitions->setObjectName(QStringLiteral("settingDefinitionsList"));
-    m_definitions->setToolTip(tr("Here are listed all the settings available!"));
-    m_definitions->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_definitions->setAlternatingRowColors(true);
-
-    m_name = new QLineEdit(this);
-    m_name->setObjectName(QStringLiteral("settingNameBox"));
-    m_name->setToolTip(tr("This is the name of the setting!"));
-    m_name->setMaxLength(kBoxLimit);
-
-    m_type = new QComboBox(this);
-    m_type->setObjectName(QStringLiteral("settingTypeList"));
-    m_type->setToolTip(tr("This is the setting's type!"));
+    auto* list = Named(SettingDefinitionList(this), "settingDefinitionsList",
+                       tr("Here are listed all the settings available!"));
+    auto* name =
+        Named(new QLineEdit(this), "settingNameBox", tr("This is the name of the setting!"));
+    name->setMaxLength(kBoxLimit);
+    m_type = Named(new QComboBox(this), "settingTypeList", tr("This is the setting's type!"));
     for (const char* label :
          {play::kOnOffTypeLabel, play::kVariableValueTypeLabel, play::kFixedSelectionTypeLabel}) {
         m_type->addItem(QString::fromLatin1(label));
     }
 
-    m_defaultValue = new QLineEdit(this);
-    m_defaultValue->setObjectName(QStringLiteral("settingDefaultValueBox"));
-    m_defaultValue->setToolTip(tr("Enter here the default value for the setting!"));
+    m_defaultValue = Named(new QLineEdit(this), "settingDefaultValueBox",
+                           tr("Enter here the default value for the setting!"));
     m_defaultValue->setMaxLength(kBoxLimit);
-
-    m_fixedValues = new QPlainTextEdit(this);
-    m_fixedValues->setObjectName(QStringLiteral("settingFixedValuesBox"));
-    m_fixedValues->setToolTip(tr("These are the setting's fixed values!"));
+    m_fixedValues = Named(new QPlainTextEdit(this), "settingFixedValuesBox",
+                          tr("These are the setting's fixed values!"));
     m_fixedValues->setTabChangesFocus(true);
-
-    m_help = new QPlainTextEdit(this);
-    m_help->setObjectName(QStringLiteral("settingHelpBox"));
-    m_help->setToolTip(tr("Enter here a brief description of the setting!"));
+    m_help = Named(new QPlainTextEdit(this), "settingHelpBox",
+                   tr("Enter here a brief description of the setting!"));
     m_help->setTabChangesFocus(true);
 
-    m_save = PictureButton(PlayArtwork::Save, tr("Saves changes!"), this);
-    m_save->setObjectName(QStringLiteral("saveSettingButton"));
-    m_new = PictureButton(PlayArtwork::New, tr("Inserts new setting!"), this);
-    m_new->setObjectName(QStringLiteral("newSettingButton"));
-    m_delete = PictureButton(PlayArtwork::Delete, tr("Deletes permanently the setting!"), this);
-    m_delete->setObjectName(QStringLiteral("deleteSettingButton"));
-    m_cancel = PictureButton(PlayArtwork::Cancel, tr("Aborts operation!"), this);
-    m_cancel->setObjectName(QStringLiteral("cancelSettingButton"));
+    QPushButton* save = Button(PlayArtwork::Save, tr("Saves changes!"), "saveSettingButton", this);
+    QPushButton* add =
+        Button(PlayArtwork::New, tr("Inserts new setting!"), "newSettingButton", this);
+    QPushButton* remove = Button(PlayArtwork::Delete, tr("Deletes permanently the setting!"),
+                                 "deleteSettingButton", this);
+    QPushButton* cancel =
+        Button(PlayArtwork::Cancel, tr("Aborts operation!"), "cancelSettingButton", this);
+    m_editor =
+        DefinitionEditor({list, name, add, nullptr, remove, save, cancel}, OffControls::Hidden);
 
-    connect(m_definitions, &QListWidget::currentRowChanged, this, [this](int row) {
-        if (!m_filling && row >= 0) {
-            ShowDefinition(row);
-        }
-    });
+    m_editor.Connect(this, &CreateSettingsPage::StartNew, nullptr, &CreateSettingsPage::Delete,
+                     &CreateSettingsPage::Save, &CreateSettingsPage::CancelNew,
+                     &CreateSettingsPage::ShowDefinition);
     connect(m_type, &QComboBox::currentIndexChanged, this, &CreateSettingsPage::TypeChosen);
-    connect(m_new, &QPushButton::clicked, this, &CreateSettingsPage::StartNew);
-    connect(m_save, &QPushButton::clicked, this, &CreateSettingsPage::Save);
-    connect(m_delete, &QPushButton::clicked, this, &CreateSettingsPage::Delete);
-    connect(m_cancel, &QPushButton::clicked, this, &CreateSettingsPage::CancelNew);
 
     // The name box and the type list read as one sentence: "-soundcard" is a... Fixed selection
     // type.
     auto* sentence = new QHBoxLayout;
-    sentence->addWidget(m_name, 3);
+    sentence->addWidget(m_editor.name(), 3);
     sentence->addWidget(m_type, 2);
 
     auto* boxes = new QGridLayout;
@@ -205,37 +194,26 @@ void CreateSettingsPage::BuildControls() {
     boxes->setRowStretch(3, 2);
 
     auto* buttons = new QHBoxLayout;
-    buttons->addWidget(m_new);
-    buttons->addWidget(m_delete);
+    buttons->addWidget(add);
+    buttons->addWidget(remove);
     buttons->addStretch(1);
-    buttons->addWidget(m_save);
-    buttons->addWidget(m_cancel);
+    buttons->addWidget(save);
+    buttons->addWidget(cancel);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(8, 8, 8, 8);
     layout->setSpacing(6);
-    layout->addWidget(m_definitions, 2);
+    layout->addWidget(m_editor.list(), 2);
     layout->addSpacing(4);
     layout->addLayout(boxes, 5);
     layout->addLayout(buttons);
 }
 
-void CreateSettingsPage::FillList() {
-    m_filling = true;
-    m_definitions->clear();
-    for (const store::SettingDefinition& definition : m_session.settings) {
-        m_definitions->addItem(ToQString(definition.name));
-    }
-    m_filling = false;
-}
-
 void CreateSettingsPage::SelectAndShow(int position) {
-    if (position < 0 || position >= m_definitions->count()) {
+    if (position < 0 || position >= m_editor.list()->count()) {
         return;
     }
-    m_filling = true;
-    m_definitions->setCurrentRow(position);
-    m_filling = false;
+    m_editor.Select(position);
     ShowDefinition(position);
 }
 
@@ -246,7 +224,7 @@ void CreateSettingsPage::ShowDefinition(int position) {
     const play::SettingEditorView view =
         play::ShowSettingDefinition(m_session.settings[static_cast<std::size_t>(position)]);
     m_filling = true;
-    m_name->setText(ToQString(view.nameBox));
+    m_editor.name()->setText(ToQString(view.nameBox));
     m_type->setCurrentIndex(view.typeIndex);
     m_defaultValue->setText(ToQString(view.defaultValueBox));
     m_fixedValues->setPlainText(BoxText(view.fixedValuesBox));
@@ -255,35 +233,22 @@ void CreateSettingsPage::ShowDefinition(int position) {
 }
 
 void CreateSettingsPage::ShowBrowsingLayout() {
-    m_mode = Mode::Browsing;
-    m_save->hide();
-    m_cancel->hide();
-    m_new->show();
-    // One definition always remains.
-    m_delete->setVisible(m_session.settings.size() >= 2);
-    m_definitions->setEnabled(true);
+    m_editor.Enter(EditorState::Browse, m_session.settings.size());
 }
 
 void CreateSettingsPage::StartNew() {
-    m_mode = Mode::New;
-    m_save->show();
-    m_cancel->show();
-    m_new->hide();
-    m_delete->hide();
-    m_definitions->setEnabled(false);
     m_filling = true;
     m_type->setCurrentIndex(-1);
     m_defaultValue->clear();
     m_fixedValues->clear();
     m_help->clear();
     m_filling = false;
-    m_name->setText(QString::fromLatin1(play::kNewSettingNamePrompt));
-    m_name->selectAll();
-    m_name->setFocus();
+    m_editor.StartEditing(EditorState::New, m_session.settings.size(),
+                          QString::fromLatin1(play::kNewSettingNamePrompt));
 }
 
 void CreateSettingsPage::TypeChosen(int index) {
-    if (m_filling || m_mode == Mode::Browsing) {
+    if (m_filling || mode() == Mode::Browsing) {
         return;
     }
     m_filling = true;
@@ -307,11 +272,11 @@ void CreateSettingsPage::TypeChosen(int index) {
 }
 
 void CreateSettingsPage::Save() {
-    if (m_mode != Mode::New) {
+    if (mode() != Mode::New) {
         return;
     }
     play::SettingEditorInput input;
-    input.name = BoxBytes(m_name->text());
+    input.name = BoxBytes(m_editor.name()->text());
     input.typeIndex = m_type->currentIndex();
     input.defaultValue = BoxBytes(m_defaultValue->text());
     input.fixedValues = BoxBytes(m_fixedValues->toPlainText());
@@ -324,21 +289,20 @@ void CreateSettingsPage::Save() {
     }
     ShowBrowsingLayout();
     if (result.written) {
-        FillList();
         // Delete may have come back with the second definition.
-        ShowBrowsingLayout();
+        m_editor.Reload(m_session.settings, -1);
         SelectAndShow(result.position);
         emit DefinitionsChanged();
     }
 }
 
 void CreateSettingsPage::Delete() {
-    const int position = m_definitions->currentRow();
-    if (m_mode != Mode::Browsing || position < 0 || m_session.settings.size() < 2) {
+    const int position = m_editor.list()->currentRow();
+    if (mode() != Mode::Browsing || position < 0 || m_session.settings.size() < 2) {
         return;
     }
     AnswerRecorder answers(m_feedback);
-    m_mode = Mode::Deleting;
+    m_editor.SetState(EditorState::Delete);
     bool deleted = false;
     {
         WindowProgress progress(m_window);
@@ -349,7 +313,7 @@ void CreateSettingsPage::Delete() {
         m_feedback.ShowMessage(kSettingsNotWritten, store::MessageIcon::Exclamation);
     }
     if (deleted) {
-        FillList();
+        FillDefinitionList(*m_editor.list(), m_session.settings);
     }
     ShowBrowsingLayout();
     if (deleted) {
@@ -360,7 +324,7 @@ void CreateSettingsPage::Delete() {
 
 void CreateSettingsPage::CancelNew() {
     ShowBrowsingLayout();
-    SelectAndShow(m_definitions->currentRow() >= 0 ? m_definitions->currentRow() : 0);
+    SelectAndShow(m_editor.list()->currentRow() >= 0 ? m_editor.list()->currentRow() : 0);
 }
 
 }  // namespace quorvex::ui

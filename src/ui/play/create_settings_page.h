@@ -6,6 +6,7 @@
 
 #include "store/session.h"
 #include "store/user_feedback.h"
+#include "ui/definition_editor.h"
 
 class QComboBox;
 class QLineEdit;
@@ -27,17 +28,17 @@ public:
                        QWidget* parent = nullptr);
     ~CreateSettingsPage() override;
 
-    Mode mode() const { return m_mode; }
-    QListWidget* definitionList() const { return m_definitions; }
-    QLineEdit* nameBox() const { return m_name; }
+    Mode mode() const;
+    QListWidget* definitionList() const { return m_editor.list(); }
+    QLineEdit* nameBox() const { return m_editor.name(); }
     QComboBox* typeList() const { return m_type; }
     QLineEdit* defaultValueBox() const { return m_defaultValue; }
     QPlainTextEdit* fixedValuesBox() const { return m_fixedValues; }
     QPlainTextEdit* helpBox() const { return m_help; }
-    QPushButton* saveButton() const { return m_save; }
-    QPushButton* newButton() const { return m_new; }
-    QPushButton* deleteButton() const { return m_delete; }
-    QPushButton* cancelButton() const { return m_cancel; }
+    QPushButton* saveButton() const { return m_editor.controls().save; }
+    QPushButton* newButton() const { return m_editor.controls().add; }
+    QPushButton* deleteButton() const { return m_editor.controls().remove; }
+    QPushButton* cancelButton() const { return m_editor.controls().cancel; }
 
 signals:
     // A definition was saved or deleted: the Settings page builds its list again.
@@ -45,7 +46,6 @@ signals:
 
 private:
     void BuildControls();
-    void FillList();
     void SelectAndShow(int position);
     void ShowDefinition(int position);
     void ShowBrowsingLayout();
@@ -58,19 +58,13 @@ private:
     store::Session& m_session;
     store::UserFeedback& m_feedback;
     MainWindow& m_window;
-    Mode m_mode = Mode::Browsing;
+    DefinitionEditor m_editor;
     bool m_filling = false;
 
-    QListWidget* m_definitions = nullptr;
-    QLineEdit* m_name = nullptr;
     QComboBox* m_type = nullptr;
     QLineEdit* m_defaultValue = nullptr;
     QPlainTextEdit* m_fixedValues = nullptr;
     QPlainTextEdit* m_help = nullptr;
-    QPushButton* m_save = nullptr;
-    QPushButton* m_new = nullptr;
-    QPushButton* m_delete = nullptr;
-    QPushButton* m_cancel = nullptr;
 };
 
 // Shown when "settings.qvx" could not be changed.

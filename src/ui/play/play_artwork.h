@@ -5,6 +5,8 @@
 #include <QIcon>
 #include <QPixmap>
 
+#include "ui/drawing.h"
+
 namespace quorvex::ui {
 
 enum class PlayArtwork {
@@ -19,6 +21,8 @@ enum class PlayArtwork {
 };
 
 QPixmap PlayPixmap(PlayArtwork which, int edge);
-QIcon PlayIcon(PlayArtwork which);
+inline QIcon PlayIcon(PlayArtwork which) {
+    return PictureIcon(PlayPixmap, which);
+}
 
 }  // namespace quorvex::ui

@@ -15,6 +15,7 @@
 #include "store/game_database.h"
 #include "store/record_line.h"
 #include "ui/busy_indicator.h"
+#include "ui/definition_editor.h"
 #include "ui/event_pump.h"
 #include "ui/main_window.h"
 #include "ui/play/games_selection.h"
@@ -31,14 +32,8 @@ namespace {
 
 const QColor kCountColour(39, 94, 36);
 
-QPushButton* PictureButton(PlayArtwork picture, const QString& tip, QWidget* parent) {
-    auto* button = new QPushButton(parent);
-    button->setIcon(PlayIcon(picture));
-    button->setIconSize(QSize(26, 26));
-    button->setMinimumSize(46, 38);
-    button->setToolTip(tip);
-    button->setAutoDefault(false);
-    return button;
+QPushButton* Button(PlayArtwork picture, const QString& tip, const char* name, QWidget* parent) {
+    return Named(PictureButton(PlayIcon(picture), tip, parent), name, tip);
 }
 
 }  // namespace
@@ -65,26 +60,20 @@ void SettingsPage::BuildControls() {
     countFont.setBold(true);
     m_count->setFont(countFont);
 
-    m_withEqual = PictureButton(
+    m_withEqual = Button(
         PlayArtwork::WithEqual,
         tr("Selects all games that have equal settings compared to those in the setting list!"),
-        this);
-    m_withEqual->setObjectName(QStringLiteral("withEqualSettingsButton"));
-    m_selectAll =
-        PictureButton(PlayArtwork::SelectAll, tr("Selects all games in the main window!"), this);
-    m_selectAll->setObjectName(QStringLiteral("selectAllButton"));
-    m_applySingle =
-        PictureButton(PlayArtwork::ApplySingle,
-                      tr("Applies the currently selected setting to all selected games!"), this);
-    m_applySingle->setObjectName(QStringLiteral("applySingleSettingsButton"));
-    m_applyAll = PictureButton(PlayArtwork::ApplyAll,
-                               tr("Applies all settings to the selected games!"), this);
-    m_applyAll->setObjectName(QStringLiteral("applyAllSettingsButton"));
+        "withEqualSettingsButton", this);
+    m_selectAll = Button(PlayArtwork::SelectAll, tr("Selects all games in the main window!"),
+                         "selectAllButton", this);
+    m_applySingle = Button(PlayArtwork::ApplySingle,
+                           tr("Applies the currently selected setting to all selected games!"),
+                           "applySingleSettingsButton", this);
+    m_applyAll = Button(PlayArtwork::ApplyAll, tr("Applies all settings to the selected games!"),
+                        "applyAllSettingsButton", this);
 
-    m_definitions = new QListWidget(this);
+    m_definitions = SettingDefinitionList(this);
     m_definitions->setObjectName(QStringLiteral("settingsList"));
-    m_definitions->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_definitions->setAlternatingRowColors(true);
 
     m_pick = new QComboBox(this);
     m_pick->setObjectName(QStringLiteral("settingPickList"));
@@ -148,12 +137,7 @@ void SettingsPage::SetGamesSelection(GamesSelection* selection) {
 
 void SettingsPage::RebuildList() {
     m_filling = true;
-    m_definitions->clear();
-    for (const store::SettingDefinition& definition : m_session.settings) {
-        auto* item = new QListWidgetItem(ToQString(definition.name), m_definitions);
-        item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
-        item->setCheckState(Qt::Unchecked);
-    }
+    FillDefinitionList(*m_definitions, m_session.settings, true);
     m_marks.checked.assign(m_session.settings.size(), false);
     m_marks.count = 0;
     if (m_definitions->count() > 0) {

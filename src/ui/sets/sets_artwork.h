@@ -5,6 +5,8 @@
 #include <QIcon>
 #include <QPixmap>
 
+#include "ui/drawing.h"
+
 namespace quorvex::ui {
 
 enum class SetsArtwork {
@@ -18,6 +20,8 @@ enum class SetsArtwork {
 };
 
 QPixmap SetsPixmap(SetsArtwork which, int edge);
-QIcon SetsIcon(SetsArtwork which);
+inline QIcon SetsIcon(SetsArtwork which) {
+    return PictureIcon(SetsPixmap, which);
+}
 
 }  // namespace quorvex::ui
