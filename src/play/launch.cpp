@@ -176,10 +176,29 @@ std::string ReplayPart(const PlayChoices& choices, std::string_view rawName) {
     return choices.getReplay ? std::string(catalogue::kRecordReplayOption) : std::string();
 }
 
+std::string OlderExecutableName(const store::GameDatabase& games, int index) {
+    std::string name = store::TrimmedBlanks(games.Field(index, 'Z'));
+    // "mame" in any letter case is the current emulator, not an older one.
+    if (store::EqualsNoCase(name, kCurrentExecutable)) {
+        name.clear();
+    }
+    return name;
+}
+
+long PlayingSeconds(std::chrono::steady_clock::time_point start,
+                    std::chrono::steady_clock::time_point end) {
+    // Two readings of the clock in whole seconds: a play from 10.6 to 70.5
+    // counts 60 seconds, as the difference of whole-second times always did.
+    const auto wholeSeconds = [](std::chrono::steady_clock::time_point t) {
+        return std::chrono::floor<std::chrono::seconds>(t.time_since_epoch()).count();
+    };
+    return static_cast<long>(wholeSeconds(end) - wholeSeconds(start));
+}
+
 std::vector<std::string> ZipsToUnpack(const store::GameDatabase& games, int index,
                                       const store::EmulatorPaths& paths) {
     const std::string romZip = games.Field(index, 'C');
-    const bool olderExecutable = !store::TrimmedBlanks(games.Field(index, 'Z')).empty();
+    const bool olderExecutable = !OlderExecutableName(games, index).empty();
     // An older executable cannot be trusted to read the roms directory in place.
     if (StartsWithNoCase(romZip, paths.roms) && !olderExecutable) {
         return {};
@@ -231,7 +250,7 @@ LaunchResult LaunchGame(store::Session& session, PlayChoices& choices,
     result.outcome = LaunchOutcome::Played;
     result.playEnabled = true;
 
-    const std::string olderName = store::TrimmedBlanks(games.Field(index, 'Z'));
+    const std::string olderName = OlderExecutableName(games, index);
 
     // The emulator reads a game's unpacked ROMs from the directory of its raw name.
     RomDirectory romDirectory;
@@ -284,8 +303,7 @@ LaunchResult LaunchGame(store::Session& session, PlayChoices& choices,
     const auto start = std::chrono::steady_clock::now();
     catalogue::RunBatchFile(kLaunchBatch, paths.directory, true, pump);
     const auto end = std::chrono::steady_clock::now();
-    result.seconds =
-        static_cast<long>(std::chrono::duration_cast<std::chrono::seconds>(end - start).count());
+    result.seconds = PlayingSeconds(start, end);
 
     std::string frameRate;
     result.emulatorError =
