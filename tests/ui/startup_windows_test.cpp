@@ -6,6 +6,8 @@
 #include <QPushButton>
 #include <QTest>
 
+#include <filesystem>
+
 #include "platform/paths.h"
 #include "test_support.h"
 #include "ui/chime.h"
@@ -31,7 +33,9 @@ QStringList Rows(const QListWidget& list) {
 
 struct EmulatorDirectory {
     EmulatorDirectory() {
-        testing::WriteBytes(dir.File("emu/" + platform::EmulatorExecutableName()), "#!/bin/sh\n");
+        const std::string program = dir.File("emu/" + platform::EmulatorExecutableName());
+        testing::WriteBytes(program, "#!/bin/sh\n");
+        std::filesystem::permissions(program, std::filesystem::perms::owner_all);
     }
     TempDir dir;
     std::string path = dir.File("emu") + platform::kSeparator;
@@ -64,8 +68,12 @@ TEST(EmulatorDirectoryDialog, StaysOpenWithAWarningWhenTheEmulatorIsNotThere) {
     EXPECT_EQ(TypeAndPressOk(dialog, emulator.dir.path()), "");
     EXPECT_TRUE(dialog.isVisible());
     ASSERT_EQ(feedback.messages.size(), 1u);
+#ifdef _WIN32
     EXPECT_EQ(feedback.messages[0].text,
               "The file 'mame.exe' is not located in the specified directory");
+#else
+    EXPECT_EQ(feedback.messages[0].text, "The file 'mame' is not located in the specified directory");
+#endif
     EXPECT_EQ(feedback.messages[0].icon, store::MessageIcon::Exclamation);
 
     // The user mends the text and tries again in the same dialog.
