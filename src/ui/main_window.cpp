@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QMoveEvent>
+#include <QResizeEvent>
 #include <QPushButton>
 #include <QScreen>
 #include <QTabWidget>
@@ -213,6 +214,7 @@ void MainWindow::UpdateStatusLine() {
 
 void MainWindow::Open() {
     RestorePosition();
+    m_opened = true;
     show();
     raise();
     activateWindow();
@@ -245,6 +247,15 @@ void MainWindow::RightTabChanged(int index) {
 }
 
 void MainWindow::RestorePosition() {
+    // The size first: the remembered corner is that of the remembered size.
+    if (const std::optional<QPoint> size = ParsePosition(m_session.state.lastWindowSize)) {
+        QSize wanted = QSize(size->x(), size->y()).expandedTo(minimumSize());
+        // A size from a larger screen or a smaller scale still fits this screen.
+        if (const QScreen* screen = this->screen()) {
+            wanted = wanted.boundedTo(screen->availableGeometry().size()).expandedTo(minimumSize());
+        }
+        resize(wanted);
+    }
     const std::optional<QPoint> corner = ParsePosition(m_session.state.lastWindowPosition);
     if (corner && OnSomeScreen(*corner)) {
         move(*corner);
@@ -260,6 +271,16 @@ void MainWindow::moveEvent(QMoveEvent* event) {
     char text[32];
     std::snprintf(text, sizeof text, "%d.%d", corner.x(), corner.y());
     m_session.state.lastWindowPosition = text;
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    if (!m_opened) {
+        return;
+    }
+    char text[32];
+    std::snprintf(text, sizeof text, "%d.%d", width(), height());
+    m_session.state.lastWindowSize = text;
 }
 
 void MainWindow::ShowCredits() {

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <QMenu>
+#include <QMessageBox>
+#include <QTimer>
 #include <QPointer>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -16,6 +18,7 @@
 #include "ui/busy_indicator.h"
 #include "ui/empty_page.h"
 #include "ui/game_commands.h"
+#include "ui/message_box.h"
 #include "ui/status_panes.h"
 #include "ui_test_support.h"
 
@@ -120,11 +123,16 @@ TEST(MainWindow, RemembersWhereItWasMovedButNotTheTopLeftCorner) {
     TempDir dir;
     store::Session session = MakeSession(dir);
     session.state.lastWindowPosition = "40.30";
+    session.state.lastWindowSize = "770.500";
     RecordingFeedback feedback;
     MainWindow window(session, feedback);
     window.Open();
     QCoreApplication::processEvents();
     EXPECT_EQ(window.pos(), QPoint(40, 30));
+    EXPECT_EQ(window.size(), QSize(770, 500));
+    window.resize(780, 520);
+    QTRY_COMPARE(window.size(), QSize(780, 520));
+    EXPECT_EQ(session.state.lastWindowSize, "780.520");
 
     window.move(0, 0);
     QTRY_COMPARE(window.pos(), QPoint(0, 0));
@@ -309,6 +317,22 @@ TEST(MainWindow, ContextMenuCommandsAreOfferedInOrderAndPassedOn) {
     window.RunGameCommand(GameCommand::Play);
     ASSERT_EQ(requested.count(), 1);
     EXPECT_EQ(requested[0][0].value<GameCommand>(), GameCommand::Play);
+}
+
+TEST(MessageBoxes, AreYouSureCarriesTheExclamationIconAndDefaultsToNo) {
+    MessageBoxFeedback feedback;
+    QMessageBox::Icon shown = QMessageBox::NoIcon;
+    QString caption;
+    QTimer::singleShot(0, [&]() {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        shown = box->icon();
+        caption = box->windowTitle();
+        QTest::keyClick(box, Qt::Key_Return);
+    });
+    EXPECT_FALSE(feedback.AskYesNo("Are you sure?"));
+    EXPECT_EQ(shown, QMessageBox::Warning);
+    EXPECT_EQ(caption, "Quorvex 1.2");
 }
 
 }  // namespace
