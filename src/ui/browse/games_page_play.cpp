@@ -71,9 +71,13 @@ void GamesPage::Play() {
     m_launching = true;
     m_launch();
     m_launching = false;
-    // A launch that finds no univbe.exe runs without it and unchecks the box;
+    // A launch that gets past the ROM check (the game keeps its ROM zip) and
+    // finds no univbe.exe runs without it and unchecks the box;
     // LAST_UNIVBE_STATUS stays as it was.
-    if (m_useUnivbe->isChecked() && !store::FileExists(m_session.state.lastUnivbeDir)) {
+    const std::optional<int> game = CurrentGameIndex();
+    const bool romChecked = game && !m_session.games.Field(*game, 'C').empty();
+    if (romChecked && m_useUnivbe->isChecked() &&
+        !store::FileExists(m_session.state.lastUnivbeDir)) {
         m_useUnivbe->setChecked(false);
     }
     // One that finds the ROM zip gone unlinks the game, which leaves nothing to play.
