@@ -34,8 +34,10 @@ void BM_FilterThreeFiltersAndSubstring(benchmark::State& state) {
                                                           {"3", "Not Sega", "X$NotContains(sega)"}};
     store::SilentProgress progress;
     std::size_t listed = 0;
+    // Built before the clock runs, not inside the first timed iteration.
+    const store::GameDatabase& games = Games();
     for (auto _ : state) {
-        const auto list = browse::FilterGames(Games(), filters, "111", browse::FilterMode::And,
+        const auto list = browse::FilterGames(games, filters, "111", browse::FilterMode::And,
                                               "rev 3", progress);
         listed = list.rows.size();
         benchmark::DoNotOptimize(list);
@@ -47,6 +49,7 @@ BENCHMARK(BM_FilterThreeFiltersAndSubstring)->Unit(benchmark::kMillisecond);
 void SortBy(benchmark::State& state, const char* condition) {
     const std::vector<store::SortingDefinition> sortings = {{"1", "bench", condition}};
     store::SilentProgress progress;
+    Games();  // built before the clock runs
     for (auto _ : state) {
         state.PauseTiming();
         store::GameDatabase games = Games();

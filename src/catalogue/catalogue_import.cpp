@@ -101,8 +101,10 @@ private:
     std::optional<MachineInfos> ReadMachines(const std::string& version);
     void RefreshEveryGameFromMachines(const MachineInfos& machines);
 
-    void RemoveDeletedGames(const std::unordered_set<std::string>& deleted,
-                            store::CatalogueChanges& changes);
+    // Removes the games that are gone and every line without a raw name;
+    // the number of lines removed.
+    std::size_t RemoveDeletedGames(const std::unordered_set<std::string>& deleted,
+                                   store::CatalogueChanges& changes);
     void InsertNewGames(const std::vector<const SupportedGame*>& newGames,
                         const std::string& version, store::CatalogueChanges& changes);
     void RefreshEveryGame(const std::vector<SupportedGame>& supported, const CloneInfo& info);
@@ -236,19 +238,27 @@ void CatalogueUpdate::RefreshEveryGameFromMachines(const MachineInfos& machines)
     }
 }
 
-void CatalogueUpdate::RemoveDeletedGames(const std::unordered_set<std::string>& deleted,
-                                         store::CatalogueChanges& changes) {
+std::size_t CatalogueUpdate::RemoveDeletedGames(const std::unordered_set<std::string>& deleted,
+                                                store::CatalogueChanges& changes) {
     std::vector<std::string> kept;
     kept.reserve(m_lines.size());
+    std::size_t removed = 0;
     for (std::size_t i = 0; i < m_lines.size(); ++i) {
-        if (i > 0 && deleted.count(DatabaseName(m_lines[i])) != 0) {
-            changes.removed.push_back(MakeRecord(m_lines[i]));
+        const std::string name = i > 0 ? DatabaseName(m_lines[i]) : std::string();
+        // A line without a name is no game the emulator lists, so it goes
+        // as a deleted game would; a blank one has nothing to show.
+        if (i > 0 && (name.empty() || deleted.count(name) != 0)) {
+            if (!store::TrimmedBlanks(m_lines[i]).empty()) {
+                changes.removed.push_back(MakeRecord(m_lines[i]));
+            }
+            ++removed;
         } else {
             kept.push_back(std::move(m_lines[i]));
         }
     }
     m_lines = std::move(kept);
-    AddToGamesCount(-static_cast<long>(changes.removed.size()));
+    AddToGamesCount(-static_cast<long>(removed));
+    return removed;
 }
 
 void CatalogueUpdate::InsertNewGames(const std::vector<const SupportedGame*>& newGames,
@@ -356,12 +366,20 @@ store::CatalogueChanges CatalogueUpdate::Run() {
         return {};
     }
     m_lines = store::SplitRecordLines(*database);
+    // An empty file is a database with its header line only; otherwise the
+    // first new game would be taken for the header.
+    if (m_lines.empty()) {
+        m_lines.emplace_back();
+        store::SetRecordValue(m_lines.front(), "GAMES_COUNT", "0");
+    }
 
     std::unordered_set<std::string> databaseNames;
+    bool namelessLines = false;
     for (std::size_t i = 1; i < m_lines.size(); ++i) {
         std::string name = DatabaseName(m_lines[i]);
-        // A line without a name is no game of the emulator's, so it cannot have vanished.
-        if (!name.empty()) {
+        if (name.empty()) {
+            namelessLines = true;
+        } else {
             databaseNames.insert(std::move(name));
         }
     }
@@ -434,8 +452,9 @@ store::CatalogueChanges CatalogueUpdate::Run() {
     }
 
     store::CatalogueChanges changes;
-    if (!deleted.empty()) {
-        RemoveDeletedGames(deleted, changes);
+    std::size_t linesRemoved = 0;
+    if (!deleted.empty() || namelessLines) {
+        linesRemoved = RemoveDeletedGames(deleted, changes);
     }
     if (!newGames.empty()) {
         InsertNewGames(newGames, info.version, changes);
@@ -446,7 +465,7 @@ store::CatalogueChanges CatalogueUpdate::Run() {
             RefreshEveryGame(supported, info);
         }
     }
-    if (changes.empty()) {
+    if (changes.empty() && linesRemoved == 0) {
         return changes;
     }
 
@@ -462,8 +481,9 @@ store::CatalogueChanges CatalogueUpdate::Run() {
                               store::MessageIcon::Exclamation);
         return {};
     }
-    // An emulator whose banner gave no version keeps the one stored before.
-    if (!info.version.empty()) {
+    // What the banner gave is stored, nothing included: a version left from
+    // another emulator would be shown as this one's.
+    if (!newGames.empty()) {
         store::SetHeaderValue(m_statePath, "MAME_ACTUAL_VERSION", info.version);
     }
     return changes;

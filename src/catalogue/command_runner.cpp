@@ -83,6 +83,9 @@ bool RunBatchFile(const std::string& name, const std::string& directory, bool sh
     }
     lock.unlock();
     worker.join();
+    // A second click on Play, a tab or a row clicked while the emulator ran
+    // would otherwise act now, long after the user gave up on it.
+    pump->DiscardInput();
     return result;
 }
 

@@ -19,6 +19,9 @@ public:
     virtual void Pump(int milliseconds) = 0;
     // Repaints the windows without delivering any input to them.
     virtual void RepaintOnly() = 0;
+    // Throws away the clicks and keys that are waiting, so that none made
+    // while a batch ran acts once it has ended.
+    virtual void DiscardInput() {}
 };
 
 // Creates or overwrites directory + name with content; every line feed not
@@ -30,7 +33,7 @@ void WriteBatchFile(const std::string& name, const std::string& directory,
 // Runs directory + name with directory as its current directory and returns
 // when every command of it has ended, so redirected outputs are complete.
 // While it runs the pump (when given) repaints the windows but no input is
-// handled. False when the directory does not exist or the batch cannot be
+// handled; the input that came meanwhile is dropped, not replayed. False when the directory does not exist or the batch cannot be
 // read or started. showNormal shows the console window where there is one.
 bool RunBatchFile(const std::string& name, const std::string& directory, bool showNormal,
                   MessagePump* pump);

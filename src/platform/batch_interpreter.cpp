@@ -135,16 +135,26 @@ std::optional<std::string> ResolveInPlace(const std::string& word,
     return std::nullopt;
 }
 
+bool NamesTheEmulator(const std::string& form) {
+    const std::string name = Lower(BaseName(form));
+    return name == Lower(EmulatorExecutableName()) || name == "mame";
+}
+
 // Batch texts name programs by their Windows places (the archiver in the
 // program directory, say); where that place does not hold it, the bare name
 // is looked for beside our executable, in the helper folder an installed
 // Quorvex keeps its own programs in (../libexec/quorvex, so that they never
-// shadow a user's programs of the same name on PATH), and in PATH.
+// shadow a user's programs of the same name on PATH), and in PATH. Never the
+// emulator: only the one in the emulator directory may run, since another
+// one's game list would replace the user's games.
 std::optional<std::string> ResolveElsewhere(const std::string& word) {
     if (word.empty()) {
         return std::nullopt;
     }
     const std::vector<std::string> forms = CommandForms(word);
+    if (std::any_of(forms.begin(), forms.end(), NamesTheEmulator)) {
+        return std::nullopt;
+    }
     const std::string executableDirectory = RunningExecutableDirectory();
     if (!executableDirectory.empty()) {
         const std::string helpers = executableDirectory + ".." + std::string(1, kSeparator) +

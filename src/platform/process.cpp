@@ -347,11 +347,23 @@ bool OpenDetached(const std::string& path) {
     if (!openerPath || path.empty()) {
         return false;
     }
-    // The shell puts the opener in the background and ends at once, so the
-    // opener is adopted by init and never left behind as a zombie of ours.
+    // The shell puts the opener in the background, so the opener is adopted
+    // by init and never left behind as a zombie of ours. An opener that gives
+    // up at once (no viewer for the file) is waited for and its failure
+    // reported; one still busy after a moment is taken to have started a viewer.
     ProcessRequest request;
-    request.arguments = {"/bin/sh", "-c", "\"$0\" \"$1\" </dev/null >/dev/null 2>&1 &", *openerPath,
-                         path};
+    request.arguments = {"/bin/sh", "-c",
+                         "status=$(mktemp) || exit 0\n"
+                         "( \"$0\" \"$1\" </dev/null >/dev/null 2>&1; echo $? >\"$status\";"
+                         " sleep 2; rm -f \"$status\" ) </dev/null >/dev/null 2>&1 &\n"
+                         "for tick in 1 2 3 4 5 6 7 8 9 10; do\n"
+                         "  if [ -s \"$status\" ]; then\n"
+                         "    code=$(cat \"$status\"); rm -f \"$status\"; exit \"$code\"\n"
+                         "  fi\n"
+                         "  sleep 0.1\n"
+                         "done\n"
+                         "exit 0\n",
+                         *openerPath, path};
     const std::optional<int> exitCode = RunProcess(request);
     return exitCode && *exitCode == 0;
 }

@@ -17,10 +17,6 @@ constexpr std::size_t kNumberLength = 3;
 constexpr std::size_t kExtensionLength = 4;  // ".pcx", ".png", ".inp"
 constexpr std::string_view kAverageSpeed = "Average speed:";
 
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-
 // The raw name under which the game's files are filed; empty when no game
 // has the description, so that nothing is filed under another game.
 std::string RawNameOf(const store::Session& session, std::string_view description) {
@@ -31,9 +27,9 @@ std::string RawNameOf(const store::Session& session, std::string_view descriptio
     return store::TrimmedBlanks(session.games.Field(*index, 'A'));
 }
 
-// The game's filed files in directory: raw name, three digits, extension.
-// A longer name belongs to another game or to no numbering at all; the
-// digits keep "<raw name>abc" files of a game with a longer raw name out.
+// The game's filed files in directory: raw name, three characters, extension.
+// Any three characters count, so that a file such as "<raw name>abc" joins
+// the numbering instead of blocking a number; longer names are other games'.
 std::vector<std::string> NumberedFiles(const std::string& directory, const std::string& rawName,
                                        const std::string& extension) {
     std::vector<std::string> files;
@@ -43,11 +39,7 @@ std::vector<std::string> NumberedFiles(const std::string& directory, const std::
             entry.name.size() != rawName.size() + kNumberLength + kExtensionLength) {
             continue;
         }
-        const std::string_view digits =
-            std::string_view(entry.name).substr(rawName.size(), kNumberLength);
-        if (std::all_of(digits.begin(), digits.end(), IsDigit)) {
-            files.push_back(directory + entry.name);
-        }
+        files.push_back(directory + entry.name);
     }
     return files;
 }

@@ -15,13 +15,10 @@ std::string_view BeforeMarker(std::string_view line) {
     return marker == std::string_view::npos ? line : line.substr(0, marker);
 }
 
-// The setting tokens alone, without the marker in front of them.
-std::string ValuesBehindMarker(std::string_view line) {
-    std::string_view part = SettingsPart(line);
-    if (!part.empty()) {
-        part.remove_prefix(1);
-    }
-    return store::TrimmedBlanks(part);
+// The settings part with its marker: a line without the marker differs from
+// one with the marker and no values.
+std::string TrimmedSettingsPart(std::string_view line) {
+    return store::TrimmedBlanks(SettingsPart(line));
 }
 
 }  // namespace
@@ -170,10 +167,10 @@ std::vector<int> RowsWithEqualSettings(const store::GameDatabase& games,
     if (!current) {
         return equal;
     }
-    const std::string wanted = ValuesBehindMarker(games[*current].line);
+    const std::string wanted = TrimmedSettingsPart(games[*current].line);
     for (const GamesListRow& row : rows) {
         const std::optional<int> index = store::FindGameByDescription(games, row.description);
-        if (index && ValuesBehindMarker(games[*index].line) == wanted) {
+        if (index && TrimmedSettingsPart(games[*index].line) == wanted) {
             equal.push_back(row.row);
         }
     }

@@ -201,10 +201,29 @@ std::string ReplayPart(const PlayChoices& choices, std::string_view rawName,
     return todaysEmulator ? catalogue::kTodaysRecordReplayOption : catalogue::kRecordReplayOption;
 }
 
+std::string OlderExecutableName(const store::GameDatabase& games, int index) {
+    std::string name = store::TrimmedBlanks(games.Field(index, 'Z'));
+    // "mame" in any letter case is the current emulator, not an older one.
+    if (store::EqualsNoCase(name, kCurrentExecutable)) {
+        name.clear();
+    }
+    return name;
+}
+
+long PlayingSeconds(std::chrono::steady_clock::time_point start,
+                    std::chrono::steady_clock::time_point end) {
+    // Two readings of the clock in whole seconds: a play from 10.6 to 70.5
+    // counts 60 seconds, as the difference of whole-second times always did.
+    const auto wholeSeconds = [](std::chrono::steady_clock::time_point t) {
+        return std::chrono::floor<std::chrono::seconds>(t.time_since_epoch()).count();
+    };
+    return static_cast<long>(wholeSeconds(end) - wholeSeconds(start));
+}
+
 std::vector<std::string> ZipsToUnpack(const store::GameDatabase& games, int index,
                                       const store::EmulatorPaths& paths) {
     const std::string romZip = games.Field(index, 'C');
-    const bool olderExecutable = !store::TrimmedBlanks(games.Field(index, 'Z')).empty();
+    const bool olderExecutable = !OlderExecutableName(games, index).empty();
     // An older executable cannot be trusted to read the roms directory in place.
     if (StartsWithNoCase(romZip, paths.roms) && !olderExecutable) {
         return {};
@@ -244,7 +263,7 @@ LaunchResult LaunchGame(store::Session& session, PlayChoices& choices,
         return result;
     }
 
-    const std::string olderName = store::TrimmedBlanks(games.Field(index, 'Z'));
+    const std::string olderName = OlderExecutableName(games, index);
     // Older executables copied from oldmame are DOS-era ones whatever the current emulator is.
     const bool todaysEmulator =
         olderName.empty() && catalogue::CurrentGeneration(session.files.directory,
@@ -327,8 +346,7 @@ LaunchResult LaunchGame(store::Session& session, PlayChoices& choices,
     const auto start = std::chrono::steady_clock::now();
     catalogue::RunBatchFile(kLaunchBatch, paths.directory, true, pump);
     const auto end = std::chrono::steady_clock::now();
-    result.seconds =
-        static_cast<long>(std::chrono::duration_cast<std::chrono::seconds>(end - start).count());
+    result.seconds = PlayingSeconds(start, end);
 
     std::string frameRate;
     result.emulatorError =

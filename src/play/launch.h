@@ -4,6 +4,7 @@
 // older emulator executable, a replay to record or to play back, and the
 // filing and clean-up after play.
 
+#include <chrono>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -59,6 +60,15 @@ std::string EmulatorOptions(std::string_view optionsText);
 // replay, else nothing. Today's emulator is given the file names with ".inp".
 std::string ReplayPart(const PlayChoices& choices, std::string_view rawName,
                        bool todaysEmulator = false);
+
+// Field Z trimmed: the older executable the game plays with; empty for the
+// current emulator, which Z may also name as "mame" in any letter case.
+std::string OlderExecutableName(const store::GameDatabase& games, int index);
+
+// The playing time between two readings of a monotonic clock, each taken in
+// whole seconds.
+long PlayingSeconds(std::chrono::steady_clock::time_point start,
+                    std::chrono::steady_clock::time_point end);
 
 // The zips a launch unpacks for the game at index, in order: its ROM zip,
 // the parent's ROM zip when its set is "Partial" and the parent is in the

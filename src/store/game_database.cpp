@@ -5,6 +5,7 @@
 #include "platform/file_system.h"
 #include "store/record_file.h"
 #include "store/record_line.h"
+#include "store/text_utils.h"
 
 namespace quorvex::store {
 
@@ -36,21 +37,47 @@ std::vector<GameRecord>& GameDatabase::MutableRecords() {
     return m_records;
 }
 
-std::optional<int> GameDatabase::FindByDescription(std::string_view description) const {
-    if (!m_indexValid) {
-        m_byDescription.clear();
-        m_byDescription.reserve(m_records.size());
-        for (std::size_t i = 0; i < m_records.size(); ++i) {
-            // emplace keeps the first game of a description.
-            m_byDescription.emplace(m_records[i].description, static_cast<int>(i));
-        }
-        m_indexValid = true;
+void GameDatabase::BuildIndex() const {
+    m_byDescription.clear();
+    m_byDescription.reserve(m_records.size());
+    for (std::size_t i = 0; i < m_records.size(); ++i) {
+        // emplace keeps the first game of a description.
+        m_byDescription.emplace(m_records[i].description, static_cast<int>(i));
     }
+    m_indexValid = true;
+}
+
+std::optional<int> GameDatabase::FindWithIndex(std::string_view description) const {
     const auto it = m_byDescription.find(description);
     if (it == m_byDescription.end()) {
         return std::nullopt;
     }
     return it->second;
+}
+
+std::optional<int> GameDatabase::FindByDescription(std::string_view description) const {
+    if (!m_indexValid) {
+        BuildIndex();
+    }
+    // The records may have been changed through MutableRecords() since the
+    // index was built: an answer is only given once the records confirm it.
+    const std::optional<int> found = FindWithIndex(description);
+    const auto confirmed = [&](std::optional<int> index) {
+        return index && static_cast<std::size_t>(*index) < m_records.size() &&
+               m_records[static_cast<std::size_t>(*index)].description == description;
+    };
+    if (confirmed(found)) {
+        return found;
+    }
+    if (!found) {
+        const bool listed = std::any_of(m_records.begin(), m_records.end(),
+                                        [&](const GameRecord& r) { return r.description == description; });
+        if (!listed) {
+            return std::nullopt;
+        }
+    }
+    BuildIndex();
+    return FindWithIndex(description);
 }
 
 std::optional<GameDatabase> LoadGameDatabase(const std::string& path) {
@@ -66,14 +93,14 @@ std::optional<GameDatabase> LoadGameDatabase(const std::string& path) {
         records.reserve(static_cast<std::size_t>(std::min(declared, 200'000L)));
     }
     while (ReadRecordLine(*file, line)) {
+        // Blank or nameless lines are no games: nothing could play or list them.
+        if (TrimmedBlanks(GetRecordValue(line, "A")).empty()) {
+            continue;
+        }
         GameRecord record;
         record.description = GetRecordValue(line, "B");
         record.line = std::move(line);
         records.push_back(std::move(record));
-    }
-    // Trailing blank lines are what an editor leaves behind, not games.
-    while (!records.empty() && records.back().line.empty()) {
-        records.pop_back();
     }
     return GameDatabase(std::move(records));
 }

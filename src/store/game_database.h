@@ -3,6 +3,7 @@
 // record line per game with field tokens keyed A to Z before the settings
 // marker and setting values after it.
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -23,7 +24,6 @@ class GameDatabase {
 public:
     GameDatabase() = default;
     explicit GameDatabase(std::vector<GameRecord> records) : m_records(std::move(records)) {}
-    // The description index points into the records, so a copy builds its own.
     GameDatabase(const GameDatabase& other) : m_records(other.m_records) {}
     GameDatabase(GameDatabase&& other) noexcept : m_records(std::move(other.m_records)) {
         other.m_indexValid = false;
@@ -43,21 +43,34 @@ public:
     void SetField(int index, char code, std::string_view value);
     std::string& Line(int index) { return m_records[static_cast<std::size_t>(index)].line; }
 
-    // For reordering and bulk changes; the description index is rebuilt on the next lookup.
+    // For reordering and bulk changes. The records may change through the
+    // returned reference at any later time, even after a lookup; lookups
+    // notice it and rebuild their index.
     std::vector<GameRecord>& MutableRecords();
 
     // Index of the first game whose description equals description exactly.
     std::optional<int> FindByDescription(std::string_view description) const;
 
 private:
+    void BuildIndex() const;
+    std::optional<int> FindWithIndex(std::string_view description) const;
+
     std::vector<GameRecord> m_records;
-    mutable std::unordered_map<std::string_view, int> m_byDescription;
+    struct TextHash {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view text) const {
+            return std::hash<std::string_view>{}(text);
+        }
+    };
+    // Keys are copies: a key must outlive any change made to the records.
+    mutable std::unordered_map<std::string, int, TextHash, std::equal_to<>> m_byDescription;
     mutable bool m_indexValid = false;
 };
 
 // Reads the whole database. Every record line after the header is loaded,
-// even beyond GAMES_COUNT, so that no game is lost at the next save; blank
-// lines at the end of the file are not games. Empty when the file cannot be read.
+// even beyond GAMES_COUNT, so that no game is lost at the next save; a line
+// without a raw name (A) is no game and is not loaded. An empty file is a
+// database without games. Empty when the file cannot be read.
 std::optional<GameDatabase> LoadGameDatabase(const std::string& path);
 
 // The file text SaveGameDatabase writes: "+:GAMES_COUNT:<n>:+\r\n" and every line with CR LF.

@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "platform/file_system.h"
+#include "platform/process.h"
 #include "platform/paths.h"
 #include "store/text_utils.h"
 
@@ -86,9 +87,11 @@ std::optional<std::string> NormaliseEmulatorDirectory(const std::string& typed) 
 }
 
 bool EmulatorDirectoryIsValid(const std::string& emulatorDirectory) {
+    // A file that cannot be run is no emulator; the batch would go looking
+    // for another one.
     return !emulatorDirectory.empty() &&
-           platform::IsReadableFile(platform::WithTrailingSeparator(emulatorDirectory) +
-                                    platform::EmulatorExecutableName());
+           platform::IsExecutableFile(platform::WithTrailingSeparator(emulatorDirectory) +
+                                      platform::EmulatorExecutableName());
 }
 
 }  // namespace quorvex::store

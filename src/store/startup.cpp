@@ -108,9 +108,11 @@ bool RunStartup(const std::string& programDirectory, Session& session, StartupSe
     const std::string emulatorDirectory =
         platform::WithTrailingSeparator(TrimmedBlanks(GetHeaderValue(files.state, "MAME_DIR")));
     if (!EmulatorDirectoryIsValid(emulatorDirectory)) {
-        // Forget only the directory: the next start asks for it again and
-        // the rest of the user's state survives.
+        // Forget only the directory and its emulator's version: the next
+        // start asks for the directory again and the rest of the user's
+        // state survives.
         SetHeaderValue(files.state, "MAME_DIR", "");
+        SetHeaderValue(files.state, "MAME_ACTUAL_VERSION", "");
         windows.ShowMessage(
             MissingEmulatorMessage(emulatorDirectory + platform::EmulatorExecutableName()),
             MessageIcon::Stop);

@@ -19,6 +19,7 @@ void ForEachStateKey(State& state, Visit&& visit) {
     visit("LAST_FILTERS", state.lastFilters);
     visit("LAST_SWITCHANDOR", state.lastSwitchAndOr);
     visit("LAST_WINDOW_POSITION", state.lastWindowPosition);
+    visit("LAST_WINDOW_SIZE", state.lastWindowSize);
     visit("LAST_FILTER_SUBSTRING", state.lastFilterSubstring);
     visit("LAST_GAME_SELECTION", state.lastGameSelection);
     visit("LAST_DIRZIP_SELECTION", state.lastDirZipSelection);

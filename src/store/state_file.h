@@ -13,6 +13,7 @@ struct StateRecord {
     std::string lastFilters;
     std::string lastSwitchAndOr;
     std::string lastWindowPosition;
+    std::string lastWindowSize;  // width and height, "%d.%d"; older files lack it
     std::string lastFilterSubstring;
     std::string lastGameSelection;
     std::string lastDirZipSelection;

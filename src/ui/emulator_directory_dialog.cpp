@@ -11,12 +11,18 @@
 
 #include <optional>
 
+#include "platform/paths.h"
 #include "store/program_paths.h"
 #include "ui/artwork.h"
 #include "ui/logo_widget.h"
 #include "ui/text_codec.h"
 
 namespace quorvex::ui {
+
+std::string EmulatorMissingMessage() {
+    return "The file '" + platform::EmulatorExecutableName() +
+           "' is not located in the specified directory";
+}
 
 EmulatorDirectoryDialog::EmulatorDirectoryDialog(store::UserFeedback& feedback, QWidget* parent)
     : QDialog(parent), m_feedback(feedback) {
@@ -81,7 +87,7 @@ void EmulatorDirectoryDialog::accept() {
     const std::optional<std::string> directory =
         store::NormaliseEmulatorDirectory(ToBytes(m_edit->text()));
     if (!directory) {
-        m_feedback.ShowMessage(kEmulatorMissingMessage, store::MessageIcon::Exclamation);
+        m_feedback.ShowMessage(EmulatorMissingMessage(), store::MessageIcon::Exclamation);
         return;
     }
     m_directory = *directory;

@@ -37,7 +37,8 @@ private:
     std::string m_directory;
 };
 
-inline constexpr const char* kEmulatorMissingMessage =
-    "The file 'mame.exe' is not located in the specified directory";
+// "The file 'mame.exe' is not located in the specified directory", with the
+// emulator's file name on this system ("mame" outside Windows).
+std::string EmulatorMissingMessage();
 
 }  // namespace quorvex::ui

@@ -13,11 +13,16 @@ void PumpEvents(int milliseconds);
 // user does can start a second operation in the middle of this one.
 void RepaintWindows();
 
-// The two above, for the command runner and the catalogue import.
+// Handles what is pending, except that clicks, keys and the like are
+// dropped: input held back while the program was busy must not act late.
+void DiscardPendingInput();
+
+// The three above, for the command runner and the catalogue import.
 class EventLoopPump : public catalogue::MessagePump {
 public:
     void Pump(int milliseconds) override { PumpEvents(milliseconds); }
     void RepaintOnly() override { RepaintWindows(); }
+    void DiscardInput() override { DiscardPendingInput(); }
 };
 
 }  // namespace quorvex::ui

@@ -6,6 +6,7 @@
 #include <QHBoxLayout>
 #include <QLayout>
 #include <QMoveEvent>
+#include <QResizeEvent>
 #include <QPushButton>
 #include <QScreen>
 #include <QTabWidget>
@@ -236,6 +237,7 @@ void MainWindow::UpdateStatusLine() {
 void MainWindow::Open() {
     RestorePosition();
     KeepOnScreen();
+    m_opened = true;
     show();
     raise();
     activateWindow();
@@ -268,6 +270,15 @@ void MainWindow::RightTabChanged(int index) {
 }
 
 void MainWindow::RestorePosition() {
+    // The size first: the remembered corner is that of the remembered size.
+    if (const std::optional<QPoint> size = ParsePosition(m_session.state.lastWindowSize)) {
+        QSize wanted = QSize(size->x(), size->y()).expandedTo(minimumSize());
+        // A size from a larger screen or a smaller scale still fits this screen.
+        if (const QScreen* screen = this->screen()) {
+            wanted = wanted.boundedTo(screen->availableGeometry().size()).expandedTo(minimumSize());
+        }
+        resize(wanted);
+    }
     const std::optional<QPoint> corner = ParsePosition(m_session.state.lastWindowPosition);
     if (corner && OnSomeScreen(*corner)) {
         move(*corner);
@@ -350,6 +361,16 @@ bool MainWindow::nativeEvent(const QByteArray& eventType, void* message, qintptr
     return QWidget::nativeEvent(eventType, message, result);
 }
 #endif
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    if (!m_opened) {
+        return;
+    }
+    char text[32];
+    std::snprintf(text, sizeof text, "%d.%d", width(), height());
+    m_session.state.lastWindowSize = text;
+}
 
 void MainWindow::ShowCredits() {
     AboutDialog about(this);

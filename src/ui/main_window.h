@@ -74,6 +74,7 @@ public slots:
 
 protected:
     void moveEvent(QMoveEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 #ifdef Q_OS_WIN
     // The "About Quorvex..." item of the window's system menu.
@@ -103,6 +104,7 @@ private:
     LogoWidget* m_logo = nullptr;
     StatusPanes* m_panes = nullptr;
     BusyIndicator* m_busy = nullptr;
+    bool m_opened = false;  // sizes before Open are the layout's, not the user's
     bool m_saving = false;
     bool m_saved = false;
 };

@@ -32,8 +32,8 @@ void ShowMessageBox(QWidget* parent, const std::string& text, store::MessageIcon
     box.exec();
 }
 
-bool AskYesNoBox(QWidget* parent, const std::string& text) {
-    QMessageBox box(QMessageBox::Question, QString::fromLatin1(store::kMessageCaption),
+bool AskYesNoBox(QWidget* parent, const std::string& text, store::MessageIcon icon) {
+    QMessageBox box(BoxIcon(icon), QString::fromLatin1(store::kMessageCaption),
                     ToQString(text), QMessageBox::Yes | QMessageBox::No, parent);
     box.setTextFormat(Qt::PlainText);
     box.setDefaultButton(QMessageBox::No);

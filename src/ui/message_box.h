@@ -12,8 +12,11 @@ namespace quorvex::ui {
 
 // Shows text (plain, line breaks kept) with the icon and waits until it is closed.
 void ShowMessageBox(QWidget* parent, const std::string& text, store::MessageIcon icon);
-// Asks with Yes and No; true for Yes. Closing the box counts as No.
-bool AskYesNoBox(QWidget* parent, const std::string& text);
+// Asks with Yes and No; true for Yes. Closing the box counts as No. The
+// program's confirmations carry the exclamation icon; the few that the
+// cheats and replays pages ask with the question icon pass it.
+bool AskYesNoBox(QWidget* parent, const std::string& text,
+                 store::MessageIcon icon = store::MessageIcon::Exclamation);
 
 // The core's questions and messages as message boxes over a window.
 class MessageBoxFeedback : public store::UserFeedback {

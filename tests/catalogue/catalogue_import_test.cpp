@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <map>
 #include <sstream>
 #include <utility>
@@ -10,6 +11,7 @@
 #include "catalogue/command_runner.h"
 #include "fake_emulator_setup.h"
 #include "platform/file_system.h"
+#include "platform/paths.h"
 #include "store/default_files.h"
 #include "store/program_paths.h"
 #include "store/record_file.h"
@@ -180,8 +182,10 @@ TEST_F(CatalogueImport, DeletionsOnlyDropTheGamesAndRunNothingMore) {
     const std::string starblst = "+:A:starblst:+ +:B:Star Blaster:+ +:T:4:+\xA7";
     const std::string gone = "+:A:Gone1 :+ +:B:Gone Game:+ +:H:600:+\xA7 +:3:x:+";
     const std::string starblsj = "+:A:starblsj:+ +:B:Star Blaster (Japan):+\xA7";
-    WriteBytes(session.files.gameDatabase, " +:GAMES_COUNT:3:+\xA7\r\n" + starblst + "\r\n" + gone +
-                                               "\r\n" + starblsj + "\r\n");
+    // Blank and nameless lines are no games and go as deleted games do.
+    const std::string nameless = "+:B:Nameless:+\xA7";
+    WriteBytes(session.files.gameDatabase, " +:GAMES_COUNT:5:+\xA7\r\n" + starblst + "\r\n" + gone +
+                                               "\r\n\r\n" + nameless + "\r\n" + starblsj + "\r\n");
     InstallFakeEmulator(emulator.path(),
                         "@version\tv0.99\n"
                         "starblst\tStar Blaster\t\tZ80\tAY8910\t1981\tNakamura\n"
@@ -189,19 +193,35 @@ TEST_F(CatalogueImport, DeletionsOnlyDropTheGamesAndRunNothingMore) {
     const store::CatalogueChanges changes = Import();
 
     EXPECT_EQ(Database(), " +:GAMES_COUNT:2:+\xA7\r\n" + starblst + "\r\n" + starblsj + "\r\n");
-    ASSERT_EQ(changes.removed.size(), 1u);
+    ASSERT_EQ(changes.removed.size(), 2u);
     EXPECT_EQ(changes.removed[0].line, gone);
     EXPECT_EQ(changes.removed[0].description, "Gone Game");
+    EXPECT_EQ(changes.removed[1].description, "Nameless");
     EXPECT_TRUE(changes.inserted.empty());
     EXPECT_EQ(Runs(), std::vector<std::string>{"-listfull"});
     EXPECT_EQ(Version(), "v0.36");
     EXPECT_EQ(windows.statuses, std::vector<std::string>{"Checking games supported ..."});
 }
 
+TEST_F(CatalogueImport, AnEmptyDatabaseFileIsAHeaderOnlyDatabase) {
+    WriteBytes(session.files.gameDatabase, "");
+    InstallFakeEmulator(emulator.path(), kCatalogue);
+    EXPECT_EQ(Import().inserted.size(), 5u);
+    const std::vector<std::string> lines = DatabaseLines();
+    ASSERT_EQ(lines.size(), 6u);
+    EXPECT_EQ(store::GetRecordValue(lines[0], "GAMES_COUNT"), "5");
+    EXPECT_EQ(store::GetRecordValue(lines[1], "A"), "neogeo");
+    // The next start finds nothing new.
+    EXPECT_TRUE(Import().empty());
+}
+
 TEST_F(CatalogueImport, RenamedGameIsRemovedUnderItsOldNameAndInsertedUnderTheNew) {
+    // This emulator's banner gives no version: none of an earlier one stays.
+    store::SetHeaderValue(session.files.state, "MAME_ACTUAL_VERSION", "v0.36");
     WriteBytes(session.files.gameDatabase,
                " +:GAMES_COUNT:1:+\xA7\r\n+:A:oldname:+ +:B:Star Blaster:+ +:S:90:+\xA7\r\n");
-    InstallFakeEmulator(emulator.path(), "starblst\tStar Blaster\t\tZ80\tAY8910\t1981\tNakamura\n");
+    InstallFakeEmulator(emulator.path(),
+                        "@version\t\nstarblst\tStar Blaster\t\tZ80\tAY8910\t1981\tNakamura\n");
     const store::CatalogueChanges changes = Import();
 
     ASSERT_EQ(changes.removed.size(), 1u);
@@ -211,6 +231,7 @@ TEST_F(CatalogueImport, RenamedGameIsRemovedUnderItsOldNameAndInsertedUnderTheNe
     EXPECT_EQ(store::GetRecordValue(lines[0], "GAMES_COUNT"), "1");
     EXPECT_EQ(store::GetRecordValue(lines[1], "A"), "starblst");
     EXPECT_EQ(store::GetRecordValue(lines[1], "S"), "0");
+    EXPECT_EQ(Version(), "");
 }
 
 TEST_F(CatalogueImport, NoListFromTheEmulatorKeepsTheDatabaseAndTellsTheUser) {
@@ -219,12 +240,21 @@ TEST_F(CatalogueImport, NoListFromTheEmulatorKeepsTheDatabaseAndTellsTheUser) {
     WriteBytes(session.files.gameDatabase, database);
     store::SetHeaderValue(session.files.state, "MAME_ACTUAL_VERSION", "v0.36");
 
-    // No emulator at all.
+    // No emulator at all, then one that cannot be run: another emulator on
+    // the PATH must not stand in for it.
     EXPECT_TRUE(Import().empty());
     EXPECT_EQ(Database(), database);
     ASSERT_EQ(windows.messages.size(), 1u);
     EXPECT_EQ(windows.messages[0].first, NoGamesListMessage(emulator.path()));
     EXPECT_EQ(windows.messages[0].second, store::MessageIcon::Exclamation);
+    const TempDir elsewhere;
+    InstallFakeEmulator(elsewhere.path(), "other\tOther Game\t\tZ80\tDAC\t1990\tX\n");
+    const ScopedEnvironment path("PATH", elsewhere.path() + ":" + std::getenv("PATH"));
+    WriteBytes(emulator.File(platform::EmulatorExecutableName()), "#!/bin/sh\n");
+    EXPECT_TRUE(Import().empty());
+    EXPECT_EQ(Database(), database);
+    platform::RemoveFile(emulator.File(platform::EmulatorExecutableName()));
+    windows.messages.resize(1);
 
     // An emulator that lists no game at all.
     InstallFakeEmulator(emulator.path(), "# nothing here\n");

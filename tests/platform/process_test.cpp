@@ -121,9 +121,16 @@ TEST(OpenDetached, HandsThePathToTheDesktopOpener) {
     EXPECT_EQ(ReadBytes(temp.File("opened")), temp.File("a log.txt"));
 }
 
-TEST(OpenDetached, FailsWithoutAnOpener) {
+TEST(OpenDetached, FailsWithoutAnOpenerOrWhenItFindsNoViewer) {
     TempDir temp;
-    ScopedSearchPath path(temp.path());
+    {
+        ScopedSearchPath path(temp.path());
+        EXPECT_FALSE(OpenDetached(temp.File("log.txt")));
+    }
+    MakeDirectory(temp.File("bin"));
+    // What xdg-open does when no program opens the file.
+    WriteScript(temp.File("bin/xdg-open"), "exit 3\n");
+    ScopedSearchPath path(temp.File("bin") + ":/usr/bin:/bin");
     EXPECT_FALSE(OpenDetached(temp.File("log.txt")));
 }
 

@@ -94,20 +94,22 @@ TEST_F(AfterPlay, SnapshotsAreFiledAfterTheGamesOwnWithoutGaps) {
     WriteBytes(paths().pcx + "b.pcx", "new b");
     WriteBytes(paths().pcx + "a.pcx", "new a");
 
+    // Every name of the game's length is numbered, digits or not ("pacabc").
     EXPECT_EQ(FileSnapshots(session, "pac game"), 2);
     EXPECT_EQ(Names(paths().snapshot),
               (Names_{"pac.pcx", "pac000.pcx", "pac001.pcx", "pac002.pcx", "pac003.pcx",
-                      "pac004.pcx", "pacabc.pcx", "pacman000.pcx"}));
+                      "pac004.pcx", "pac005.pcx", "pacman000.pcx"}));
     EXPECT_EQ(ReadBytes(paths().snapshot + "pac002.pcx"), "pac005.pcx");
-    EXPECT_EQ(ReadBytes(paths().snapshot + "pac003.pcx"), "new a");
-    EXPECT_EQ(ReadBytes(paths().snapshot + "pac004.pcx"), "new b");
+    EXPECT_EQ(ReadBytes(paths().snapshot + "pac003.pcx"), "pacabc.pcx");
+    EXPECT_EQ(ReadBytes(paths().snapshot + "pac004.pcx"), "new a");
+    EXPECT_EQ(ReadBytes(paths().snapshot + "pac005.pcx"), "new b");
     EXPECT_TRUE(Names(paths().pcx).empty());
 
     // After a deletion the numbers close up again.
     platform::RemoveFile(paths().snapshot + "pac001.pcx");
-    EXPECT_EQ(RenumberSnapshots(session, "pac game"), 4);
+    EXPECT_EQ(RenumberSnapshots(session, "pac game"), 5);
     EXPECT_EQ(ReadBytes(paths().snapshot + "pac001.pcx"), "pac005.pcx");
-    EXPECT_EQ(ReadBytes(paths().snapshot + "pac003.pcx"), "new b");
+    EXPECT_EQ(ReadBytes(paths().snapshot + "pac004.pcx"), "new b");
     EXPECT_EQ(ReadBytes(paths().snapshot + "pacman000.pcx"), "pacman000.pcx");
 }
 

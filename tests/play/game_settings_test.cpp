@@ -116,7 +116,9 @@ TEST(GameSettings, EqualSettingsCompareTheTokensInOrder) {
     const std::vector<GamesListRow> rows = {{0, "a game"}, {1, "b game"}, {2, "c game"},
                                             {3, "d game"}, {4, "e game"}, {5, "f game"}};
     EXPECT_EQ(RowsWithEqualSettings(games, "a game", rows), (std::vector<int>{0, 1}));
-    EXPECT_EQ(RowsWithEqualSettings(games, "d game", rows), (std::vector<int>{3, 4, 5}));
+    // A line without the settings marker is not equal to one with the marker and no values.
+    EXPECT_EQ(RowsWithEqualSettings(games, "d game", rows), (std::vector<int>{3, 5}));
+    EXPECT_EQ(RowsWithEqualSettings(games, "e game", rows), (std::vector<int>{4}));
     EXPECT_TRUE(RowsWithEqualSettings(games, "nobody", rows).empty());
 }
 

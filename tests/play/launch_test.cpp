@@ -343,18 +343,26 @@ TEST_F(Launch, AnOlderExecutablePlaysTheUnpackedSetsOfGameParentAndSamples) {
     ExpectCleanedUp("starblsj");
 }
 
-TEST_F(Launch, AnOlderExecutableCalledMameLeavesTheEmulatorInPlace) {
+TEST_F(Launch, AZOfMameInAnyCaseIsTheCurrentEmulator) {
+    // An "oldmame" copy named like the emulator must neither run nor replace it.
     InstallDirectoryLister("mame");
-    SetFieldOf("Galaxy Quest", 'Z', "mame");
+    SetFieldOf("Galaxy Quest", 'Z', "MaMe");
+    EXPECT_TRUE(ZipsToUnpack(session.games, IndexOf("Galaxy Quest"), paths()).empty());
     const std::string emulator = ReadBytes(paths().executable);
     PlayChoices choices;
     Play("Galaxy Quest", choices);
 
-    // The lister ran (the test double would have reported 57.50), on the unpacked set.
-    EXPECT_EQ(FieldOf("Galaxy Quest", 'K'), "gq_1.bin");
+    EXPECT_EQ(FieldOf("Galaxy Quest", 'K'), "57.50 (1 frames)");
     EXPECT_EQ(ReadBytes(paths().executable), emulator);
     EXPECT_TRUE(platform::IsExecutableFile(paths().executable));
     EXPECT_EQ(platform::ListDirectory(paths().directory, "QVX*").size(), 0u);
+}
+
+TEST(PlayingTime, IsTheDifferenceOfTwoWholeSecondReadings) {
+    using Clock = std::chrono::steady_clock;
+    const Clock::time_point start{std::chrono::milliseconds(10'600)};
+    EXPECT_EQ(PlayingSeconds(start, Clock::time_point{std::chrono::milliseconds(70'500)}), 60);
+    EXPECT_EQ(PlayingSeconds(start, Clock::time_point{std::chrono::milliseconds(10'900)}), 0);
 }
 
 TEST_F(Launch, AUsersOwnDirectoryOfTheGamesNameKeepsItsFiles) {

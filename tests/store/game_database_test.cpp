@@ -66,8 +66,15 @@ TEST(GameDatabase, HeaderCountNeverLosesOrInventsGames) {
     WriteBytes(path, "+:GAMES_COUNT:5:+\r\n" + kGalaga + "\r\n");
     EXPECT_EQ(LoadGameDatabase(path)->count(), 1);
 
-    // A database made from scratch loads as no games.
+    // Blank and nameless lines are no games, wherever they stand.
+    WriteBytes(path, "+:GAMES_COUNT:4:+\r\n\r\n+:B:No name:+\xA7\r\n" + kGalaga + "\r\n  \r\n");
+    ASSERT_EQ(LoadGameDatabase(path)->count(), 1);
+    EXPECT_EQ((*LoadGameDatabase(path))[0].description, "Galaga");
+
+    // A database made from scratch, or an empty file, loads as no games.
     WriteBytes(path, " +:GAMES_COUNT:0:+\xA7\r\n");
+    EXPECT_TRUE(LoadGameDatabase(path)->empty());
+    WriteBytes(path, "");
     EXPECT_TRUE(LoadGameDatabase(path)->empty());
     EXPECT_FALSE(LoadGameDatabase(temp.File("none.qvx")));
 }
@@ -93,11 +100,17 @@ TEST(GameDatabase, FindsTheFirstGameOfADescriptionAndTellsUnknownApart) {
     EXPECT_EQ(FindGameByDescription(games, "Beta"), 0);
     EXPECT_EQ(FindGameByDescription(games, "Alpha"), 1);
 
-    // A copy answers from its own records.
+    // Records replaced through a reference taken before a lookup.
     GameDatabase copy = games;
-    games.MutableRecords().clear();
-    EXPECT_EQ(FindGameByDescription(copy, "Beta"), 0);
+    auto& held = games.MutableRecords();
+    EXPECT_EQ(FindGameByDescription(games, "Beta"), 0);
+    held = {records[3], records[2]};
     EXPECT_EQ(FindGameByDescription(games, "Beta"), std::nullopt);
+    EXPECT_EQ(FindGameByDescription(games, "Alpha"), 1);
+    held.clear();
+    EXPECT_EQ(FindGameByDescription(games, "Alpha"), std::nullopt);
+    // A copy answers from its own records.
+    EXPECT_EQ(FindGameByDescription(copy, "Beta"), 0);
 }
 
 TEST(GameDatabase, FieldChangesKeepTheSettingValues) {

@@ -75,11 +75,16 @@ public:
     std::vector<std::string> runs;
 };
 
+void MakeRunnable(const std::string& path) {
+    std::filesystem::permissions(path, std::filesystem::perms::owner_all);
+}
+
 class Startup : public ::testing::Test {
 protected:
     Startup() {
         m_emulator = m_emulatorDir.path();
         WriteBytes(m_emulator + platform::EmulatorExecutableName(), "#!/bin/sh\n");
+        MakeRunnable(m_emulator + platform::EmulatorExecutableName());
     }
 
     bool Start() {
@@ -109,9 +114,20 @@ TEST_F(Startup, FirstStartAsksWarnsImportsAndRemembers) {
     ASSERT_TRUE(Start());
 
     // Four warnings (settings, filters, sortings, fields), none for the database.
-    EXPECT_EQ(CountStartingWith(windows.events, "message 1: Warning!\nSomething has happened"), 4u);
-    EXPECT_EQ(windows.events.front(), "ask directory");
     ASSERT_EQ(windows.events.size(), 17u);
+    EXPECT_EQ(windows.events.front(), "ask directory");
+    EXPECT_EQ(std::vector<std::string>(windows.events.begin() + 1, windows.events.begin() + 5),
+              (std::vector<std::string>{
+                  "message 1: Warning!\nSomething has happened at the file settings.qvx!\nI will "
+                  "create another one for you but very incomplete!\nPlease donwload an updated "
+                  "version of the file!",
+                  "message 1: Warning!\nSomething has happened at the file filters.qvx!\nI will "
+                  "create another one of default for you!\n",
+                  "message 1: Warning!\nSomething has happened at the file sortings.qvx!\nI will "
+                  "create another one of default for you!\n",
+                  "message 1: Warning!\nSomething has happened at the file mamefld.qvx!\nI will "
+                  "create another one of default for you!\nBut PLEASE download the latest version "
+                  "of this file!\n"}));
     const std::vector<std::string> tail(windows.events.begin() + 5, windows.events.end());
     EXPECT_EQ(tail,
               (std::vector<std::string>{
@@ -164,13 +180,19 @@ TEST_F(Startup, CancellingTheDirectoryDialogEndsWithoutWritingAnything) {
 }
 
 TEST_F(Startup, AVanishedEmulatorIsAskedForAgainButTheOtherStateStays) {
-    WriteBytes(ProgramFile("quorvex.qvx"),
-               " +:MAME_DIR:" + m_emulator + "gone/:+ +:LAST_GAME_SELECTION:Galaga:+\xA7\r\n");
+    // An emulator file that cannot be run counts as vanished too.
+    const std::string emulator = m_emulator + "gone/" + platform::EmulatorExecutableName();
+    WriteBytes(emulator, "#!/bin/sh\n");
+    WriteBytes(ProgramFile("quorvex.qvx"), " +:MAME_DIR:" + m_emulator +
+                                               "gone/:+ +:MAME_ACTUAL_VERSION:0.37b16:+ "
+                                               "+:LAST_GAME_SELECTION:Galaga:+\xA7\r\n");
     EXPECT_FALSE(Start());
     EXPECT_EQ(windows.events.back(),
-              "message 2: " + MissingEmulatorMessage(m_emulator + "gone/" +
-                                                     platform::EmulatorExecutableName()));
+              "message 2: Fatal error!\nSomething strange has happened!\nSurely you have moved "
+              "the file mame.exe that the\nlast time you launched Quorvex was located in:'\n" +
+                  emulator + "' !\nPlease rerun Quorvex for fixing this problem!\n");
     EXPECT_EQ(GetHeaderValue(ProgramFile("quorvex.qvx"), "MAME_DIR"), "");
+    EXPECT_EQ(GetHeaderValue(ProgramFile("quorvex.qvx"), "MAME_ACTUAL_VERSION"), "");
     EXPECT_EQ(GetHeaderValue(ProgramFile("quorvex.qvx"), "LAST_GAME_SELECTION"), "Galaga");
 
     windows.events.clear();
@@ -203,6 +225,7 @@ TEST(EmulatorDirectory, TypedTextIsNormalised) {
     testing::TempDir temp;
     const std::string exe = platform::EmulatorExecutableName();
     WriteBytes(temp.File("mame/" + exe), "x");
+    MakeRunnable(temp.File("mame/" + exe));
     const std::string expected = temp.File("mame") + platform::kSeparator;
     EXPECT_EQ(NormaliseEmulatorDirectory("  " + temp.File("mame") + "  "), expected);
     EXPECT_EQ(NormaliseEmulatorDirectory(temp.File("mame/")), expected);

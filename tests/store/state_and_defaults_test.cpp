@@ -78,10 +78,11 @@ TEST(StateFile, KeepsTheEmulatorAndWritesTheLastStateInOrder) {
     state.lastSortOrder = "1";
     state.lastGameSelection = "Pac-Man (Midway)";
     state.lastWindowPosition = "10.20";
+    state.lastWindowSize = "900.640";
     ASSERT_TRUE(SaveState(path, state));
     EXPECT_EQ(ReadBytes(path),
               " +:MAME_DIR:/games/mame/:+ +:LAST_SORT_ORDER:1:+ +:LAST_WINDOW_POSITION:10.20:+ "
-              "+:LAST_GAME_SELECTION:Pac-Man (Midway):+ +:LAST_CONV_COMMAND_LINE:nconvert -s14 "
+              "+:LAST_WINDOW_SIZE:900.640:+ +:LAST_GAME_SELECTION:Pac-Man (Midway):+ +:LAST_CONV_COMMAND_LINE:nconvert -s14 "
               "-C2 *.*:+\xA7\r\n");
 
     // A cleared value loses its token; keys the state record does not know stay.

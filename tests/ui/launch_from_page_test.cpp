@@ -63,7 +63,11 @@ protected:
 };
 
 TEST_F(LaunchFromPage, PlayRunsTheEmulatorAndShowsTheNewStatistics) {
+    // Use Univbe is on, but univbe.exe has gone.
+    session.state.lastUnivbeStatus = "1";
+    session.state.lastUnivbeDir = dir.File("univbe.exe");
     OpenShown();
+    ASSERT_TRUE(Find<QCheckBox>("useUnivbe")->isChecked());
     Click(Find<QCheckBox>("getReplay"));
     ASSERT_TRUE(PlayButton()->isEnabled());
     const int refillsBefore = InfoPage()->refillCount();
@@ -83,8 +87,13 @@ TEST_F(LaunchFromPage, PlayRunsTheEmulatorAndShowsTheNewStatistics) {
     EXPECT_TRUE(window->isEnabled());
     EXPECT_FALSE(window->busy().IsOn());
     EXPECT_TRUE(PlayButton()->isEnabled());
+    // The game ran without univbe: the box is unchecked, the remembered status is not.
+    EXPECT_FALSE(Find<QCheckBox>("useUnivbe")->isChecked());
+    EXPECT_EQ(session.state.lastUnivbeStatus, "1");
 
-    Click(PlayButton());
+    // The focus is back on the list, so Enter plays again at once.
+    ASSERT_EQ(window->focusWidget(), games().gamesList());
+    QTest::keyClick(window->focusWidget(), Qt::Key_Return);
     EXPECT_EQ(FieldOf("Pac-Man", 'T'), "2");
 }
 

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <QMenu>
+#include <QMessageBox>
+#include <QTimer>
 #include <QPointer>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -16,6 +18,7 @@
 #include "ui/busy_indicator.h"
 #include "ui/empty_page.h"
 #include "ui/game_commands.h"
+#include "ui/message_box.h"
 #include "ui/status_panes.h"
 #include "ui_test_support.h"
 
@@ -105,26 +108,27 @@ TEST(MainWindow, StatusPanesShowReadyTheCountsAndTheEmulatorVersion) {
     EXPECT_EQ(panes.PaneText(1),
               "Games: 3/0 [ Originals: 2/0 ] [ Clones: 1/0 (0 stand alone, 0 splitted, 1 "
               "merged) ]");
-}
 
-TEST(MainWindow, WithoutAVersionOnlyMameIsShown) {
-    TempDir dir;
-    store::Session session = MakeSession(dir);
+    // Without a version only "Mame " is shown.
     testing::WriteBytes(session.files.state, " +:MAME_DIR:/emu/:+ \xA7\r\n");
-    RecordingFeedback feedback;
-    MainWindow window(session, feedback);
-    EXPECT_EQ(window.statusPanes()->PaneText(2), "Mame ");
+    MainWindow unversioned(session, feedback);
+    EXPECT_EQ(unversioned.statusPanes()->PaneText(2), "Mame ");
 }
 
 TEST(MainWindow, RemembersWhereItWasMovedButNotTheTopLeftCorner) {
     TempDir dir;
     store::Session session = MakeSession(dir);
     session.state.lastWindowPosition = "40.30";
+    session.state.lastWindowSize = "770.500";
     RecordingFeedback feedback;
     MainWindow window(session, feedback);
     window.Open();
     QCoreApplication::processEvents();
     EXPECT_EQ(window.pos(), QPoint(40, 30));
+    EXPECT_EQ(window.size(), QSize(770, 500));
+    window.resize(780, 520);
+    QTRY_COMPARE(window.size(), QSize(780, 520));
+    EXPECT_EQ(session.state.lastWindowSize, "780.520");
 
     window.move(0, 0);
     QTRY_COMPARE(window.pos(), QPoint(0, 0));
@@ -133,20 +137,16 @@ TEST(MainWindow, RemembersWhereItWasMovedButNotTheTopLeftCorner) {
     window.move(120, 85);
     QTRY_COMPARE(window.pos(), QPoint(120, 85));
     EXPECT_EQ(session.state.lastWindowPosition, "120.85");
-}
 
-TEST(MainWindow, APositionOffEveryScreenIsNotRestored) {
-    TempDir dir;
-    store::Session session = MakeSession(dir);
+    // A position off every screen is not restored.
     session.state.lastWindowPosition = "-30000.-30000";
-    RecordingFeedback feedback;
-    MainWindow window(session, feedback);
-    window.Open();
+    MainWindow elsewhere(session, feedback);
+    elsewhere.Open();
     QCoreApplication::processEvents();
-    EXPECT_NE(window.pos(), QPoint(-30000, -30000));
+    EXPECT_NE(elsewhere.pos(), QPoint(-30000, -30000));
 }
 
-TEST(MainWindow, NewGamesBringTheSetupPageAndTheWelcome) {
+TEST(MainWindow, NewGamesBringTheSetupPageAndTheWelcomeRemovedOnesDoNot) {
     TempDir dir;
     store::Session session = MakeSession(dir);
     session.changes.inserted.push_back(Game("+:A:dkong:+", "Donkey Kong"));
@@ -159,17 +159,13 @@ TEST(MainWindow, NewGamesBringTheSetupPageAndTheWelcome) {
     EXPECT_EQ(feedback.messages[0].text, kWelcomeMessage);
     EXPECT_EQ(feedback.messages[0].icon, store::MessageIcon::None);
     EXPECT_EQ(feedback.messages[0].text.substr(0, 35), "Welcome!\nNew games have been found!");
-}
 
-TEST(MainWindow, OnlyRemovedGamesNeedNoWelcome) {
-    TempDir dir;
-    store::Session session = MakeSession(dir);
+    session.changes.inserted.clear();
     session.changes.removed.push_back(Game("+:A:dkong:+", "Donkey Kong"));
-    RecordingFeedback feedback;
-    MainWindow window(session, feedback);
-    window.Open();
-
-    EXPECT_EQ(window.rightTabs()->currentIndex(), MainWindow::Info);
+    feedback.messages.clear();
+    MainWindow onlyRemoved(session, feedback);
+    onlyRemoved.Open();
+    EXPECT_EQ(onlyRemoved.rightTabs()->currentIndex(), MainWindow::Info);
     EXPECT_TRUE(feedback.messages.empty());
 }
 
@@ -309,6 +305,22 @@ TEST(MainWindow, ContextMenuCommandsAreOfferedInOrderAndPassedOn) {
     window.RunGameCommand(GameCommand::Play);
     ASSERT_EQ(requested.count(), 1);
     EXPECT_EQ(requested[0][0].value<GameCommand>(), GameCommand::Play);
+}
+
+TEST(MessageBoxes, AreYouSureCarriesTheExclamationIconAndDefaultsToNo) {
+    MessageBoxFeedback feedback;
+    QMessageBox::Icon shown = QMessageBox::NoIcon;
+    QString caption;
+    QTimer::singleShot(0, [&]() {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        shown = box->icon();
+        caption = box->windowTitle();
+        QTest::keyClick(box, Qt::Key_Return);
+    });
+    EXPECT_FALSE(feedback.AskYesNo("Are you sure?"));
+    EXPECT_EQ(shown, QMessageBox::Warning);
+    EXPECT_EQ(caption, "Quorvex 1.2");
 }
 
 }  // namespace

@@ -37,19 +37,11 @@
 
 namespace quorvex::ui {
 
-const char* const kPlayingNotAvailable = "Playing games is not available in this version yet!";
-
 namespace {
 
 constexpr int kSubstringLimit = 255;
 // The widest of this many longest descriptions sets the column's width.
 constexpr std::size_t kMeasuredTexts = 64;
-
-static_assert(static_cast<int>(browse::GameMenuItem::Play) == static_cast<int>(GameCommand::Play));
-static_assert(static_cast<int>(browse::GameMenuItem::ResetDipSwitches) ==
-              static_cast<int>(GameCommand::ResetDipSwitches));
-static_assert(static_cast<int>(browse::GameMenuItem::Cancel) ==
-              static_cast<int>(GameCommand::Cancel));
 
 QPushButton* PictureButton(BrowseArtwork picture, const QString& tip, QWidget* parent) {
     auto* button = new QPushButton(parent);
@@ -59,13 +51,6 @@ QPushButton* PictureButton(BrowseArtwork picture, const QString& tip, QWidget* p
     button->setToolTip(tip);
     button->setAutoDefault(false);
     return button;
-}
-
-QString MenuText(const std::string& caption) {
-    // A description such as "Tom & Jerry" must not turn into a shortcut.
-    QString text = ToQString(caption);
-    text.replace(QLatin1Char('&'), QStringLiteral("&&"));
-    return text;
 }
 
 }  // namespace
@@ -90,6 +75,9 @@ GamesPage::GamesPage(store::Session& session, store::UserFeedback& feedback, Mai
         return ToBytes(chosen);
     };
     BuildControls();
+    // Enter plays wherever the focus is in the main window, the left tab bar
+    // after the start included.
+    m_window.installEventFilter(this);
     connect(&m_window, &MainWindow::GameCommandRequested, this, [this](GameCommand command) {
         if (command == GameCommand::Play) {
             Play();
@@ -165,7 +153,9 @@ void GamesPage::BuildControls() {
     m_substring->setPlaceholderText(tr("Part of a description"));
     m_substring->setClearButtonEnabled(true);
     m_substring->setMaxLength(kSubstringLimit);
-    connect(m_substring, &QLineEdit::editingFinished, this, &GamesPage::ApplySubstring);
+    // Applied when the box loses the focus (the page watches it); Enter in
+    // it plays instead.
+    m_substring->installEventFilter(this);
 
     m_family = PictureButton(BrowseArtwork::Family,
                              tr("Shows the clones of the currently selected game!"), this);
@@ -380,65 +370,6 @@ void GamesPage::ShowRow(int row) {
     }
 }
 
-void GamesPage::RefillFilterList() {
-    m_filling = true;
-    m_filters->clear();
-    const std::size_t count = m_session.filters.size();
-    m_session.state.lastFilters = browse::NormalisedFilterFlags(m_session.state.lastFilters, count);
-    m_checkStates.assign(count, 0);
-    for (std::size_t i = 0; i < count; ++i) {
-        auto* item = new QListWidgetItem(ToQString(m_session.filters[i].name), m_filters);
-        item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
-        const bool active = m_session.state.lastFilters[i] == '1';
-        item->setCheckState(active ? Qt::Checked : Qt::Unchecked);
-        m_checkStates[i] = active ? 1 : 0;
-    }
-    m_filling = false;
-    ShowFilterCounts();
-}
-
-void GamesPage::ShowFilterCounts() {
-    const int active =
-        browse::CountActiveFilters(m_session.state.lastFilters, m_session.filters.size());
-    m_filtersCount->setText(tr("Filters: %1").arg(m_session.filters.size()));
-    m_selectedCount->setText(tr("Selected: %1").arg(active));
-    m_unselectAll->setEnabled(active > 0);
-}
-
-void GamesPage::FilterCheckChanged(QListWidgetItem* item) {
-    if (m_filling || item == nullptr) {
-        return;
-    }
-    const int i = m_filters->row(item);
-    if (i < 0 || static_cast<std::size_t>(i) >= m_checkStates.size()) {
-        return;
-    }
-    const int state = item->checkState() == Qt::Checked ? 1 : 0;
-    if (m_checkStates[static_cast<std::size_t>(i)] == state) {
-        return;
-    }
-    if (m_familyMode) {
-        ShowFamilyButton(false);
-    }
-    m_checkStates[static_cast<std::size_t>(i)] = state;
-    std::string& flags = m_session.state.lastFilters;
-    flags = browse::NormalisedFilterFlags(flags, m_session.filters.size());
-    flags[static_cast<std::size_t>(i)] = state != 0 ? '1' : '0';
-    ShowFilterCounts();
-    RefreshUnderBusy(RefreshMode::Filter);
-}
-
-void GamesPage::UncheckAllFilters(char flag) {
-    m_filling = true;
-    for (int i = 0; i < m_filters->count(); ++i) {
-        m_filters->item(i)->setCheckState(Qt::Unchecked);
-    }
-    m_filling = false;
-    std::fill(m_checkStates.begin(), m_checkStates.end(), 0);
-    m_session.state.lastFilters.assign(m_session.filters.size(), flag);
-    ShowFilterCounts();
-}
-
 void GamesPage::RefillSortings(bool keepSelection) {
     const int kept = m_sortings->currentIndex();
     m_filling = true;
@@ -465,22 +396,8 @@ void GamesPage::SortingChosen(int index) {
     RefreshUnderBusy(RefreshMode::Sort);
 }
 
-void GamesPage::SwitchAndOr() {
-    m_orMode = !m_orMode;
-    m_session.state.lastSwitchAndOr = m_orMode ? "1" : "0";
-    ShowAndOr();
-    if (browse::CountActiveFilters(m_session.state.lastFilters, m_session.filters.size()) > 1) {
-        RefreshUnderBusy(RefreshMode::AndOr);
-    }
-}
-
-void GamesPage::ShowAndOr() {
-    m_andOr->setText(m_orMode ? tr("Or...") : tr("And..."));
-    m_andOr->setIcon(BrowseIcon(m_orMode ? BrowseArtwork::Or : BrowseArtwork::And));
-}
-
 void GamesPage::ApplySubstring() {
-    if (m_filling || m_rebuilding) {
+    if (m_filling || m_rebuilding || m_launching) {
         return;
     }
     const std::string text = ToBytes(m_substring->text());
@@ -489,13 +406,6 @@ void GamesPage::ApplySubstring() {
     }
     m_session.state.lastFilterSubstring = text;
     RefreshUnderBusy(RefreshMode::Filter);
-}
-
-void GamesPage::UnselectAll() {
-    UncheckAllFilters('0');
-    RefreshUnderBusy(RefreshMode::Filter);
-    m_unselectAll->setEnabled(false);
-    m_selectedCount->setText(tr("Selected: %1").arg(0));
 }
 
 void GamesPage::ToggleFamily() {
@@ -511,99 +421,6 @@ void GamesPage::ToggleFamily() {
 
 void GamesPage::ShowFamilyButton(bool familyShown) {
     m_family->setIcon(BrowseIcon(familyShown ? BrowseArtwork::FamilyShown : BrowseArtwork::Family));
-}
-
-void GamesPage::RandomPlay() {
-    const browse::GamesList listed{m_model->rows(), m_romFlag};
-    const std::optional<int> pick = browse::PickRandomPlayable(m_session.games, listed, m_random,
-                                                               m_session.gamesWithoutRoms);
-    if (!pick) {
-        return;
-    }
-    m_session.state.lastGameSelection = m_session.games[*pick].description;
-    SelectCurrentGame();
-    Play();
-}
-
-void GamesPage::Play() {
-    if (!m_launch) {
-        m_feedback.ShowMessage(kPlayingNotAvailable, store::MessageIcon::Exclamation);
-        return;
-    }
-    m_launch();
-    // A launch that finds no univbe.exe takes Use Univbe back, and one that
-    // finds the ROM zip gone unlinks the game, which leaves nothing to play.
-    ShowPlayChoices();
-    if (m_currentRow >= 0) {
-        m_selectingCurrent = true;
-        ShowRow(m_currentRow);
-        m_selectingCurrent = false;
-    }
-}
-
-void GamesPage::LaunchIfPlayable() {
-    // Play is enabled exactly while the current row is a game with a ROM zip;
-    // the "No games found!" row must not start a game that is not listed.
-    if (m_play->isEnabled()) {
-        Play();
-    }
-}
-
-void GamesPage::ReplayClicked() {
-    m_session.state.lastReplayStatus = m_getReplay->isChecked() ? "1" : "";
-}
-
-void GamesPage::UnivbeClicked() {
-    store::StateRecord& state = m_session.state;
-    if (!m_useUnivbe->isChecked()) {
-        state.lastUnivbeStatus.clear();
-        return;
-    }
-    if (state.lastUnivbeDir.empty() || !store::FileExists(state.lastUnivbeDir)) {
-        const std::optional<std::string> chosen =
-            m_chooseUnivbe ? m_chooseUnivbe() : std::optional<std::string>();
-        if (!chosen || chosen->empty()) {
-            m_useUnivbe->setChecked(false);
-            // The box and the launch must agree: an unchecked box loads no Univbe.
-            state.lastUnivbeStatus.clear();
-            return;
-        }
-        state.lastUnivbeDir = *chosen;
-    }
-    state.lastUnivbeStatus = "1";
-}
-
-void GamesPage::ChangeUnivbe() {
-    m_session.state.lastUnivbeDir.clear();
-    m_useUnivbe->setChecked(true);
-    UnivbeClicked();
-}
-
-void GamesPage::ShowPlayChoices() {
-    m_getReplay->setChecked(!m_session.state.lastReplayStatus.empty() &&
-                            m_session.state.lastReplayStatus[0] == '1');
-    m_useUnivbe->setChecked(!m_session.state.lastUnivbeStatus.empty() &&
-                            m_session.state.lastUnivbeStatus[0] == '1');
-}
-
-bool GamesPage::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == m_useUnivbe && event->type() == QEvent::MouseButtonDblClick) {
-        // The second click of the double click then acts as a click with no univbe.exe known.
-        m_session.state.lastUnivbeDir.clear();
-    }
-    return QWidget::eventFilter(watched, event);
-}
-
-void GamesPage::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        // Enter in the substring box applies the substring; anywhere else it plays.
-        if (QApplication::focusWidget() != m_substring) {
-            LaunchIfPlayable();
-        }
-        event->accept();
-        return;
-    }
-    QWidget::keyPressEvent(event);
 }
 
 void GamesPage::FitColumn() {
@@ -628,20 +445,6 @@ std::optional<int> GamesPage::CurrentGameIndex() const {
     return game;
 }
 
-void GamesPage::FilterSaved(int position, bool added) {
-    RefillFilterList();
-    const std::string& flags = m_session.state.lastFilters;
-    if (!added && position >= 0 && static_cast<std::size_t>(position) < flags.size() &&
-        flags[static_cast<std::size_t>(position)] == '1') {
-        RefreshUnderBusy(RefreshMode::Filter);
-    }
-}
-
-void GamesPage::FiltersDeleted() {
-    RefillFilterList();
-    RefreshUnderBusy(RefreshMode::Filter);
-}
-
 void GamesPage::SortingAdded() {
     RefillSortings(true);
 }
@@ -649,53 +452,6 @@ void GamesPage::SortingAdded() {
 void GamesPage::SortingDeleted() {
     RefillSortings(false);
     RefreshUnderBusy(RefreshMode::Sort);
-}
-
-void GamesPage::SetLaunchGame(std::function<void()> launch) {
-    m_launch = std::move(launch);
-}
-
-void GamesPage::SetUnivbeChooser(std::function<std::optional<std::string>()> choose) {
-    m_chooseUnivbe = std::move(choose);
-}
-
-void GamesPage::SetCommandAvailable(GameCommand command, bool available) {
-    if (command == GameCommand::Play || command == GameCommand::Cancel) {
-        return;
-    }
-    if (available) {
-        m_available.insert(command);
-    } else {
-        m_available.erase(command);
-    }
-}
-
-void GamesPage::FillGameMenu(QMenu& menu) {
-    browse::GameMenu rules = browse::GameMenuWithoutGame();
-    if (const std::optional<int> game = CurrentGameIndex()) {
-        const store::GameRecord& record = m_session.games[*game];
-        browse::GameFiles files =
-            browse::FindGameFiles(m_session.emulator, store::RecordValueView(record.line, "A"));
-        files.needsNoRoms = browse::IsPlayable(record.line, m_session.gamesWithoutRoms);
-        rules = browse::GameMenuFor(record.line, record.description, files);
-    }
-    PopulateGameMenu(menu, [this](GameCommand command) { m_window.RunGameCommand(command); });
-    const std::span<const GameMenuEntry> entries = GameMenuEntries();
-    std::size_t i = 0;
-    for (QAction* action : menu.actions()) {
-        if (action->isSeparator() || i >= entries.size() || i >= rules.size()) {
-            continue;
-        }
-        action->setText(MenuText(rules[i].caption));
-        action->setEnabled(rules[i].enabled && m_available.contains(entries[i].command));
-        ++i;
-    }
-}
-
-void GamesPage::ShowContextMenu(const QPoint& position) {
-    QMenu menu(this);
-    FillGameMenu(menu);
-    menu.exec(m_list->viewport()->mapToGlobal(position));
 }
 
 std::vector<std::string> GamesPage::SelectedDescriptions() const {

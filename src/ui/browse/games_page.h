@@ -65,8 +65,11 @@ public:
     void SortingAdded();
     void SortingDeleted();
 
-    // The launch of the current game; until one is set, Play says that playing is not available.
+    // The launch of the current game, which reads Get replay and Use Univbe
+    // from the boxes below; nothing is played until one is set.
     void SetLaunchGame(std::function<void()> launch);
+    bool getReplayChecked() const;
+    bool useUnivbeChecked() const;
     // Where Use Univbe asks for univbe.exe; nothing means the user cancelled.
     void SetUnivbeChooser(std::function<std::optional<std::string>()> choose);
     // Context-menu commands that something carries out once the main window
@@ -84,7 +87,8 @@ public:
     QTreeView* gamesList() const { return m_list; }
 
 protected:
-    void keyPressEvent(QKeyEvent* event) override;
+    // Enter anywhere in the main window (the page watches it) plays, and Use
+    // Univbe's double click forgets univbe.exe.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -104,6 +108,7 @@ private:
     void RandomPlay();
     void Play();
     void LaunchIfPlayable();
+    bool EnterPlays(QObject* watched) const;
     void ReplayClicked();
     void UnivbeClicked();
     void ChangeUnivbe();
@@ -140,6 +145,7 @@ private:
     bool m_romFlag = false;
     bool m_filling = false;  // programmatic changes of the controls
     bool m_rebuilding = false;
+    bool m_launching = false;
     bool m_selectingCurrent = false;  // SelectCurrentGame tells the right page itself
     int m_currentRow = -1;
     std::function<void()> m_launch;
@@ -147,8 +153,5 @@ private:
     std::set<GameCommand> m_available;
     std::mt19937 m_random;
 };
-
-// Shown by Play while no launch has been set.
-extern const char* const kPlayingNotAvailable;
 
 }  // namespace quorvex::ui

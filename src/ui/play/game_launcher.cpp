@@ -20,13 +20,19 @@ GameLauncher::GameLauncher(store::Session& session, store::UserFeedback& feedbac
     : QObject(parent), m_session(session), m_feedback(feedback), m_window(window) {}
 
 play::LaunchResult GameLauncher::LaunchGame() {
-    // A click queued while the emulator ran must not start a second play.
+    return LaunchGame(IsOn(m_session.state.lastReplayStatus),
+                      IsOn(m_session.state.lastUnivbeStatus));
+}
+
+play::LaunchResult GameLauncher::LaunchGame(bool getReplay, bool useUnivbe) {
+    // Input that arrives while the emulator runs is dropped; this guards
+    // against a launch from within the launch all the same.
     if (m_running) {
         return {};
     }
     m_running = true;
-    m_choices.getReplay = IsOn(m_session.state.lastReplayStatus);
-    m_choices.useUnivbe = IsOn(m_session.state.lastUnivbeStatus);
+    m_choices.getReplay = getReplay;
+    m_choices.useUnivbe = useUnivbe;
 
     m_window.setEnabled(false);
     m_window.busy().On();

@@ -23,6 +23,8 @@ public:
     // LaunchGame on LAST_GAME_SELECTION, with Get replay and Use Univbe as
     // the games page last stored them. Returns when the emulator has ended.
     play::LaunchResult LaunchGame();
+    // The same with Get replay and Use Univbe as the games page's boxes show them.
+    play::LaunchResult LaunchGame(bool getReplay, bool useUnivbe);
 
     // The replays page sets the replay to play before it launches.
     play::PlayChoices& choices() { return m_choices; }

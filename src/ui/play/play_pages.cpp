@@ -34,7 +34,9 @@ PlayPages InstallPlayPages(MainWindow& window, store::Session& session,
     if (games != nullptr) {
         settings->SetGamesSelection(new GamesPageSelection(*games));
         GameLauncher* launcher = pages.launcher;
-        games->SetLaunchGame([launcher]() { launcher->LaunchGame(); });
+        games->SetLaunchGame([launcher, games]() {
+            launcher->LaunchGame(games->getReplayChecked(), games->useUnivbeChecked());
+        });
     }
     return pages;
 }

@@ -15,7 +15,7 @@ namespace quorvex::ui {
 SetCommands::SetCommands(store::Session& session, store::UserFeedback& feedback, MainWindow& window,
                          GamesListAccess& games, QObject* parent)
     : QObject(parent), m_session(session), m_feedback(feedback), m_window(window), m_games(games) {
-    m_openLog = [](const std::string& path) { catalogue::OpenWithAssociation(path); };
+    m_openLog = [](const std::string& path) { return catalogue::OpenWithAssociation(path); };
 }
 
 bool SetCommands::Serves(GameCommand command) {
@@ -144,9 +144,15 @@ void SetCommands::ApplyRefresh(const sets::ViewRefresh& refresh) {
 }
 
 void SetCommands::OpenLog(const std::string& path) const {
-    if (m_openLog) {
-        m_openLog(path);
+    if (m_openLog && m_openLog(path)) {
+        return;
     }
+    // Without a viewer the operation would end silently: say where its log is.
+    m_feedback.ShowMessage(LogNotOpenedMessage(path), store::MessageIcon::Information);
+}
+
+std::string LogNotOpenedMessage(const std::string& path) {
+    return "The log could not be opened with the desktop's viewer.\nYou find it in:\n" + path;
 }
 
 SetCommands::LongOperation::LongOperation(SetCommands& commands)

@@ -37,9 +37,13 @@ public:
 };
 
 // Opens a log with the desktop's viewer; the program's is OpenWithAssociation.
-using LogOpener = std::function<void(const std::string& path)>;
+// False when no viewer could be started.
+using LogOpener = std::function<bool(const std::string& path)>;
 // Asks for a zip of the theme; empty when the user cancelled.
 using ZipChooser = std::function<std::string(sets::NeededFileKind theme)>;
+
+// What the user is told when no viewer opens a log: where the log is.
+std::string LogNotOpenedMessage(const std::string& path);
 
 class SetCommands : public QObject {
     Q_OBJECT
@@ -59,6 +63,7 @@ public:
     // Shows what a set operation changed: the games list, the current game's
     // row, the status line.
     void ApplyRefresh(const sets::ViewRefresh& refresh);
+    // Opens the log, or tells the user where it is when it cannot be opened.
     void OpenLog(const std::string& path) const;
 
     // Disables the main window and turns the busy indication on for the life
