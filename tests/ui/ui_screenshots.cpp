@@ -19,10 +19,10 @@
 #include <string>
 
 #include "misc_fixture.h"
+#include "store/state_file.h"
 #include "ui/about_dialog.h"
 #include "ui/info/info_pages.h"
 #include "ui/info/statistics_window.h"
-#include "store/state_file.h"
 #include "ui/misc/misc_pages.h"
 #include "ui/progress_window.h"
 #include "ui/sets/set_pages.h"
@@ -98,8 +98,8 @@ void SaveShooterScreen(const std::string& path) {
         for (int column = 0; column < 6; ++column) {
             painter.setBrush(row == 0 ? QColor(230, 60, 60) : QColor(80, 160, 255));
             const QPointF c(30 + column * 33, 70 + row * 30);
-            painter.drawPolygon(QPolygonF({c + QPointF(-10, -6), c + QPointF(10, -6),
-                                           c + QPointF(0, 8)}));
+            painter.drawPolygon(
+                QPolygonF({c + QPointF(-10, -6), c + QPointF(10, -6), c + QPointF(0, 8)}));
         }
     }
     painter.setBrush(QColor(255, 220, 0));
