@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "catalogue/command_runner.h"
-#include "fake_emulator_setup.h"
+#include "import_fixture.h"
 #include "platform/file_system.h"
 #include "platform/paths.h"
 #include "store/default_files.h"
@@ -29,23 +29,6 @@ using quorvex::testing::ScopedEnvironment;
 using quorvex::testing::TempDir;
 using quorvex::testing::WriteBytes;
 
-class RecordingWindows : public store::StartupWindows {
-public:
-    void ShowMessage(const std::string& text, store::MessageIcon icon) override {
-        messages.emplace_back(text, icon);
-    }
-    bool AskYesNo(const std::string&) override { return false; }
-    std::optional<std::string> AskEmulatorDirectory() override { return std::nullopt; }
-    void OpenSplash() override {}
-    void SetSplashStatus(const std::string& text) override { statuses.push_back(text); }
-    void CloseSplash() override {}
-    void ShowWhatsNew(const store::CatalogueChanges&) override {}
-    void RunMainWindow(store::Session&) override {}
-
-    std::vector<std::pair<std::string, store::MessageIcon>> messages;
-    std::vector<std::string> statuses;
-};
-
 constexpr const char* kCatalogue =
     "@version\tv0.37b16\n"
     "@delay\t0\n"
@@ -55,32 +38,14 @@ constexpr const char* kCatalogue =
     "ghostrn\tGhost Run\t\tM6502,M6502,I8086\tDAC,Samples,DAC\t1980\tIrem Corp.\t\tjump.wav\n"
     "ninjaz\tNinja Zone\tneogeo\tM68000,Z80\tYM2610\t1994\tSNK\n";
 
-class CatalogueImport : public ::testing::Test {
+class CatalogueImport : public quorvex::testing::ImportTest {
 protected:
-    CatalogueImport() {
-        session.files = store::MakeProgramFiles(program.path());
-        session.emulator = store::MakeEmulatorPaths(emulator.path());
-        WriteBytes(session.files.gameDatabase, store::DefaultGameDatabaseText());
-        store::CreateStateFile(session.files.state, emulator.path());
-    }
-
     store::CatalogueChanges Import() { return ImportCatalogue(session, windows); }
     std::string Database() const { return ReadBytes(session.files.gameDatabase); }
     std::vector<std::string> DatabaseLines() const { return store::SplitRecordLines(Database()); }
-    // The emulator runs so far, one line of arguments each.
-    std::vector<std::string> Runs() const { return store::SplitRecordLines(ReadBytes(m_log)); }
     std::string Version() const {
         return store::GetHeaderValue(session.files.state, "MAME_ACTUAL_VERSION");
     }
-
-    TempDir program;
-    TempDir emulator;
-    store::Session session;
-    RecordingWindows windows;
-
-private:
-    std::string m_log = emulator.File("runs.log");
-    ScopedEnvironment m_logSetting{"QUORVEX_FAKE_MAME_LOG", m_log};
 };
 
 TEST_F(CatalogueImport, FirstStartInsertsEveryGameWithItsCloneHardwareAndCompanyFields) {
