@@ -10,6 +10,7 @@
 #include "platform/file_system.h"
 #include "platform/paths.h"
 #include "platform/process.h"
+#include "play_test_support.h"
 #include "store/default_files.h"
 #include "store/text_utils.h"
 #include "test_support.h"
@@ -176,19 +177,10 @@ protected:
         EXPECT_TRUE(platform::ListDirectory(paths().inp).empty());
     }
 
-    class RecordingFeedback : public store::UserFeedback {
-    public:
-        void ShowMessage(const std::string& text, store::MessageIcon) override {
-            messages.push_back(text);
-        }
-        bool AskYesNo(const std::string&) override { return false; }
-        std::vector<std::string> messages;
-    };
-
     TempDir temp;
     std::string elsewhere;
     store::Session session;
-    RecordingFeedback feedback;
+    testing::RecordingFeedback feedback{false};
     bool converterInstalled = false;
 };
 
