@@ -5,60 +5,44 @@
 namespace quorvex::browse {
 namespace {
 
-TEST(Conditions, EmptinessTestsLookAtTheRawValue) {
-    EXPECT_TRUE(EvaluateCondition("C==NULL", ""));
-    EXPECT_FALSE(EvaluateCondition("C==NULL", " "));
-    EXPECT_FALSE(EvaluateCondition("C!=NULL", ""));
-    EXPECT_TRUE(EvaluateCondition("C!=NULL", "pacman.zip"));
-}
-
-TEST(Conditions, TextComparisonsIgnoreCaseAndSurroundingBlanks) {
-    EXPECT_TRUE(EvaluateCondition("B==pac-man", "Pac-Man"));
-    EXPECT_TRUE(EvaluateCondition("B==pac-man", "  Pac-Man "));
-    EXPECT_FALSE(EvaluateCondition("B==pac-man", "Pac-Man Plus"));
-    EXPECT_TRUE(EvaluateCondition("B<>pac-man", "Galaga"));
-    EXPECT_TRUE(EvaluateCondition("X>=m", "Midway"));
-    EXPECT_TRUE(EvaluateCondition("X>=m", "Namco"));
-    EXPECT_FALSE(EvaluateCondition("X>=m", "Atari"));
-    EXPECT_TRUE(EvaluateCondition("J<=1985", "1982"));
-    EXPECT_FALSE(EvaluateCondition("J<=1985", "1990"));
-    // Bytes above 127 sort after ASCII letters.
-    EXPECT_TRUE(EvaluateCondition("X>=z", "\xC9lite"));
-}
-
-TEST(Conditions, NumericFieldsCompareNumbers) {
-    EXPECT_TRUE(EvaluateCondition("S>=80", "80"));
-    EXPECT_TRUE(EvaluateCondition("S>=80", "100"));
-    EXPECT_FALSE(EvaluateCondition("S>=80", "9"));
-    // "NP" reads as 0, so every rating matches.
-    EXPECT_TRUE(EvaluateCondition("S>=NP", "NP"));
-    EXPECT_TRUE(EvaluateCondition("S>=NP", "5"));
-    // A game never played has no H, which reads as 0.
-    EXPECT_TRUE(EvaluateCondition("H<=3600", ""));
-    EXPECT_FALSE(EvaluateCondition("T<=3", "10"));
-    EXPECT_TRUE(EvaluateCondition("K>=59", "59.94"));
-    // Text comparison on a field that is not numeric: "9" sorts after "80".
-    EXPECT_TRUE(EvaluateCondition("J>=80", "9"));
-}
-
-TEST(Conditions, ContainsForms) {
-    EXPECT_TRUE(EvaluateCondition("B$Contains(Street)", "Street Fighter II"));
-    EXPECT_TRUE(EvaluateCondition("B$Contains(Street)", "super street fighter"));
-    EXPECT_FALSE(EvaluateCondition("B$Contains(Street)", "Galaga"));
-    EXPECT_FALSE(EvaluateCondition("B$NotContains()", "anything"));
-    EXPECT_TRUE(EvaluateCondition("B$NotContains(capcom)", "Namco"));
-    // The needle may hold parentheses and blanks; only the last parenthesis closes it.
-    EXPECT_TRUE(EvaluateCondition("B$Contains(Pac-Man (Midway))", "Pac-Man (Midway)"));
-    EXPECT_TRUE(EvaluateCondition("B$contains(pac)", "Pac-Man"));
-}
-
-TEST(Conditions, FormsOutsideTheLanguageNeverFail) {
-    EXPECT_TRUE(EvaluateCondition("B$Unknown(x)", "y"));
-    // An unknown two-character operator is "<=".
-    EXPECT_TRUE(EvaluateCondition("B??m", "atari"));
-    EXPECT_FALSE(EvaluateCondition("B??m", "zaxxon"));
-    EXPECT_TRUE(EvaluateCondition("B", ""));
-    EXPECT_TRUE(EvaluateCondition("", ""));
+TEST(Conditions, DecideOnTheFieldsValue) {
+    const struct {
+        const char* condition;
+        const char* value;
+        bool passes;
+    } cases[] = {
+        // Emptiness tests look at the raw value.
+        {"C==NULL", "", true}, {"C==NULL", " ", false}, {"C!=NULL", "", false},
+        {"C!=NULL", "pacman.zip", true},
+        // Text comparisons ignore case and surrounding blanks.
+        {"B==pac-man", "Pac-Man", true}, {"B==pac-man", "  Pac-Man ", true},
+        {"B==pac-man", "Pac-Man Plus", false}, {"B<>pac-man", "Galaga", true},
+        {"X>=m", "Midway", true}, {"X>=m", "Namco", true}, {"X>=m", "Atari", false},
+        {"J<=1985", "1982", true}, {"J<=1985", "1990", false},
+        // Bytes above 127 sort after ASCII letters.
+        {"X>=z", "\xC9lite", true},
+        // Numeric fields compare numbers; "NP" reads as 0, so every rating matches.
+        {"S>=80", "80", true}, {"S>=80", "100", true}, {"S>=80", "9", false},
+        {"S>=NP", "NP", true}, {"S>=NP", "5", true}, {"T<=3", "10", false},
+        {"K>=59", "59.94", true},
+        // A game never played has no H, which reads as 0.
+        {"H<=3600", "", true},
+        // Text comparison on a field that is not numeric: "9" sorts after "80".
+        {"J>=80", "9", true},
+        {"B$Contains(Street)", "Street Fighter II", true},
+        {"B$Contains(Street)", "super street fighter", true},
+        {"B$Contains(Street)", "Galaga", false}, {"B$NotContains()", "anything", false},
+        {"B$NotContains(capcom)", "Namco", true}, {"B$contains(pac)", "Pac-Man", true},
+        // The needle may hold parentheses and blanks; only the last parenthesis closes it.
+        {"B$Contains(Pac-Man (Midway))", "Pac-Man (Midway)", true},
+        // Forms outside the language never fail; an unknown two-character operator is "<=".
+        {"B$Unknown(x)", "y", true}, {"B??m", "atari", true}, {"B??m", "zaxxon", false},
+        {"B", "", true}, {"", "", true},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(EvaluateCondition(c.condition, c.value), c.passes)
+            << c.condition << " on \"" << c.value << '"';
+    }
 }
 
 TEST(ActiveFilters, CombineUnderAndOrOr) {

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "catalogue/command_runner.h"
-#include "fake_emulator_setup.h"
+#include "import_fixture.h"
 #include "platform/file_system.h"
 #include "platform/paths.h"
 #include "store/default_files.h"
@@ -29,23 +29,6 @@ using quorvex::testing::ScopedEnvironment;
 using quorvex::testing::TempDir;
 using quorvex::testing::WriteBytes;
 
-class RecordingWindows : public store::StartupWindows {
-public:
-    void ShowMessage(const std::string& text, store::MessageIcon icon) override {
-        messages.emplace_back(text, icon);
-    }
-    bool AskYesNo(const std::string&) override { return false; }
-    std::optional<std::string> AskEmulatorDirectory() override { return std::nullopt; }
-    void OpenSplash() override {}
-    void SetSplashStatus(const std::string& text) override { statuses.push_back(text); }
-    void CloseSplash() override {}
-    void ShowWhatsNew(const store::CatalogueChanges&) override {}
-    void RunMainWindow(store::Session&) override {}
-
-    std::vector<std::pair<std::string, store::MessageIcon>> messages;
-    std::vector<std::string> statuses;
-};
-
 constexpr const char* kCatalogue =
     "@version\tv0.37b16\n"
     "@delay\t0\n"
@@ -55,32 +38,14 @@ constexpr const char* kCatalogue =
     "ghostrn\tGhost Run\t\tM6502,M6502,I8086\tDAC,Samples,DAC\t1980\tIrem Corp.\t\tjump.wav\n"
     "ninjaz\tNinja Zone\tneogeo\tM68000,Z80\tYM2610\t1994\tSNK\n";
 
-class CatalogueImport : public ::testing::Test {
+class CatalogueImport : public quorvex::testing::ImportTest {
 protected:
-    CatalogueImport() {
-        session.files = store::MakeProgramFiles(program.path());
-        session.emulator = store::MakeEmulatorPaths(emulator.path());
-        WriteBytes(session.files.gameDatabase, store::DefaultGameDatabaseText());
-        store::CreateStateFile(session.files.state, emulator.path());
-    }
-
     store::CatalogueChanges Import() { return ImportCatalogue(session, windows); }
     std::string Database() const { return ReadBytes(session.files.gameDatabase); }
     std::vector<std::string> DatabaseLines() const { return store::SplitRecordLines(Database()); }
-    // The emulator runs so far, one line of arguments each.
-    std::vector<std::string> Runs() const { return store::SplitRecordLines(ReadBytes(m_log)); }
     std::string Version() const {
         return store::GetHeaderValue(session.files.state, "MAME_ACTUAL_VERSION");
     }
-
-    TempDir program;
-    TempDir emulator;
-    store::Session session;
-    RecordingWindows windows;
-
-private:
-    std::string m_log = emulator.File("runs.log");
-    ScopedEnvironment m_logSetting{"QUORVEX_FAKE_MAME_LOG", m_log};
 };
 
 TEST_F(CatalogueImport, FirstStartInsertsEveryGameWithItsCloneHardwareAndCompanyFields) {
@@ -124,10 +89,13 @@ TEST_F(CatalogueImport, FirstStartInsertsEveryGameWithItsCloneHardwareAndCompany
     }
 }
 
-TEST_F(CatalogueImport, UnchangedCatalogueCostsOneRunAndLeavesTheFileAlone) {
+TEST_F(CatalogueImport, AnEmptyFileIsNoGamesAndAnUnchangedCatalogueCostsOneRun) {
+    WriteBytes(session.files.gameDatabase, "");
     InstallFakeEmulator(emulator.path(), kCatalogue);
-    Import();
+    EXPECT_EQ(Import().inserted.size(), 5u);
     const std::string before = Database();
+    EXPECT_EQ(DatabaseLines().size(), 6u);
+    EXPECT_EQ(store::GetRecordValue(DatabaseLines()[0], "GAMES_COUNT"), "5");
     ASSERT_EQ(Runs().size(), 5u);
 
     EXPECT_TRUE(Import().empty());
@@ -201,18 +169,6 @@ TEST_F(CatalogueImport, DeletionsOnlyDropTheGamesAndRunNothingMore) {
     EXPECT_EQ(Runs(), std::vector<std::string>{"-listfull"});
     EXPECT_EQ(Version(), "v0.36");
     EXPECT_EQ(windows.statuses, std::vector<std::string>{"Checking games supported ..."});
-}
-
-TEST_F(CatalogueImport, AnEmptyDatabaseFileIsAHeaderOnlyDatabase) {
-    WriteBytes(session.files.gameDatabase, "");
-    InstallFakeEmulator(emulator.path(), kCatalogue);
-    EXPECT_EQ(Import().inserted.size(), 5u);
-    const std::vector<std::string> lines = DatabaseLines();
-    ASSERT_EQ(lines.size(), 6u);
-    EXPECT_EQ(store::GetRecordValue(lines[0], "GAMES_COUNT"), "5");
-    EXPECT_EQ(store::GetRecordValue(lines[1], "A"), "neogeo");
-    // The next start finds nothing new.
-    EXPECT_TRUE(Import().empty());
 }
 
 TEST_F(CatalogueImport, RenamedGameIsRemovedUnderItsOldNameAndInsertedUnderTheNew) {

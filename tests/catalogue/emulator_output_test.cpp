@@ -59,13 +59,12 @@ TEST(ParseSupportedGames, TakesNameBeforeAndDescriptionBetweenTheQuotes) {
     EXPECT_EQ(games[1].description, "Galaga");
     EXPECT_EQ(games[2].name, "noclose");
     EXPECT_EQ(games[2].description, "Unterminated title");
-}
 
-TEST(ParseSupportedGames, AcceptsLfLineEndsAndSkipsTheHeadingOnly) {
-    const auto games = ParseSupportedGames("x \"heading with a quote\"\na \"A\"\nb \"B\"");
-    ASSERT_EQ(games.size(), 2u);
-    EXPECT_EQ(games[0].name, "a");
-    EXPECT_EQ(games[1].description, "B");
+    // Line feeds alone end lines too, and only the heading is skipped.
+    const auto lf = ParseSupportedGames("x \"heading with a quote\"\na \"A\"\nb \"B\"");
+    ASSERT_EQ(lf.size(), 2u);
+    EXPECT_EQ(lf[0].name, "a");
+    EXPECT_EQ(lf[1].description, "B");
     EXPECT_TRUE(ParseSupportedGames("").empty());
     EXPECT_TRUE(ParseSupportedGames("Name:     Description:\n").empty());
 }

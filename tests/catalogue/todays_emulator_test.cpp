@@ -12,7 +12,7 @@
 #include "catalogue/emulator_generation.h"
 #include "catalogue/machine_list.h"
 #include "catalogue/needed_file_cache.h"
-#include "fake_emulator_setup.h"
+#include "import_fixture.h"
 #include "platform/file_system.h"
 #include "platform/process.h"
 #include "store/default_files.h"
@@ -29,24 +29,7 @@ namespace {
 
 using quorvex::testing::InstallFakeEmulator;
 using quorvex::testing::ReadBytes;
-using quorvex::testing::ScopedEnvironment;
-using quorvex::testing::TempDir;
 using quorvex::testing::WriteBytes;
-
-class QuietWindows : public store::StartupWindows {
-public:
-    void ShowMessage(const std::string& text, store::MessageIcon) override {
-        messages.push_back(text);
-    }
-    bool AskYesNo(const std::string&) override { return false; }
-    std::optional<std::string> AskEmulatorDirectory() override { return std::nullopt; }
-    void OpenSplash() override {}
-    void SetSplashStatus(const std::string&) override {}
-    void CloseSplash() override {}
-    void ShowWhatsNew(const store::CatalogueChanges&) override {}
-    void RunMainWindow(store::Session&) override {}
-    std::vector<std::string> messages;
-};
 
 constexpr const char* kTodaysCatalogue =
     "@generation\ttoday\n"
@@ -63,15 +46,9 @@ constexpr const char* kTodaysCatalogue =
     "pong\tPong (Rev E)\t\t\t\t1972\tAtari\n"
     "ghostrn\tGhost Run\t\tM6502\tDAC,Samples\t1980\tIrem\tg.1\tjump.wav\n";
 
-class TodaysImport : public ::testing::Test {
+class TodaysImport : public quorvex::testing::ImportTest {
 protected:
-    TodaysImport() {
-        session.files = store::MakeProgramFiles(program.path());
-        session.emulator = store::MakeEmulatorPaths(emulator.path());
-        WriteBytes(session.files.gameDatabase, store::DefaultGameDatabaseText());
-        store::CreateStateFile(session.files.state, emulator.path());
-        InstallFakeEmulator(emulator.path(), kTodaysCatalogue);
-    }
+    TodaysImport() { InstallFakeEmulator(emulator.path(), kTodaysCatalogue); }
     std::vector<std::string> Lines() const {
         return store::SplitRecordLines(ReadBytes(session.files.gameDatabase));
     }
@@ -83,16 +60,6 @@ protected:
         }
         return {};
     }
-    std::vector<std::string> Runs() const { return store::SplitRecordLines(ReadBytes(m_log)); }
-
-    TempDir program;
-    TempDir emulator;
-    store::Session session;
-    QuietWindows windows;
-
-private:
-    std::string m_log = emulator.File("runs.log");
-    ScopedEnvironment m_logSetting{"QUORVEX_FAKE_MAME_LOG", m_log};
 };
 
 TEST(EmulatorGeneration, TheBannerTellsTheGenerationAndTheVersion) {
@@ -193,20 +160,14 @@ std::string InstalledEmulator() {
     return platform::FindInSearchPath("mame").value_or(std::string());
 }
 
-TEST(RealEmulator, FirstStartImportsEveryRunnableMachineAndNoDevice) {
+using RealEmulator = quorvex::testing::ImportTest;
+
+TEST_F(RealEmulator, FirstStartImportsEveryRunnableMachineAndNoDevice) {
     const std::string mame = InstalledEmulator();
     if (mame.empty()) {
         GTEST_SKIP() << "the emulator (Debian package mame) is not installed";
     }
-    TempDir program;
-    TempDir emulator;
     std::filesystem::create_symlink(mame, emulator.path() + "mame");
-    store::Session session;
-    session.files = store::MakeProgramFiles(program.path());
-    session.emulator = store::MakeEmulatorPaths(emulator.path());
-    WriteBytes(session.files.gameDatabase, store::DefaultGameDatabaseText());
-    store::CreateStateFile(session.files.state, emulator.path());
-    QuietWindows windows;
     const store::CatalogueChanges changes = ImportCatalogue(session, windows);
     EXPECT_GT(changes.inserted.size(), 30000u);
     std::string pacman;

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "play_test_support.h"
 #include "store/record_line.h"
 #include "store/text_utils.h"
 
@@ -15,13 +16,8 @@ const std::vector<store::SettingDefinition> kDefinitions = {
     {"4", "-resolution", "v640x480", "size"},
 };
 
-std::string GameLine(const std::string& name, const std::string& settings) {
-    return " +:A:" + name + ":+ +:B:" + name + " game:+\xA7" + settings;
-}
-
-store::GameRecord Game(const std::string& name, const std::string& settings) {
-    return {GameLine(name, settings), "", name + " game"};
-}
+using testing::Game;
+using testing::GameLine;
 
 // Counts what the progress window was told.
 class CountingProgress : public store::SilentProgress {

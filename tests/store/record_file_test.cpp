@@ -46,7 +46,7 @@ TEST(RecordFileReading, DefinitionLoaderReadsExactlyTheCount) {
     EXPECT_EQ(ParseLeadingNumber("abc"), 0);
 }
 
-TEST(RecordFileWriting, SetHeaderValueRewritesLineOneAndKeepsTheRest) {
+TEST(RecordFileWriting, SetHeaderValueRewritesLineOneAndAppendKeepsTheRest) {
     testing::TempDir temp;
     const std::string path = temp.File("sortings.qvx");
     WriteBytes(path, " +:SORTINGS_COUNT:2:+\xA7\r\n+:CODE:1:+\r\n+:CODE:2:+\r\n");
@@ -57,6 +57,14 @@ TEST(RecordFileWriting, SetHeaderValueRewritesLineOneAndKeepsTheRest) {
     EXPECT_EQ(ReadBytes(path),
               " +:SORTINGS_COUNT:3:+ +:MAME_ACTUAL_VERSION:0.37b16:+\xA7\r\n+:CODE:1:+\r\n"
               "+:CODE:2:+\r\n");
+
+    // An appended line gets its line end.
+    ASSERT_TRUE(AppendRecordLine(path, "+:CODE:3:+"));
+    EXPECT_EQ(ReadBytes(path),
+              " +:SORTINGS_COUNT:3:+ +:MAME_ACTUAL_VERSION:0.37b16:+\xA7\r\n+:CODE:1:+\r\n"
+              "+:CODE:2:+\r\n+:CODE:3:+\r\n");
+    EXPECT_TRUE(FileExists(path));
+    EXPECT_FALSE(FileExists(temp.path()));
 }
 
 TEST(RecordFileWriting, ReplaceAndDeleteByKey) {
@@ -86,16 +94,6 @@ TEST(RecordFileWriting, ReplaceAndDeleteByKey) {
               "+:CODE:2:+ +:FILTER_NAME:Three:+\r\n");
 
     EXPECT_FALSE(ReplaceRecordByKey(temp.File("missing.qvx"), "CODE", "+:CODE:1:+").has_value());
-}
-
-TEST(RecordFileWriting, AppendAddsALineWithItsEnd) {
-    testing::TempDir temp;
-    const std::string path = temp.File("mamegame.qvx");
-    WriteBytes(path, "+:GAMES_COUNT:0:+\r\n");
-    ASSERT_TRUE(AppendRecordLine(path, "+:A:pacman:+"));
-    EXPECT_EQ(ReadBytes(path), "+:GAMES_COUNT:0:+\r\n+:A:pacman:+\r\n");
-    EXPECT_TRUE(FileExists(path));
-    EXPECT_FALSE(FileExists(temp.path()));
 }
 
 // Lowers the largest file this process may write, so that a write fails half way.

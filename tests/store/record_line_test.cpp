@@ -24,15 +24,12 @@ TEST(RecordLine, ReadsValuesByKeyWhereverTheyStand) {
     EXPECT_EQ(GetRecordValue("+:T:open", "T"), "open");
 }
 
-TEST(RecordLine, ChangesOnlyTheValueOfAPresentKey) {
-    std::string line = "+:A:x:+ +:B::+ +:C:y:+";
-    EXPECT_TRUE(SetRecordValue(line, "B", "z"));
-    EXPECT_EQ(line, "+:A:x:+ +:B:z:+ +:C:y:+");
-    SetRecordValue(line, "A", "longer value");
-    EXPECT_EQ(line, "+:A:longer value:+ +:B:z:+ +:C:y:+");
-}
+TEST(RecordLine, ChangesAPresentKeyInPlaceAndInsertsNewTokensInFrontOfTheMarker) {
+    std::string present = "+:A:x:+ +:B::+ +:C:y:+";
+    EXPECT_TRUE(SetRecordValue(present, "B", "z"));
+    SetRecordValue(present, "A", "longer value");
+    EXPECT_EQ(present, "+:A:longer value:+ +:B:z:+ +:C:y:+");
 
-TEST(RecordLine, InsertsNewTokensInFrontOfTheMarker) {
     std::string empty;
     SetRecordValue(empty, "GAMES_COUNT", "0");
     EXPECT_EQ(empty, " +:GAMES_COUNT:0:+" + kMarker);
