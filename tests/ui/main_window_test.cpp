@@ -119,16 +119,17 @@ TEST(MainWindow, RemembersWhereItWasMovedButNotTheTopLeftCorner) {
     TempDir dir;
     store::Session session = MakeSession(dir);
     session.state.lastWindowPosition = "40.30";
-    session.state.lastWindowSize = "770.500";
+    // Small enough to fit beside that corner on the test screen.
+    session.state.lastWindowSize = "700.450";
     RecordingFeedback feedback;
     MainWindow window(session, feedback);
     window.Open();
     QCoreApplication::processEvents();
     EXPECT_EQ(window.pos(), QPoint(40, 30));
-    EXPECT_EQ(window.size(), QSize(770, 500));
-    window.resize(780, 520);
-    QTRY_COMPARE(window.size(), QSize(780, 520));
-    EXPECT_EQ(session.state.lastWindowSize, "780.520");
+    EXPECT_EQ(window.size(), QSize(700, 450));
+    window.resize(720, 460);
+    QTRY_COMPARE(window.size(), QSize(720, 460));
+    EXPECT_EQ(session.state.lastWindowSize, "720.460");
 
     window.move(0, 0);
     QTRY_COMPARE(window.pos(), QPoint(0, 0));
