@@ -14,17 +14,8 @@ using namespace quorvex;
 
 constexpr int kGames = 45'000;
 
-store::GameDatabase Generated() {
-    std::vector<store::GameRecord> records;
-    const auto lines = store::SplitRecordLines(bench::GenerateGameDatabaseText(kGames));
-    for (std::size_t i = 1; i < lines.size(); ++i) {
-        records.push_back({lines[i], "", store::GetRecordValue(lines[i], "B")});
-    }
-    return store::GameDatabase(std::move(records));
-}
-
 const store::GameDatabase& Games() {
-    static const store::GameDatabase games = Generated();
+    static const store::GameDatabase games = bench::GenerateGameDatabase(kGames);
     return games;
 }
 

@@ -3,6 +3,7 @@
 #include <array>
 #include <random>
 
+#include "store/record_file.h"
 #include "store/record_line.h"
 #include "store/text_utils.h"
 
@@ -72,6 +73,15 @@ std::string GenerateGameDatabaseText(int count, unsigned seed) {
         text.append(line).append("\r\n");
     }
     return text;
+}
+
+store::GameDatabase GenerateGameDatabase(int count, unsigned seed) {
+    std::vector<store::GameRecord> records;
+    const auto lines = store::SplitRecordLines(GenerateGameDatabaseText(count, seed));
+    for (std::size_t i = 1; i < lines.size(); ++i) {
+        records.push_back({lines[i], "", store::GetRecordValue(lines[i], "B")});
+    }
+    return store::GameDatabase(std::move(records));
 }
 
 }  // namespace quorvex::bench

@@ -35,18 +35,9 @@ public:
     bool AskYesNo(const std::string&) override { return false; }
 };
 
-store::GameDatabase Generated() {
-    std::vector<store::GameRecord> records;
-    const auto lines = store::SplitRecordLines(bench::GenerateGameDatabaseText(kGames));
-    for (std::size_t i = 1; i < lines.size(); ++i) {
-        records.push_back({lines[i], "", store::GetRecordValue(lines[i], "B")});
-    }
-    return store::GameDatabase(std::move(records));
-}
-
 // The model's rows are set and the view lays them out and paints what is in view.
 void BM_FillGamesListView(benchmark::State& state) {
-    const store::GameDatabase games = Generated();
+    const store::GameDatabase games = bench::GenerateGameDatabase(kGames);
     ui::GamesListModel model(games);
     QTreeView view;
     view.setModel(&model);
@@ -81,7 +72,7 @@ void BM_GamesPageRefresh(benchmark::State& state) {
     session.filters = store::LoadFilterDefinitions(session.files.filters);
     session.sortings = store::LoadSortingDefinitions(session.files.sortings);
     session.fields = store::LoadFieldCatalogue(session.files.fieldCatalogue);
-    session.games = Generated();
+    session.games = bench::GenerateGameDatabase(kGames);
     session.state.lastGameSelection = bench::GeneratedDescription(kGames / 3);
 
     QuietFeedback feedback;
