@@ -1,16 +1,12 @@
 #include "sets/transformation_plan.h"
 
-#include <filesystem>
 #include <string_view>
 
-#include "platform/paths.h"
 #include "store/text_utils.h"
 
 namespace quorvex::sets {
 
 namespace {
-
-namespace fs = std::filesystem;
 
 // The needed name matches an entry stored under it, or inside a directory of
 // the zip, ignoring case (the completeness test's rule).
@@ -82,17 +78,6 @@ bool NewSetHolds(const std::vector<FamilyMember>& members, std::size_t m,
 }
 
 }  // namespace
-
-bool SameFile(const std::string& a, const std::string& b) {
-    if (a.empty() || b.empty()) {
-        return false;
-    }
-    if (a == b || (platform::kCaseInsensitiveFileSystem && store::EqualsNoCase(a, b))) {
-        return true;
-    }
-    std::error_code error;
-    return fs::equivalent(fs::path(a), fs::path(b), error);
-}
 
 void Fail(FamilyMember& member, const std::string& reason) {
     if (!member.failure) {

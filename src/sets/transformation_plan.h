@@ -50,10 +50,6 @@ struct FamilyMember {
     std::vector<RequiredFile> plannedFiles;
 };
 
-// True when both paths name one file (letter case, links, "dir//name");
-// false for an empty path or when the question cannot be answered.
-bool SameFile(const std::string& a, const std::string& b);
-
 // Gives the member its first failure reason; a later reason never hides it.
 void Fail(FamilyMember& member, const std::string& reason);
 
