@@ -1,5 +1,7 @@
 #include "sets/file_lists.h"
 
+#include <filesystem>
+
 #include "catalogue/command_runner.h"
 #include "catalogue/emulator_output.h"
 #include "platform/file_system.h"
@@ -157,6 +159,17 @@ bool ExtractZipFlat(const std::string& zipPath, const std::string& destination) 
         "-x --i -j -o " + zipPath + " " + destination + platform::kSeparator;
     std::string buffer(platform::kUnzipBufferSize, '\0');
     return platform::RunUnzipCommand(command, buffer.data(), buffer.size()).succeeded;
+}
+
+bool SameFile(const std::string& a, const std::string& b) {
+    if (a.empty() || b.empty()) {
+        return false;
+    }
+    if (a == b || (platform::kCaseInsensitiveFileSystem && store::EqualsNoCase(a, b))) {
+        return true;
+    }
+    std::error_code error;
+    return std::filesystem::equivalent(std::filesystem::path(a), std::filesystem::path(b), error);
 }
 
 }  // namespace quorvex::sets

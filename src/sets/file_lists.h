@@ -1,7 +1,7 @@
 #pragma once
-// The four primitives the ROM and sample set work rests on: what the emulator
-// says a game needs, what a zip holds, whether the one covers the other, and
-// unpacking a zip flat into a directory. The emulator and the unzip layer are
+// The primitives the ROM and sample set work rests on: what the emulator
+// says a game needs, what a zip holds, whether the one covers the other,
+// unpacking a zip flat into a directory, and whether two paths name one file. The emulator and the unzip layer are
 // the authorities; nothing here keeps a catalogue of file names.
 
 #include <string>
@@ -63,5 +63,11 @@ bool IsSetComplete(const FileNameList& needed, const FileNameList& listing, Need
 // symbolic links are left out. False when the zip cannot be read or an entry
 // could not be decompressed or written.
 bool ExtractZipFlat(const std::string& zipPath, const std::string& destination);
+
+// True when both paths name one file (letter case, a link, "dir//name"): a
+// file and its own spelling must never be taken for a copy and its source,
+// or deleting the "source" would delete the set. False for an empty path or
+// when the question cannot be answered.
+bool SameFile(const std::string& a, const std::string& b);
 
 }  // namespace quorvex::sets

@@ -1,12 +1,12 @@
 #include "sets/optimise.h"
 
-#include <filesystem>
 #include <functional>
 #include <unordered_set>
 #include <vector>
 
 #include "platform/file_system.h"
 #include "platform/paths.h"
+#include "sets/file_lists.h"
 #include "sets/scan.h"
 #include "store/text_utils.h"
 
@@ -15,15 +15,6 @@ namespace {
 
 bool IsMerged(const store::GameDatabase& games, int game) {
     return store::EqualsNoCase(games.Field(game, 'W'), kMergedFormat);
-}
-
-// Two spellings of one file (letter case, a link, "dir//name") must never be
-// taken for a copy and its source: deleting the "source" would delete the set.
-bool SameFile(const std::string& a, const std::string& b) {
-    if (a == b || (platform::kCaseInsensitiveFileSystem && store::EqualsNoCase(a, b)))
-        return true;
-    std::error_code error;
-    return std::filesystem::equivalent(std::filesystem::path(a), std::filesystem::path(b), error);
 }
 
 std::unordered_set<std::string> LinkedPaths(const store::GameDatabase& games, char key) {
