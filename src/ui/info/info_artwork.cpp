@@ -10,13 +10,11 @@
 #include <algorithm>
 #include <cmath>
 
+#include "ui/drawing.h"
+
 namespace quorvex::ui {
 namespace {
 
-const QColor kInk(0x1a, 0x18, 0x40);
-const QColor kGold(0xf5, 0xb8, 0x3d);
-const QColor kCyan(0x2e, 0xc8, 0xe6);
-const QColor kMagenta(0xff, 0x3d, 0x8b);
 const QColor kTrack(0xd9, 0xdc, 0xe6);
 
 constexpr int kBands = 11;

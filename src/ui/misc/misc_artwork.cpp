@@ -5,22 +5,13 @@
 #include <QPainterPath>
 #include <QRadialGradient>
 
+#include "ui/drawing.h"
+
 namespace quorvex::ui {
 namespace {
 
-const QColor kInk(0x1a, 0x18, 0x40);
-const QColor kGold(0xf5, 0xb8, 0x3d);
-const QColor kCyan(0x2e, 0xc8, 0xe6);
-const QColor kMagenta(0xff, 0x3d, 0x8b);
-const QColor kGreen(0x2f, 0xb3, 0x4a);
-const QColor kPaper(0xff, 0xfb, 0xef);
-
-qreal Line(qreal s) {
-    return s / 22.0;
-}
-
 QPen InkPen(qreal s, qreal factor = 1.0) {
-    return QPen(kInk, Line(s) * factor, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+    return QPen(kInk, LineWidth(s) * factor, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
 }
 
 void PaintModify(QPainter& painter, qreal s) {
@@ -28,7 +19,7 @@ void PaintModify(QPainter& painter, qreal s) {
     painter.setPen(InkPen(s));
     painter.setBrush(kPaper);
     painter.drawRect(sheet);
-    painter.setPen(QPen(kInk.lighter(260), Line(s) * 0.8));
+    painter.setPen(QPen(kInk.lighter(260), LineWidth(s) * 0.8));
     for (int line = 0; line < 4; ++line) {
         const qreal y = sheet.top() + sheet.height() * (0.22 + 0.18 * line);
         painter.drawLine(QPointF(sheet.left() + 0.08 * s, y), QPointF(sheet.right() - 0.08 * s, y));
@@ -81,7 +72,7 @@ void PaintReplay(QPainter& painter, qreal s) {
     painter.drawEllipse(QPointF(0.34 * s, 0.40 * s), 0.07 * s, 0.07 * s);
     painter.drawEllipse(QPointF(0.66 * s, 0.40 * s), 0.07 * s, 0.07 * s);
     const QPointF badge(0.70 * s, 0.72 * s);
-    painter.setPen(QPen(kGreen.darker(200), Line(s)));
+    painter.setPen(QPen(kGreen.darker(200), LineWidth(s)));
     painter.setBrush(kGreen);
     painter.drawEllipse(badge, 0.2 * s, 0.2 * s);
     PaintPlayMark(painter, badge + QPointF(0.02 * s, 0), 0.16 * s, Qt::white);
@@ -114,7 +105,7 @@ void PaintSlideshow(QPainter& painter, qreal s, bool start) {
     PaintFrame(painter, s);
     const QPointF badge(0.72 * s, 0.74 * s);
     const QColor colour = start ? kGreen : kMagenta;
-    painter.setPen(QPen(colour.darker(200), Line(s)));
+    painter.setPen(QPen(colour.darker(200), LineWidth(s)));
     painter.setBrush(colour);
     painter.drawEllipse(badge, 0.2 * s, 0.2 * s);
     if (start) {
