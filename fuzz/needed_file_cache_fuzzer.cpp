@@ -40,8 +40,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (const std::string& name : withoutRoms) {
         QUORVEX_FUZZ_CHECK(!name.empty() && name == store::ToLowerAscii(name));
         // Read line by line, a name running to the line end keeps the CR there.
-        QUORVEX_FUZZ_CHECK(cache->Contains(name) ||
-                           (name.back() == '\r' && cache->Contains(name.substr(0, name.size() - 1))));
+        const std::string bare = name.back() == '\r' ? name.substr(0, name.size() - 1) : name;
+        QUORVEX_FUZZ_CHECK(cache->Contains(name) || bare.empty() || cache->Contains(bare));
     }
 
     // Every game line past the header can be found, in any letter case.
@@ -49,8 +49,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     while (start != std::string_view::npos && start < text.size()) {
         ++start;
         const std::size_t end = text.find('\n', start);
-        const std::string_view line =
+        std::string_view line =
             text.substr(start, end == std::string_view::npos ? end : end - start);
+        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
         const std::string name(store::RecordValueView(line, "A"));
         if (!name.empty()) {
             QUORVEX_FUZZ_CHECK(cache->Contains(Upper(name)));
@@ -61,6 +62,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             for (const auto& rom : files->roms) {
                 total += rom.name.size() + rom.size.size() + rom.crc.size() + rom.merge.size();
             }
+            QUORVEX_FUZZ_CHECK(total <= text.size());
+            // Values may overlap ("+:ROMS:+:SAMPLES:x:+"), so each is bounded on its own.
+            total = 0;
             for (const auto& sample : files->samples) {
                 total += sample.size();
             }
