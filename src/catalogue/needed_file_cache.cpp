@@ -181,7 +181,7 @@ std::optional<NeededFileCache> NeededFileCache::Load(const std::string& path) {
         } else {
             const std::string_view name = store::RecordValueView(line, "A");
             if (!name.empty()) {
-                cache.m_lines.emplace(store::ToLowerAscii(name), line);
+                cache.m_lines.emplace(store::ToLowerAscii(name), LineSpan{start, line.size()});
             }
         }
         start = end + 1;
@@ -199,7 +199,8 @@ std::optional<MachineFiles> NeededFileCache::Find(std::string_view name) const {
         return std::nullopt;
     }
     MachineFiles files;
-    for (std::string_view entry : Split(store::RecordValueView(found->second, "ROMS"),
+    const std::string_view own = LineText(found->second);
+    for (std::string_view entry : Split(store::RecordValueView(own, "ROMS"),
                                         kEntrySeparator)) {
         const std::vector<std::string_view> fields = Split(entry, kFieldSeparator);
         NeededRom rom;
@@ -211,18 +212,18 @@ std::optional<MachineFiles> NeededFileCache::Find(std::string_view name) const {
         files.roms.push_back(std::move(rom));
     }
     for (std::string_view sample :
-         Split(store::RecordValueView(found->second, "SAMPLES"), kEntrySeparator)) {
+         Split(store::RecordValueView(own, "SAMPLES"), kEntrySeparator)) {
         files.samples.emplace_back(sample);
     }
     // A bounded walk: a loop in the chain must not hang the scan.
-    std::string_view line = found->second;
+    std::string_view line = own;
     for (int step = 0; step < 8; ++step) {
         const std::string romOf = store::ToLowerAscii(store::RecordValueView(line, "ROMOF"));
         const auto next = romOf.empty() ? m_lines.end() : m_lines.find(romOf);
         if (next == m_lines.end()) {
             break;
         }
-        line = next->second;
+        line = LineText(next->second);
         if (store::RecordValueView(line, "BIOS") == "yes") {
             files.biosSet = romOf;
             break;

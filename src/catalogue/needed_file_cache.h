@@ -84,7 +84,16 @@ public:
 private:
     NeededFileCacheHeader m_header;
     std::string m_text;
-    std::unordered_map<std::string, std::string_view> m_lines;  // lower-case name -> line
+    struct LineSpan {
+        std::size_t start = 0;
+        std::size_t size = 0;
+    };
+    std::string_view LineText(LineSpan span) const {
+        return std::string_view(m_text).substr(span.start, span.size);
+    }
+    // Lower-case name -> its line. Places, not views: a moved or copied
+    // cache has its text elsewhere (a short one inside the object itself).
+    std::unordered_map<std::string, LineSpan> m_lines;
 };
 
 }  // namespace quorvex::catalogue

@@ -119,7 +119,11 @@ std::string CheatLine(std::string_view rawName, std::string_view cpu, std::strin
 
 std::string AppendCheatLine(std::string_view bytes, std::string_view line) {
     std::string result(bytes);
-    if (!result.empty() && result.back() != '\n') {
+    // A last line cut after its CR only lacks the LF: another CR would
+    // become part of that line.
+    if (!result.empty() && result.back() == '\r') {
+        result += '\n';
+    } else if (!result.empty() && result.back() != '\n') {
         result += kLineEnd;
     }
     result += line;

@@ -82,8 +82,11 @@ CheatMerge MergeCheatText(std::string_view own, std::string_view other, store::P
             ++merge.skipped;
         } else {
             if (merge.appended == 0) {
-                // A last line without its line end must not run into the new ones.
-                if (!merge.text.empty() && merge.text.back() != '\n') {
+                // A last line without its line end must not run into the new
+                // ones; one cut after its CR only lacks the LF.
+                if (!merge.text.empty() && merge.text.back() == '\r') {
+                    merge.text += '\n';
+                } else if (!merge.text.empty() && merge.text.back() != '\n') {
                     merge.text += "\r\n";
                 }
                 merge.text += kMergeBanner;

@@ -152,6 +152,31 @@ TEST(MachineList, StreamsMachinesAndRejectsBrokenXml) {
     EXPECT_FALSE(ReadMachineListText("<mame><machine name=\"x\">", keep));
 }
 
+TEST(NeededFileCache, AShortCacheAndACopyOutlivingItsOriginalStillAnswer) {
+    testing::TempDir dir;
+    // Short enough for the text to live inside the cache object itself.
+    testing::WriteBytes(dir.File("short.qvx"), "\n+:A:ab:+");
+    const std::optional<NeededFileCache> small = NeededFileCache::Load(dir.File("short.qvx"));
+    ASSERT_TRUE(small.has_value());
+    ASSERT_TRUE(small->Find("AB").has_value());
+    EXPECT_TRUE(small->Find("ab")->roms.empty());
+
+    testing::WriteBytes(dir.File("long.qvx"),
+                        "+:MAME_VERSION:0.251:+\r\n+:NOT_GAMES::+\r\n"
+                        "+:A:pacman:+ +:ROMS:pm1.6e|4096|c1e6ab10|:+ +:SAMPLES::+\r\n");
+    std::optional<NeededFileCache> copy;
+    {
+        const std::optional<NeededFileCache> original = NeededFileCache::Load(dir.File("long.qvx"));
+        ASSERT_TRUE(original.has_value());
+        copy = *original;
+    }
+    const std::optional<MachineFiles> pacman = copy->Find("pacman");
+    ASSERT_TRUE(pacman.has_value());
+    ASSERT_EQ(pacman->roms.size(), 1u);
+    EXPECT_EQ(pacman->roms[0].name, "pm1.6e");
+    EXPECT_EQ(pacman->roms[0].crc, "c1e6ab10");
+}
+
 // The emulator a user installs today, where it is installed.
 std::string InstalledEmulator() {
     if (platform::IsExecutableFile("/usr/games/mame")) {

@@ -82,6 +82,12 @@ TEST_F(CheatFileEdits, ANewCheatStartsAMissingFileAndThenGoesAtTheEndAfterALineB
     EXPECT_EQ(Contents(),
               "; header\r\npacman:0:4E0E:06:0:Lives\r\npacman:0:4C00:01:0:Speed\r\n"
               "galaga:1:9820:05:0:Lives\r\n");
+
+    // A file cut between CR and LF gets only the LF: the last cheat stays as it was.
+    WriteBytes(path, "pacman:0:4E0E:06:0:Lives\r");
+    EXPECT_TRUE(AddCheat(path, "galaga:1:9820:05:0:Lives").written);
+    EXPECT_EQ(Contents(), "pacman:0:4E0E:06:0:Lives\r\ngalaga:1:9820:05:0:Lives\r\n");
+    EXPECT_EQ(ListCheats(path, "pacman").cheats.at(0).description, "Lives");
 }
 
 TEST_F(CheatFileEdits, ModifyAndDeleteActOnEveryEqualLine) {

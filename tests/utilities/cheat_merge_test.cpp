@@ -46,6 +46,15 @@ TEST(CheatMerge, AppendsOnlyLinesWhoseKeyIsNew) {
     EXPECT_EQ(progress.texts[1], "New 0/1");
     EXPECT_EQ(progress.texts.back(), "New 2/3");
     EXPECT_FALSE(progress.open);
+
+    // An own file cut between CR and LF gets only the LF: another CR would
+    // become part of its last line.
+    const CheatMerge cut = MergeCheatText("pacman:0:4E0E:03:000:Lives\r",
+                                          "PACMAN:0:4E0E:03:000:x\ndkong:0:6228:04:000:Lives\n",
+                                          progress);
+    EXPECT_EQ(cut.text,
+              "pacman:0:4E0E:03:000:Lives\r\n;\r\n; Merged using Quorvex!\r\n;\r\n"
+              "dkong:0:6228:04:000:Lives\r\n");
 }
 
 TEST(CheatMerge, TheOwnFileIsReplacedWithTheMergedLinesWhateverItsSize) {
