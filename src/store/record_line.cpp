@@ -61,8 +61,10 @@ std::size_t FindSettingsMarker(std::string_view line) {
 
 bool SetRecordValue(std::string& line, std::string_view key, std::string_view value,
                     bool afterMarker) {
+    // A value holding "+:" would be found later as a token of its own.
     if (key.find(':') != std::string_view::npos ||
         value.find(kTokenClose) != std::string_view::npos ||
+        value.find(kTokenOpen) != std::string_view::npos ||
         value.find_first_of("\r\n") != std::string_view::npos) {
         return false;
     }

@@ -21,7 +21,7 @@ std::string_view RecordValueView(std::string_view line, std::string_view key);
 // has none), or at the very end when afterMarker is set. A marker byte inside
 // a token's value is part of that value, not a marker. False, with the line
 // unchanged, when the key or value cannot be stored (a key with a colon, a
-// value holding ":+", a CR or an LF).
+// value holding ":+", "+:", a CR or an LF).
 bool SetRecordValue(std::string& line, std::string_view key, std::string_view value,
                     bool afterMarker = false);
 

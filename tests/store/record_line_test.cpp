@@ -76,6 +76,9 @@ TEST(RecordLine, MarkerByteInsideAValueIsNotAMarker) {
 TEST(RecordLine, RefusesValuesThatWouldBreakTheLine) {
     std::string line = "+:A:x:+";
     EXPECT_FALSE(SetRecordValue(line, "B", "has :+ inside"));
+    // Would be read back as a field of its own: "+:S:99" typed as a category
+    // must not become a rating.
+    EXPECT_FALSE(SetRecordValue(line, "B", "x +:S:99"));
     EXPECT_FALSE(SetRecordValue(line, "B", "two\r\nlines"));
     EXPECT_FALSE(SetRecordValue(line, "B:C", "v"));
     EXPECT_EQ(line, "+:A:x:+");
