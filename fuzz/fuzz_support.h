@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+#include "store/user_feedback.h"
+
 namespace quorvex::fuzz {
 
 // Reports a broken property and aborts, which libFuzzer records as a crash.
@@ -30,5 +32,13 @@ std::vector<std::string_view> SplitInput(std::string_view input, std::size_t cou
 // Created on first use, emptied by ClearScratch, removed at exit.
 const std::string& ScratchDirectory();
 void ClearScratch();
+
+// A user who answers No and only counts the messages shown.
+class NoFeedback : public store::UserFeedback {
+public:
+    void ShowMessage(const std::string&, store::MessageIcon) override { ++messages; }
+    bool AskYesNo(const std::string&) override { return false; }
+    int messages = 0;
+};
 
 }  // namespace quorvex::fuzz

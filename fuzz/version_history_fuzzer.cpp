@@ -10,16 +10,7 @@
 
 using namespace quorvex;
 
-namespace {
-
-class NoFeedback : public store::UserFeedback {
-public:
-    void ShowMessage(const std::string&, store::MessageIcon) override { ++messages; }
-    bool AskYesNo(const std::string&) override { return false; }
-    int messages = 0;
-};
-
-}  // namespace
+using fuzz::NoFeedback;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view bytes = fuzz::AsText(data, size);

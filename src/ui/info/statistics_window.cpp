@@ -12,6 +12,7 @@
 
 #include "ui/event_pump.h"
 #include "ui/info/info_artwork.h"
+#include "ui/page_button.h"
 #include "ui/text_codec.h"
 
 namespace quorvex::ui {
@@ -20,12 +21,7 @@ namespace {
 
 QPushButton* BoardButton(const char* name, const QString& text, info::Board board,
                          QWidget* parent) {
-    auto* button = new QPushButton(BoardIcon(board), text, parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setIconSize(QSize(22, 22));
-    button->setAutoDefault(false);
-    button->setMinimumHeight(32);
-    return button;
+    return PageButton(text, BoardIcon(board), QString(), name, parent);
 }
 
 }  // namespace

@@ -19,6 +19,7 @@
 #include "sets/scan_run.h"
 #include "ui/artwork.h"
 #include "ui/main_window.h"
+#include "ui/page_button.h"
 #include "ui/progress_window.h"
 #include "ui/sets/set_commands.h"
 #include "ui/sets/sets_artwork.h"
@@ -29,17 +30,6 @@ namespace {
 
 // The old State file kept the box's text in a 255-character field.
 constexpr int kSourceDirectoryLimit = 255;
-
-QPushButton* PageButton(const QString& text, const QIcon& icon, const QString& tip,
-                        const char* name, QWidget* parent) {
-    auto* button = new QPushButton(icon, text, parent);
-    button->setObjectName(QLatin1String(name));
-    button->setToolTip(tip);
-    button->setAutoDefault(false);
-    button->setIconSize(QSize(22, 22));
-    button->setMinimumHeight(32);
-    return button;
-}
 
 // Transformation buttons read from the left like the lines of a list.
 QPushButton* ListButton(const QString& text, SetsArtwork picture, const QString& tip,

@@ -18,6 +18,7 @@
 #include "store/state_file.h"
 #include "ui/busy_indicator.h"
 #include "ui/main_window.h"
+#include "ui/page_button.h"
 #include "ui/progress_window.h"
 #include "ui/sets/sets_artwork.h"
 #include "ui/text_codec.h"
@@ -33,12 +34,7 @@ namespace {
 
 QPushButton* ToolButton(const QString& text, const QIcon& icon, const QString& tip,
                         const char* name, QWidget* parent) {
-    auto* button = new QPushButton(icon, text, parent);
-    button->setObjectName(QLatin1String(name));
-    button->setToolTip(tip);
-    button->setAutoDefault(false);
-    button->setIconSize(QSize(22, 22));
-    button->setMinimumHeight(32);
+    QPushButton* button = PageButton(text, icon, tip, name, parent);
     button->setStyleSheet(QStringLiteral("QPushButton { text-align: left; padding: 2px 10px; }"));
     return button;
 }
