@@ -39,17 +39,19 @@ GameDatabase LargeDatabase(const std::string& edition) {
     return GameDatabase(std::move(records));
 }
 
+// The child saves one edition after the other, each only when the parent
+// says so, and reports every finished save. So a kill lands either between
+// two saves, where the file must hold exactly the last edition saved, or at
+// a random moment inside a save, where it must hold one of the two whole.
 TEST(CrashSafety, ASaveKilledAtRandomMomentsLeavesTheWholeOldOrTheWholeNewFile) {
     testing::TempDir temp;
     const std::string path = temp.File("mamegame.qvx");
     const GameDatabase first = LargeDatabase("first");
     const GameDatabase second = LargeDatabase("second");
-    const std::string firstText = GameDatabaseText(first);
-    const std::string secondText = GameDatabaseText(second);
-    ASSERT_GT(firstText.size(), 10'000'000u);
+    const GameDatabase* editions[2] = {&first, &second};
+    const std::string texts[2] = {GameDatabaseText(first), GameDatabaseText(second)};
+    ASSERT_GT(texts[0].size(), 10'000'000u);
 
-    // How long one save takes here decides the range of the kill moments,
-    // so that they fall before, inside and between the saves.
     SilentProgress progress;
     const auto before = std::chrono::steady_clock::now();
     ASSERT_TRUE(SaveGameDatabase(first, path, progress));
@@ -57,36 +59,66 @@ TEST(CrashSafety, ASaveKilledAtRandomMomentsLeavesTheWholeOldOrTheWholeNewFile) 
         std::chrono::steady_clock::now() - before);
 
     std::mt19937 random(20261207);
-    std::uniform_int_distribution<long long> moment(0, oneSave.count() * 5 / 2);
-    constexpr int kKills = 120;
-    int wholeFirst = 0;
-    int wholeSecond = 0;
+    std::uniform_int_distribution<int> finishedSaves(0, 2);
+    std::uniform_int_distribution<long long> moment(0, oneSave.count() * 6 / 5);
+    constexpr int kKills = 60;
+    int held = 0;
+    int seen[2] = {0, 0};
     int debris = 0;
     for (int kill = 0; kill < kKills; ++kill) {
+        int go[2];
+        int done[2];
+        ASSERT_EQ(::pipe(go), 0);
+        ASSERT_EQ(::pipe(done), 0);
         const pid_t child = fork();
         ASSERT_GE(child, 0);
         if (child == 0) {
-            // Saves the other edition than the file holds, then back, until killed.
             for (int round = 0;; ++round) {
+                char byte = 0;
+                if (::read(go[0], &byte, 1) != 1) {
+                    ::_exit(1);
+                }
                 SilentProgress childProgress;
-                SaveGameDatabase(round % 2 == 0 ? second : first, path, childProgress);
+                SaveGameDatabase(*editions[(held + round + 1) % 2], path, childProgress);
+                if (::write(done[1], &byte, 1) != 1) {
+                    ::_exit(1);
+                }
             }
         }
-        std::this_thread::sleep_for(std::chrono::microseconds(moment(random)));
+        ::close(go[0]);
+        ::close(done[1]);
+        const int saves = finishedSaves(random);
+        for (int round = 0; round < saves; ++round) {
+            char byte = 1;
+            ASSERT_EQ(::write(go[1], &byte, 1), 1);
+            ASSERT_EQ(::read(done[0], &byte, 1), 1);
+        }
+        const bool insideASave = kill % 2 == 1;
+        if (insideASave) {
+            char byte = 1;
+            ASSERT_EQ(::write(go[1], &byte, 1), 1);
+            std::this_thread::sleep_for(std::chrono::microseconds(moment(random)));
+        }
         ASSERT_EQ(::kill(child, SIGKILL), 0);
         int status = 0;
         ASSERT_EQ(::waitpid(child, &status, 0), child);
         ASSERT_TRUE(WIFSIGNALED(status));
+        ::close(go[1]);
+        ::close(done[0]);
 
         const std::optional<std::string> bytes = platform::ReadFileBytes(path);
         ASSERT_TRUE(bytes) << "after kill " << kill;
-        if (*bytes == firstText) {
-            ++wholeFirst;
-        } else {
-            ASSERT_TRUE(*bytes == secondText)
-                << "after kill " << kill << " the file has " << bytes->size() << " bytes";
-            ++wholeSecond;
+        const int last = (held + saves) % 2;
+        int now = -1;
+        if (*bytes == texts[last]) {
+            now = last;
+        } else if (insideASave && *bytes == texts[1 - last]) {
+            now = 1 - last;
         }
+        ASSERT_NE(now, -1) << "after kill " << kill << " the file has " << bytes->size()
+                           << " bytes";
+        ++seen[now];
+        held = now;
         const auto loaded = LoadGameDatabase(path);
         ASSERT_TRUE(loaded);
         ASSERT_EQ(loaded->count(), 45'000);
@@ -100,13 +132,9 @@ TEST(CrashSafety, ASaveKilledAtRandomMomentsLeavesTheWholeOldOrTheWholeNewFile) 
                   files - 1);
         ASSERT_EQ(platform::ListDirectory(temp.path()).size(), 1u);
     }
-    EXPECT_EQ(wholeFirst + wholeSecond, kKills);
-    // Both editions were met, so the kills did land after finished saves too.
-    EXPECT_GT(wholeFirst, 0);
-    EXPECT_GT(wholeSecond, 0);
     std::printf("%d kills: %d times the first edition, %d times the second, %d leftover files "
                 "cleared\n",
-                kKills, wholeFirst, wholeSecond, debris);
+                kKills, seen[0], seen[1], debris);
 }
 
 }  // namespace
