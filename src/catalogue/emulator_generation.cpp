@@ -61,4 +61,12 @@ EmulatorGeneration CurrentGeneration(const std::string& programDirectory,
                                                    : EmulatorGeneration::DosEra;
 }
 
+std::optional<NeededFileCache> TodaysNeededFileCache(const std::string& programDirectory,
+                                                     const std::string& emulatorDirectory) {
+    if (CurrentGeneration(programDirectory, emulatorDirectory) != EmulatorGeneration::Today) {
+        return std::nullopt;
+    }
+    return NeededFileCache::Load(NeededFileCachePath(programDirectory));
+}
+
 }  // namespace quorvex::catalogue

@@ -5,8 +5,11 @@
 // options and write PNG snapshots. Every part of the program that must tell
 // them apart asks here.
 
+#include <optional>
 #include <string>
 #include <string_view>
+
+#include "catalogue/needed_file_cache.h"
 
 namespace quorvex::catalogue {
 
@@ -31,5 +34,11 @@ std::string EmulatorStamp(const std::string& emulatorDirectory);
 // one, whose interface the program has always spoken. No emulator is run.
 EmulatorGeneration CurrentGeneration(const std::string& programDirectory,
                                      const std::string& emulatorDirectory);
+
+// The needed-file cache when the emulator is today's: the ROM and sample lists
+// then come from it. Nothing for the DOS-era emulator, which is asked per
+// game, and nothing when the cache cannot be read.
+std::optional<NeededFileCache> TodaysNeededFileCache(const std::string& programDirectory,
+                                                     const std::string& emulatorDirectory);
 
 }  // namespace quorvex::catalogue

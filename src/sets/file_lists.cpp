@@ -1,6 +1,7 @@
 #include "sets/file_lists.h"
 
 #include <filesystem>
+#include <optional>
 
 #include "catalogue/command_runner.h"
 #include "catalogue/emulator_output.h"
@@ -87,6 +88,27 @@ FileNameList QueryNeededFiles(const std::string& emulatorDirectory, std::string_
     platform::RemoveFile(output);
     return kind == NeededFileKind::Roms ? catalogue::ParseNeededRoms(text)
                                         : catalogue::ParseNeededSamples(text);
+}
+
+FileNameList NeededFileNames(const catalogue::NeededFileCache* cache,
+                             const std::string& emulatorDirectory, std::string_view rawName,
+                             NeededFileKind kind, catalogue::MessagePump* pump) {
+    if (cache == nullptr) {
+        return QueryNeededFiles(emulatorDirectory, rawName, kind, pump);
+    }
+    std::optional<catalogue::MachineFiles> files = cache->Find(rawName);
+    if (!files) {
+        return {};
+    }
+    if (kind == NeededFileKind::Samples) {
+        return std::move(files->samples);
+    }
+    FileNameList names;
+    names.reserve(files->roms.size());
+    for (catalogue::NeededRom& rom : files->roms) {
+        names.push_back(std::move(rom.name));
+    }
+    return names;
 }
 
 FileNameList QueryZipListing(const std::string& zipPath) {

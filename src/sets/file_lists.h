@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "catalogue/emulator_commands.h"
+#include "catalogue/needed_file_cache.h"
 
 namespace quorvex::catalogue {
 class MessagePump;
@@ -34,6 +35,13 @@ inline constexpr const char* kNeoGeoBiosZip = "neogeo.zip";
 // no emulator); the pump, when given, keeps the windows painted meanwhile.
 FileNameList QueryNeededFiles(const std::string& emulatorDirectory, std::string_view rawName,
                               NeededFileKind kind, catalogue::MessagePump* pump = nullptr);
+
+// The files the game rawName needs: for today's emulator from its needed-file
+// cache, whole names however long; without a cache from one emulator run,
+// as QueryNeededFiles. Empty for a game the cache does not know.
+FileNameList NeededFileNames(const catalogue::NeededFileCache* cache,
+                             const std::string& emulatorDirectory, std::string_view rawName,
+                             NeededFileKind kind, catalogue::MessagePump* pump = nullptr);
 
 // The entry names of a zip file, read from the unzip layer's listing (the
 // text of each entry line from its 59th character, without surrounding

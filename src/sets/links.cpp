@@ -58,8 +58,8 @@ bool DeleteAfterConfirmation(const std::string& question, const std::string& pat
 
 LinkCommandResult SelectSetFile(store::GameDatabase& games, const store::EmulatorPaths& emulator,
                                 std::string_view description, const std::string& chosenZip,
-                                NeededFileKind theme, store::UserFeedback& feedback,
-                                catalogue::MessagePump* pump) {
+                                NeededFileKind theme, const catalogue::NeededFileCache* cache,
+                                store::UserFeedback& feedback, catalogue::MessagePump* pump) {
     LinkCommandResult result;
     result.refresh = GameAndStatusLine();
     const std::optional<int> game = store::FindGameByDescription(games, description);
@@ -67,6 +67,7 @@ LinkCommandResult SelectSetFile(store::GameDatabase& games, const store::Emulato
         return result;
     const std::string before = games[*game].line;
     SetScanner scanner(games, emulator, pump);
+    scanner.UseNeededFileCache(cache);
     const int links = scanner.AccurateScanAt(*game, chosenZip, theme);
     result.changed = links > 0 || games[*game].line != before;
     feedback.ShowMessage(scanner.UnstorablePaths().empty()

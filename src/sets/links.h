@@ -24,10 +24,12 @@ struct LinkCommandResult {
 
 // Validates chosenZip (empty: the file dialog was cancelled) as the game's
 // set of the theme with the accurate scan in single-file mode, links it when
-// it holds the set, and tells the user the outcome.
+// it holds the set, and tells the user the outcome. With today's emulator's
+// cache (null for the DOS-era one) the needed files and CRCs come from it.
 LinkCommandResult SelectSetFile(store::GameDatabase& games, const store::EmulatorPaths& emulator,
                                 std::string_view description, const std::string& chosenZip,
-                                NeededFileKind theme, store::UserFeedback& feedback,
+                                NeededFileKind theme, const catalogue::NeededFileCache* cache,
+                                store::UserFeedback& feedback,
                                 catalogue::MessagePump* pump = nullptr);
 
 // Clears the game's ROM link and Set format after a confirmation; for an

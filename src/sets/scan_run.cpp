@@ -149,12 +149,8 @@ ScanRunResult RunSetScan(store::Session& session, const ScanRequest& request,
 
     SetScanner scanner(games, session.emulator, pump, &log);
     // Today's emulator answers from its needed-file cache: no emulator run per game.
-    std::optional<catalogue::NeededFileCache> cache;
-    if (catalogue::CurrentGeneration(session.files.directory, session.emulator.directory) ==
-        catalogue::EmulatorGeneration::Today) {
-        cache = catalogue::NeededFileCache::Load(
-            catalogue::NeededFileCachePath(session.files.directory));
-    }
+    const std::optional<catalogue::NeededFileCache> cache =
+        catalogue::TodaysNeededFileCache(session.files.directory, session.emulator.directory);
     scanner.UseNeededFileCache(cache ? &*cache : nullptr);
     bool cancelled = false;
     for (int i = 0; i < count && !cancelled; ++i) {

@@ -104,7 +104,8 @@ std::vector<FamilyMember> FamilyMembers(const store::GameDatabase& games,
 }
 
 void ListRequiredFiles(std::vector<FamilyMember>& members, std::vector<ZipContent>& zips,
-                       const std::string& emulatorDirectory, catalogue::MessagePump* pump) {
+                       const std::string& emulatorDirectory,
+                       const catalogue::NeededFileCache* cache, catalogue::MessagePump* pump) {
     // The zips the family's sets are read from, each listed once.
     auto zipIndex = [&](const std::string& path) {
         for (std::size_t i = 0; i < zips.size(); ++i) {
@@ -127,7 +128,7 @@ void ListRequiredFiles(std::vector<FamilyMember>& members, std::vector<ZipConten
             member.oldZips.push_back(zipIndex(head.oldZip));
         }
         const FileNameList needed =
-            QueryNeededFiles(emulatorDirectory, member.rawName, NeededFileKind::Roms, pump);
+            NeededFileNames(cache, emulatorDirectory, member.rawName, NeededFileKind::Roms, pump);
         if (needed.empty()) {
             member.failure = "the emulator gave no list of the roms it needs";
             continue;

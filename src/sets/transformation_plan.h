@@ -59,10 +59,12 @@ std::vector<FamilyMember> FamilyMembers(const store::GameDatabase& games,
                                         const std::string& romsDirectory);
 
 // Fills each linked member's oldZips and required files from the emulator's
-// list of needed roms, listing every zip read once into zips. A member whose
-// list is empty or whose file cannot be unpacked gets a failure.
+// list of needed roms (today's emulator: from its cache), listing every zip
+// read once into zips. A member whose list is empty or whose file cannot be
+// unpacked gets a failure.
 void ListRequiredFiles(std::vector<FamilyMember>& members, std::vector<ZipContent>& zips,
-                       const std::string& emulatorDirectory, catalogue::MessagePump* pump);
+                       const std::string& emulatorDirectory,
+                       const catalogue::NeededFileCache* cache, catalogue::MessagePump* pump);
 
 // Decides which members write a new zip and what it holds (planned,
 // plannedFiles); a name clash or a differing file gives a failure.

@@ -1,6 +1,9 @@
 #include "sets/transformations.h"
 
+#include <optional>
+
 #include "browse/games_list.h"
+#include "catalogue/emulator_generation.h"
 #include "platform/file_system.h"
 #include "sets/transformation_build.h"
 #include "sets/transformation_install.h"
@@ -74,7 +77,8 @@ std::size_t NameListUnion(const FileNameList& names, FileNameList& unionList) {
 namespace {
 
 bool TransformFamilyIn(const std::string& description, TransformationType type,
-                       store::Session& session, std::string& log, catalogue::MessagePump* pump,
+                       store::Session& session, std::string& log,
+                       const catalogue::NeededFileCache* cache, catalogue::MessagePump* pump,
                        TransformationRun& run) {
     store::GameDatabase& games = session.games;
     const auto selected = store::FindGameByDescription(games, description);
@@ -130,7 +134,7 @@ bool TransformFamilyIn(const std::string& description, TransformationType type,
     std::vector<FamilyMember> members = FamilyMembers(games, family, paths.roms);
     const FamilyMember& head = members.front();
     std::vector<ZipContent> zips;
-    ListRequiredFiles(members, zips, paths.directory, pump);
+    ListRequiredFiles(members, zips, paths.directory, cache, pump);
     UnpackFamilyZips(members, zips, work);
     PlanNewZips(members, type);
     BuildNewZips(members, work, session.files.directory + "zip.exe", pump);
@@ -182,9 +186,12 @@ bool TransformFamilyIn(const std::string& description, TransformationType type,
 
 bool TransformFamily(const std::string& description, TransformationType type,
                      store::Session& session, std::string& log, catalogue::MessagePump* pump) {
+    const std::optional<catalogue::NeededFileCache> cache =
+        catalogue::TodaysNeededFileCache(session.files.directory, session.emulator.directory);
     TransformationRun run(session.emulator);
     run.Prepare(log);
-    const bool changed = TransformFamilyIn(description, type, session, log, pump, run);
+    const bool changed =
+        TransformFamilyIn(description, type, session, log, cache ? &*cache : nullptr, pump, run);
     run.Finish(session.games);
     return changed;
 }
@@ -206,12 +213,16 @@ TransformationResult RunTransformation(TransformationType type,
     const char* action = type == TransformationType::StandAlone ? "Creating stand alone zip for  "
                          : type == TransformationType::Merged   ? "Merging "
                                                                 : "Splitting ";
+    // Today's emulator: whole ROM names from its cache, no emulator run per game.
+    const std::optional<catalogue::NeededFileCache> cache =
+        catalogue::TodaysNeededFileCache(session.files.directory, session.emulator.directory);
     TransformationRun run(session.emulator);
     run.Prepare(log);
     for (std::size_t row = 0; row < selectedDescriptions.size(); ++row) {
         progress.SetText(action + selectedDescriptions[row]);
         progress.Pump();
-        if (TransformFamilyIn(selectedDescriptions[row], type, session, log, pump, run)) {
+        if (TransformFamilyIn(selectedDescriptions[row], type, session, log,
+                              cache ? &*cache : nullptr, pump, run)) {
             ++result.familiesChanged;
         }
         if (row % 12 == 0) {

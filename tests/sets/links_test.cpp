@@ -82,29 +82,29 @@ TEST_F(Links, AChosenZipIsLinkedWhenItHoldsTheSetAndTheMessageSaysHowItWasFound)
     Zip(dir.File("part.zip"), {"pmf.6f"});
     session.games.SetField(0, 'C', "");
     SelectSetFile(session.games, session.emulator, "Pac-Man", dir.File("chosen.zip"),
-                  NeededFileKind::Roms, feedback);
+                  NeededFileKind::Roms, nullptr, feedback);
     EXPECT_EQ(Field("Pac-Man", 'C'), dir.File("chosen.zip"));
 
     SelectSetFile(session.games, session.emulator, "Pac-Man (fast)", dir.File("part.zip"),
-                  NeededFileKind::Roms, feedback);
+                  NeededFileKind::Roms, nullptr, feedback);
     EXPECT_EQ(Field("Pac-Man (fast)", 'C'), dir.File("part.zip"));
     SelectSetFile(session.games, session.emulator, "Puckman", dir.File("chosen.zip"),
-                  NeededFileKind::Roms, feedback);
+                  NeededFileKind::Roms, nullptr, feedback);
     EXPECT_EQ(Field("Puckman", 'W'), "");
 
     const LinkCommandResult refused =
         SelectSetFile(session.games, session.emulator, "Pac-Man Plus", dir.File("chosen.zip"),
-                      NeededFileKind::Roms, feedback);
+                      NeededFileKind::Roms, nullptr, feedback);
     EXPECT_FALSE(refused.changed);
     EXPECT_EQ(Field("Pac-Man Plus", 'C'), session.emulator.roms + "pacplus.zip");
 
     // The original's samples link serves its clone whatever file was chosen.
     SelectSetFile(session.games, session.emulator, "Space Invaders Deluxe", dir.File("chosen.zip"),
-                  NeededFileKind::Samples, feedback);
+                  NeededFileKind::Samples, nullptr, feedback);
     EXPECT_EQ(Field("Space Invaders Deluxe", 'D'), session.emulator.samples + "invaders.zip");
 
     const LinkCommandResult cancelled = SelectSetFile(session.games, session.emulator, "Pac-Man",
-                                                      "", NeededFileKind::Roms, feedback);
+                                                      "", NeededFileKind::Roms, nullptr, feedback);
     EXPECT_TRUE(cancelled.refresh.currentGame && cancelled.refresh.statusLine);
 
     const std::string valid =

@@ -9,8 +9,12 @@
 #include <vector>
 
 #include "../catalogue/fake_emulator_setup.h"
+#include "catalogue/emulator_generation.h"
+#include "catalogue/machine_list.h"
+#include "catalogue/needed_file_cache.h"
 #include "platform/file_system.h"
 #include "platform/paths.h"
+#include "platform/process.h"
 #include "scripted_feedback.h"
 #include "store/record_line.h"
 #include "store/session.h"
@@ -70,6 +74,25 @@ protected:
         store::CreateEmulatorSubdirectories(session.emulator);
         platform::MakeDirectory(source);
         testing::InstallFakeEmulator(session.emulator.directory, "@delay\t0\n" + catalogue);
+    }
+
+    // Turns the emulator into today's generation with these game lines and
+    // makes its needed-file cache the way the catalogue import does, from
+    // the test double's "-listxml".
+    void BecomeTodaysEmulator(const std::string& catalogue) {
+        testing::InstallFakeEmulator(session.emulator.directory,
+                                     "@generation\ttoday\n@version\tv0.251\n@delay\t0\n" +
+                                         catalogue);
+        const std::string listing = dir.File("machines.xml");
+        platform::ProcessRequest run;
+        run.arguments = {session.emulator.executable, "-listxml"};
+        run.outputFile = listing;
+        ASSERT_TRUE(platform::RunProcess(run).has_value());
+        catalogue::NeededFileCacheWriter cache;
+        ASSERT_TRUE(catalogue::ReadMachineListFile(
+            listing, [&](catalogue::Machine&& machine) { cache.Add(machine); }));
+        ASSERT_TRUE(cache.Save(catalogue::NeededFileCachePath(session.files.directory), "v0.251",
+                               catalogue::EmulatorStamp(session.emulator.directory)));
     }
 
     std::string Directory(const std::string& name) const {

@@ -10,11 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "catalogue/emulator_generation.h"
-#include "catalogue/machine_list.h"
-#include "catalogue/needed_file_cache.h"
-#include "platform/process.h"
 #include "scan_fixture.h"
+#include "sets/links.h"
 
 namespace quorvex::sets {
 namespace {
@@ -252,21 +249,7 @@ namespace {
 // the way the catalogue import makes it, from the test double's machine list.
 class TodaysRomRun : public RomRun {
 protected:
-    void BecomeTodaysEmulator() {
-        testing::InstallFakeEmulator(session.emulator.directory,
-                                     "@generation\ttoday\n@version\tv0.251\n@delay\t0\n" +
-                                         std::string(kGames));
-        const std::string listing = dir.File("machines.xml");
-        platform::ProcessRequest run;
-        run.arguments = {session.emulator.executable, "-listxml"};
-        run.outputFile = listing;
-        ASSERT_TRUE(platform::RunProcess(run).has_value());
-        catalogue::NeededFileCacheWriter cache;
-        ASSERT_TRUE(catalogue::ReadMachineListFile(
-            listing, [&](catalogue::Machine&& machine) { cache.Add(machine); }));
-        ASSERT_TRUE(cache.Save(catalogue::NeededFileCachePath(session.files.directory), "v0.251",
-                               catalogue::EmulatorStamp(session.emulator.directory)));
-    }
+    void BecomeTodaysEmulator() { ScanFixture::BecomeTodaysEmulator(kGames); }
     // Fields C and W of every game and the log, after a fresh run.
     std::string ScanOutcome() {
         for (int i = 0; i < session.games.count(); ++i) {
@@ -323,6 +306,14 @@ TEST_F(TodaysRomRun, AnEntryWithTheRightNameButOtherBytesIsNoMatch) {
     EXPECT_NE(outcome.find("BAD \tPac-Man Plus --> File not found!\r\n"), std::string::npos);
     EXPECT_EQ(Field("Pac-Man Plus", 'C'), "");
     EXPECT_EQ(Field("Pac-Man", 'C'), source + "pacman.zip");
+
+    // Chosen by hand, the zip is refused the same way.
+    const auto cache =
+        catalogue::TodaysNeededFileCache(session.files.directory, session.emulator.directory);
+    ASSERT_TRUE(cache);
+    SelectSetFile(session.games, session.emulator, "Pac-Man Plus", source + "pacplus.zip",
+                  NeededFileKind::Roms, &*cache, feedback);
+    EXPECT_EQ(Field("Pac-Man Plus", 'C'), "");
 }
 
 }  // namespace

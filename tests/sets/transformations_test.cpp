@@ -237,6 +237,25 @@ TEST_F(Transformations, ACloneTheEmulatorGivesNoListForKeepsItsZipAndLink) {
     EXPECT_EQ(ZipEntryContent(Roms("orig.zip"), "c.rom"), "C1");
 }
 
+// Today's emulator names ROMs longer than the 13 characters of the old
+// fixed-column list; the needed names come whole from its cache.
+TEST_F(Transformations, TodaysEmulatorKeepsLongRomNamesAndIsNotAskedPerGame) {
+    BecomeTodaysEmulator(
+        "orig\tOriginal\t\tZ80\tAY8910\t1981\tMaker\ta.rom,epr-10380b.133\t\n"
+        "clone1\tClone One\torig\tZ80\tAY8910\t1981\tMaker\ta.rom,epr-10382b.118\t\n");
+    AddGame("orig", Zip("orig.zip", {{"a.rom", "A0"}, {"epr-10380b.133", "LONG0"}}));
+    AddGame("clone1", Zip("clone1.zip", {{"a.rom", "A0"}, {"epr-10382b.118", "LONG1"}}));
+    const std::string runs = dir.File("runs.log");
+    testing::ScopedEnvironment logging("QUORVEX_FAKE_MAME_LOG", runs);
+
+    Run(TransformationType::Merged, {"Original"});
+    EXPECT_TRUE(Logged("OK \tClone One --> orig.zip is now in'MERGED' format!\r\n"));
+    EXPECT_EQ(Listing(Roms("orig.zip")),
+              (FileNameList{"a.rom", "epr-10380b.133", "epr-10382b.118"}));
+    EXPECT_EQ(ZipEntryContent(Roms("orig.zip"), "epr-10380b.133"), "LONG0");
+    EXPECT_FALSE(platform::IsReadableFile(runs));
+}
+
 TEST_F(Transformations, EachMemberKeepsItsOwnVersionOfASharedFileName) {
     AddGame("orig", Zip("orig.zip", {{"a.rom", "orig a"}, {"b.rom", "B0"}}));
     AddGame("clone1", Zip("clone1.zip", {{"A.ROM", "clone a"}, {"c.rom", "C1"}}), "Partial");

@@ -2,7 +2,10 @@
 
 #include <QFileDialog>
 
+#include <optional>
+
 #include "catalogue/command_runner.h"
+#include "catalogue/emulator_generation.h"
 #include "sets/links.h"
 #include "sets/optimise.h"
 #include "ui/busy_indicator.h"
@@ -83,16 +86,19 @@ void SetCommands::SelectFile(sets::NeededFileKind theme) {
         return;
     }
     const std::string chosen = ChooseZip(theme);
-    // The emulator is asked for the game's files, which takes a moment.
+    // The emulator, or today's emulator's cache, is asked for the game's files,
+    // which takes a moment.
     sets::LinkCommandResult result;
     {
         LongOperation operation(*this);
         if (!operation.started()) {
             return;
         }
+        const std::optional<catalogue::NeededFileCache> cache = catalogue::TodaysNeededFileCache(
+            m_session.files.directory, m_session.emulator.directory);
         result = sets::SelectSetFile(m_session.games, m_session.emulator,
-                                     m_session.state.lastGameSelection, chosen, theme, m_feedback,
-                                     &m_pump);
+                                     m_session.state.lastGameSelection, chosen, theme,
+                                     cache ? &*cache : nullptr, m_feedback, &m_pump);
     }
     ApplyRefresh(result.refresh);
 }
