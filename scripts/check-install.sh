@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs a built tree into a temporary prefix, validates the desktop entry
-# and the AppStream metainfo, and starts the installed program once on the
-# demo data, with nothing added to PATH.
+# and the AppStream metainfo, starts the installed program once on the demo
+# data, and plays a game with it on a virtual display, with nothing added to
+# PATH.
 # Usage: check-install.sh <build directory>
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -36,4 +37,8 @@ grep -aq '+:GAMES_COUNT:' "$demo/data/quorvex/mamegame.qvx" || {
   echo "the installed program wrote no game database" >&2
   exit 1
 }
+# A play from the installed program, driven by its keyboard.
+played="$prefix/played"
+bash scripts/prepare-demo.sh "$build" "$played" >/dev/null
+xvfb-run -a -s "-screen 0 1600x1000x24" bash scripts/play-installed.sh "$prefix" "$played"
 echo "install check passed"

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Quorvex needs to build, test and run.
 # Pass --ci for the tools of the continuous integration as well: clang with
-# libFuzzer for the fuzz targets, MinGW-w64 for the Windows compile check, and
-# the validators of the desktop entry and the AppStream metainfo.
+# libFuzzer for the fuzz targets, MinGW-w64 for the Windows compile check, the
+# validators of the desktop entry and the AppStream metainfo, and xdotool to
+# play a game with the installed program.
 set -euo pipefail
 
 packages=(
@@ -14,7 +15,7 @@ packages=(
   mame
 )
 if [ "${1:-}" = "--ci" ]; then
-  packages+=(clang libclang-rt-14-dev g++-mingw-w64-x86-64-posix desktop-file-utils appstream)
+  packages+=(clang libclang-rt-14-dev g++-mingw-w64-x86-64-posix desktop-file-utils appstream xdotool)
 fi
 
 missing=()
