@@ -90,18 +90,17 @@ bool StoreSettingValue(std::string& gameLine, const store::SettingDefinition& de
     return true;
 }
 
-int ApplySingleSetting(store::GameDatabase& games, const std::vector<GamesListRow>& selected,
-                       int rowCount, const store::SettingDefinition& definition, int position,
-                       const ShownSetting& shown, store::Progress& progress,
-                       catalogue::MessagePump* pump) {
-    progress.Open(store::kProgressTitle, false);
-    progress.SetText("Applying a single setting to all selected games...");
-    progress.SetRange(0, rowCount / 6);
-    progress.SetStep(1);
+namespace {
+
+// Changes the line of every selected game that still exists and closes the
+// progress window; the result counts the lines changed.
+template <typename Change>
+int ForEachSelectedGame(store::GameDatabase& games, const std::vector<GamesListRow>& selected,
+                        store::Progress& progress, catalogue::MessagePump* pump, Change change) {
     int changed = 0;
     for (const GamesListRow& row : selected) {
         if (const std::optional<int> index = store::FindGameByDescription(games, row.description)) {
-            changed += StoreSettingValue(games.Line(*index), definition, position, shown) ? 1 : 0;
+            changed += change(games.Line(*index)) ? 1 : 0;
         }
         // One pass over pending events now and then keeps the windows alive
         // without waiting milliseconds for every game.
@@ -115,6 +114,21 @@ int ApplySingleSetting(store::GameDatabase& games, const std::vector<GamesListRo
     }
     progress.Close();
     return changed;
+}
+
+}  // namespace
+
+int ApplySingleSetting(store::GameDatabase& games, const std::vector<GamesListRow>& selected,
+                       int rowCount, const store::SettingDefinition& definition, int position,
+                       const ShownSetting& shown, store::Progress& progress,
+                       catalogue::MessagePump* pump) {
+    progress.Open(store::kProgressTitle, false);
+    progress.SetText("Applying a single setting to all selected games...");
+    progress.SetRange(0, rowCount / 6);
+    progress.SetStep(1);
+    return ForEachSelectedGame(games, selected, progress, pump, [&](std::string& line) {
+        return StoreSettingValue(line, definition, position, shown);
+    });
 }
 
 int ApplyAllSettings(store::GameDatabase& games, std::string_view currentDescription,
@@ -133,25 +147,10 @@ int ApplyAllSettings(store::GameDatabase& games, std::string_view currentDescrip
     progress.SetText("Applying all settings to all selected games...");
     progress.SetRange(0, static_cast<int>(selected.size()) / 6);
     progress.SetStep(1);
-    int changed = 0;
-    for (const GamesListRow& row : selected) {
-        if (const std::optional<int> index = store::FindGameByDescription(games, row.description)) {
-            std::string& line = games.Line(*index);
-            line = std::string(BeforeMarker(line)) + settings;
-            ++changed;
-        }
-        // One pass over pending events now and then keeps the windows alive
-        // without waiting milliseconds for every game.
-        if (row.row % 50 == 0) {
-            catalogue::PumpMessages(pump, 0);
-        }
-        if (row.row % 6 == 0) {
-            progress.Step();
-            progress.Pump();
-        }
-    }
-    progress.Close();
-    return changed;
+    return ForEachSelectedGame(games, selected, progress, pump, [&](std::string& line) {
+        line = std::string(BeforeMarker(line)) + settings;
+        return true;
+    });
 }
 
 std::string_view SettingsPart(std::string_view gameLine) {

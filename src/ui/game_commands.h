@@ -7,23 +7,14 @@
 #include <functional>
 #include <span>
 
+#include "browse/game_menu.h"
+
 class QMenu;
 
 namespace quorvex::ui {
 
-enum class GameCommand {
-    Play,
-    ReleaseRomsLink,
-    ReleaseSamplesLink,
-    SelectRomsFile,
-    SelectSamplesFile,
-    CreateStandAloneFamily,
-    CreateSplittedFamily,
-    CreateMergedFamily,
-    ResetHighScores,
-    ResetDipSwitches,
-    Cancel,
-};
+// The menu's entries are the core's, which also decides their enabled states.
+using GameCommand = browse::GameMenuItem;
 
 struct GameMenuEntry {
     GameCommand command;

@@ -26,12 +26,6 @@ namespace quorvex::ui {
 
 namespace {
 
-static_assert(static_cast<int>(browse::GameMenuItem::Play) == static_cast<int>(GameCommand::Play));
-static_assert(static_cast<int>(browse::GameMenuItem::ResetDipSwitches) ==
-              static_cast<int>(GameCommand::ResetDipSwitches));
-static_assert(static_cast<int>(browse::GameMenuItem::Cancel) ==
-              static_cast<int>(GameCommand::Cancel));
-
 bool IsEnterKey(const QKeyEvent& event) {
     return event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter;
 }
