@@ -57,16 +57,14 @@ TEST_F(Links, ReleasingAnOriginalNamesAndReleasesItsSplittedAndMergedClones) {
     EXPECT_TRUE(released.refresh.currentGame && released.refresh.statusLine);
     EXPECT_EQ(feedback.questions, (std::vector<std::string>{warning, warning}));
     for (const char* game : {"Pac-Man", "Pac-Man (fast)", "Puckman"}) {
-        EXPECT_EQ(Field(game, 'C'), "") << game;
-        EXPECT_EQ(Field(game, 'W'), "") << game;
+        EXPECT_EQ(Link(game), "|") << game;
     }
     EXPECT_EQ(Field("Pac-Man Plus", 'C'), session.emulator.roms + "pacplus.zip");
 }
 
 TEST_F(Links, ReleasingACloneOrALoneOriginalAsksPlainlyAndTouchesNoOtherGame) {
     ReleaseRomsLink(session.games, "Puckman", feedback);
-    EXPECT_EQ(Field("Puckman", 'C'), "");
-    EXPECT_EQ(Field("Puckman", 'W'), "");
+    EXPECT_EQ(Link("Puckman"), "|");
     EXPECT_EQ(Field("Pac-Man", 'C'), session.emulator.roms + "pacman.zip");
     EXPECT_EQ(Field("Pac-Man (fast)", 'W'), "Partial");
 
