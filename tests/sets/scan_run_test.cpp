@@ -146,7 +146,7 @@ TEST_F(RomRun, CancelPutsBackEveryRecordIncludingTheLinksClearedAtTheStart) {
               "Quorvex Roms Scanning\r\n\r\nOK \tPac-Man --> pacman.zip\r\n");
 }
 
-TEST_F(RomRun, TheOptimisationIsOfferedOnlyAfterAScanOfAnotherDirectory) {
+TEST_F(RomRun, TheOptimisationIsOfferedOnlyAfterAScanOfAnotherDirectoryAndALostLogStopsNoScan) {
     const std::string roms = session.emulator.roms;
     const ScanRunResult optimised = Run();  // Yes to the question
     EXPECT_TRUE(optimised.optimised);
@@ -156,13 +156,23 @@ TEST_F(RomRun, TheOptimisationIsOfferedOnlyAfterAScanOfAnotherDirectory) {
     EXPECT_TRUE(platform::IsReadableFile(source + "pacman.zip"));
     EXPECT_NE(SavedDatabase().find("+:C:" + roms + "pacplus.zip:+"), std::string::npos);
 
+    // In place, with a log that cannot be written: the scan still finishes.
     feedback.questions.clear();
     request.sourceDirectory = roms;
     request.rescanAll = true;
+    session.files.romScanLog = dir.File("missing") + platform::kSeparator + "LogScansioneRoms.txt";
     const ScanRunResult inPlace = Run();
+    EXPECT_EQ(inPlace.outcome, ScanOutcome::Finished);
     EXPECT_EQ(inPlace.linksMade, 4);
     EXPECT_FALSE(inPlace.optimised);
     EXPECT_TRUE(feedback.questions.empty());
+    EXPECT_TRUE(inPlace.saved);
+    EXPECT_FALSE(inPlace.logWritten);
+    EXPECT_TRUE(inPlace.logToOpen.empty());
+    ASSERT_EQ(feedback.messages.size(), 1u);
+    EXPECT_EQ(feedback.messages[0].rfind(
+                  "The scanning log could not be written:\n" + session.files.romScanLog, 0),
+              0u);
 }
 
 TEST_F(RomRun, TheVeryFastScanLinksByExistenceWithTheChosenAssumption) {
@@ -180,21 +190,6 @@ TEST_F(RomRun, TheVeryFastScanLinksByExistenceWithTheChosenAssumption) {
               "OK \tPac-Man Plus --> pacman.zip assumed as 'MERGED'\r\n"
               "OK \tPac-Man --> pacman.zip\r\n"
               "BAD \tMetal Slug --> File not found!\r\n");
-}
-
-TEST_F(RomRun, ALogThatCannotBeWrittenStopsNoScanAndIsReported) {
-    session.files.romScanLog = dir.File("missing") + platform::kSeparator + "LogScansioneRoms.txt";
-    feedback.answers = {false};
-    const ScanRunResult result = Run();
-    EXPECT_EQ(result.outcome, ScanOutcome::Finished);
-    EXPECT_EQ(result.linksMade, 4);
-    EXPECT_TRUE(result.saved);
-    EXPECT_FALSE(result.logWritten);
-    EXPECT_TRUE(result.logToOpen.empty());
-    ASSERT_EQ(feedback.messages.size(), 1u);
-    EXPECT_EQ(feedback.messages[0].rfind(
-                  "The scanning log could not be written:\n" + session.files.romScanLog, 0),
-              0u);
 }
 
 TEST_F(ScanFixture, ASamplesRunNeverScansGamesWithoutSamples) {
