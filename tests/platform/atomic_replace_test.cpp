@@ -100,7 +100,7 @@ TEST(AtomicReplace, WritesTheWholeFileOrKeepsTheOldOneWhateverSystemCallFails) {
 }
 
 #ifndef _WIN32
-TEST(AtomicReplace, TheDirectoryIsFlushedAfterTheRenameWithoutFailingTheSave) {
+TEST(AtomicReplace, TheDirectoryIsFlushedAfterTheRenameAndASymbolicLinkStaysALink) {
     testing::TempDir temp;
     const std::string path = temp.File("quorvex.qvx");
     WriteBytes(path, "old");
@@ -119,10 +119,8 @@ TEST(AtomicReplace, TheDirectoryIsFlushedAfterTheRenameWithoutFailingTheSave) {
     EXPECT_EQ(steps, (std::vector<ReplaceStep>{ReplaceStep::CreateTemporary, ReplaceStep::Write,
                                                ReplaceStep::Sync, ReplaceStep::Close,
                                                ReplaceStep::Rename, ReplaceStep::SyncDirectory}));
-}
 
-TEST(AtomicReplace, ASymbolicLinkStaysALinkAndItsFileIsReplaced) {
-    testing::TempDir temp;
+    // A symbolic link stays a link and its file is replaced.
     WriteBytes(temp.File("dotfiles/quorvex/settings.qvx"), "old settings");
     WriteBytes(temp.File("dotfiles/quorvex/filters.qvx"), "old filters");
     MakeDirectory(temp.File("program"));

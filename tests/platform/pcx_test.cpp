@@ -102,7 +102,7 @@ TEST(PcxRoundTrip, ManyColoursGiveATwentyFourBitFileThatReadsBackUnchangedAndWho
     EXPECT_TRUE(EncodePcx(Picture(1, 16385, stripes)).empty());
 }
 
-TEST(PcxReader, ReadsOneBitAndBothFourBitLayouts) {
+TEST(PcxReader, ReadsOneBitAndBothFourBitLayoutsAndRefusesFilesThatLie) {
     // 1 bit: 0 black, 1 white when the header has no two-colour palette.
     auto picture = DecodePcx(Header(1, 1, 8, 1, 2) + std::string("\xA5\x00", 2));
     ASSERT_TRUE(picture);
@@ -127,9 +127,8 @@ TEST(PcxReader, ReadsOneBitAndBothFourBitLayouts) {
     ASSERT_TRUE(picture);
     EXPECT_EQ(PixelAt(*picture, 0, 0), 0x000000u);
     EXPECT_EQ(PixelAt(*picture, 1, 3), 0x7F0000u);
-}
 
-TEST(PcxReader, RefusesFilesThatLieAboutThemselves) {
+    // Files that lie about themselves are refused.
     std::string huge = Header(8, 3, 1, 1, 2);
     huge[8] = huge[9] = huge[10] = huge[11] = '\xFF';  // 65536 x 65536
     EXPECT_FALSE(DecodePcx(huge + "\xC1\x00"));

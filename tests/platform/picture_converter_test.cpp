@@ -1,6 +1,5 @@
 // The picture converter as the launch batch runs it after play: the default
-// command line "nconvert -s14 -C2 *.*" in the snapshot directory, the
-// program found on PATH.
+// command line "nconvert -s14 -C2 *.*" in the snapshot directory, found on PATH.
 
 #include <gtest/gtest.h>
 

@@ -58,24 +58,21 @@ TEST(RunProcess, RedirectsBothStreamsIntoATruncatedFileInTheWorkingDirectory) {
 
 TEST(RunProcess, ReportsWhatCannotBeStarted) {
     TempDir temp;
-    ProcessRequest missingProgram;
-    missingProgram.arguments = {temp.File("no-such-program")};
-    EXPECT_FALSE(RunProcess(missingProgram).has_value());
-
-    ProcessRequest missingDirectory;
-    missingDirectory.arguments = {QVX_ARG_PRINTER};
-    missingDirectory.workingDirectory = temp.File("absent");
-    EXPECT_FALSE(RunProcess(missingDirectory).has_value());
-
-    ProcessRequest unwritableOutput;
-    unwritableOutput.arguments = {QVX_ARG_PRINTER};
-    unwritableOutput.outputFile = temp.File("absent/out.txt");
-    EXPECT_FALSE(RunProcess(unwritableOutput).has_value());
-
+    auto starts = [](std::string program, std::string directory, std::string output) {
+        ProcessRequest request;
+        request.arguments = {program};
+        request.workingDirectory = directory;
+        request.outputFile = output;
+        return RunProcess(request).has_value();
+    };
+    EXPECT_FALSE(starts(temp.File("no-such-program"), "", ""));
+    EXPECT_FALSE(starts(QVX_ARG_PRINTER, temp.File("absent"), ""));
+    EXPECT_FALSE(starts(QVX_ARG_PRINTER, "", temp.File("absent/out.txt")));
+    EXPECT_TRUE(starts(QVX_ARG_PRINTER, temp.path(), temp.File("out.txt")));
     EXPECT_FALSE(RunProcess(ProcessRequest{}).has_value());
 }
 
-TEST(SearchPath, FindsOnlyExecutableFilesInPathDirectories) {
+TEST(SearchPath, FindsOnlyExecutableFilesInPathDirectoriesAndTheRunningProgramsOwn) {
     TempDir temp;
     WriteScript(temp.File("bin/qvxtool"), "exit 0\n");
     WriteBytes(temp.File("bin/notexec"), "data");
@@ -86,9 +83,6 @@ TEST(SearchPath, FindsOnlyExecutableFilesInPathDirectories) {
     EXPECT_FALSE(FindInSearchPath("missing").has_value());
     EXPECT_TRUE(IsExecutableFile(temp.File("bin/qvxtool")));
     EXPECT_FALSE(IsExecutableFile(temp.File("bin")));
-}
-
-TEST(RunningExecutable, DirectoryHoldsTheTestProgram) {
     EXPECT_EQ(RunningExecutableDirectory(), QVX_TEST_BINARY_DIR "/");
 }
 

@@ -1,6 +1,5 @@
 // Whole scan runs through the real batch files and the emulator test double:
-// questions, stale links, skipping, the log file byte for byte, Cancel with
-// the undo, the optimisation question and the save.
+// questions, stale links, the log byte for byte, Cancel with its undo, the save.
 
 #include "sets/scan_run.h"
 

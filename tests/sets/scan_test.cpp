@@ -1,6 +1,5 @@
-// The per-game decisions: the accurate scan of ROM and sample sets against the
-// emulator test double's file lists and real zips, the fast scan with each
-// assumption, and the propagation of an original's link to its clones.
+// The per-game decisions of the accurate and fast scans, against the emulator
+// test double's file lists and real zips, and an original's link given to its clones.
 
 #include "sets/scan.h"
 

@@ -14,7 +14,7 @@ using testing::ReadBytes;
 using testing::WriteBytes;
 using testing::ZipEntryContent;
 
-TEST(NameLists, DifferenceAndUnionIgnoreCaseAndKeepOrder) {
+TEST(TransformationParts, NameListsIgnoreCaseAndKeepOrderAndTheBatchPutsTenNamesALine) {
     FileNameList clone = {"a.rom", "C.ROM", "b.rom", "d.rom"};
     EXPECT_EQ(NameListDifference(clone, {"c.rom", "A.rom"}), 2u);
     EXPECT_EQ(clone, (FileNameList{"b.rom", "d.rom"}));
@@ -26,9 +26,8 @@ TEST(NameLists, DifferenceAndUnionIgnoreCaseAndKeepOrder) {
     for (int i = 0; i < 300; ++i)
         many.push_back("r" + std::to_string(i));
     EXPECT_EQ(NameListUnion(many, none), 300u);
-}
 
-TEST(ZipBatch, EachArchiveIsMadeInItsOwnDirectoryTenNamesALine) {
+    // The archiver batch makes each zip in its own directory, ten names a line.
     const std::string sep(1, platform::kSeparator);
     const std::string tmp = "/emu/TMPQVX" + sep;
     std::vector<ZipPlan> plans = {{"m0", "orig.zip", {"a.rom", "B.ROM"}}, {"m1", "clone.zip", {}}};
