@@ -191,7 +191,7 @@ TEST_F(RomRun, TheVeryFastScanLinksByExistenceWithTheChosenAssumption) {
               "BAD \tMetal Slug --> File not found!\r\n");
 }
 
-TEST_F(ScanFixture, ASamplesRunNeverScansGamesWithoutSamples) {
+TEST_F(RomRun, ASamplesRunNeverScansGamesWithoutSamples) {
     Install(
         "invaders\tSpace Invaders\t\t8080\tSamples\t1978\tTaito\tinv.1\t1.wav\n"
         "invaddlx\tSpace Invaders Deluxe\tinvaders\t8080\tSamples\t1980\tMidway\tdlx.1\t"
@@ -205,12 +205,10 @@ TEST_F(ScanFixture, ASamplesRunNeverScansGamesWithoutSamples) {
     });
     Zip(source + "invaders.zip", {"1.wav"});
     Zip(source + "galaxian.zip", {"gal.wav"});
-    ScanRequest request;
-    request.sourceDirectory = source;
     request.theme = NeededFileKind::Samples;
     request.veryFast = true;  // has no meaning for samples
     feedback.answers = {false};
-    const ScanRunResult result = RunSetScan(session, request, feedback, progress);
+    const ScanRunResult result = Run();
     EXPECT_EQ(result.logToOpen, session.files.sampleScanLog);
     EXPECT_EQ(Field("Space Invaders Deluxe", 'D'), source + "invaders.zip");
     EXPECT_EQ(Field("Galaxian", 'D'), "");
