@@ -163,12 +163,10 @@ TEST(AtomicReplace, TemporaryFilesOfEarlierRunsAreRemovedAndOthersKept) {
     EXPECT_EQ(temporaryName.rfind("mamegame.qvx.tmp", 0), 0u);
 
     const auto longAgo = fs::file_time_type::clock::now() - std::chrono::hours(24);
-    const std::vector<std::string> stale = {temporaryName, "quorvex.qvx.tmp00000000deadbeef"};
-    const std::vector<std::string> kept = {"mamegame.qvx", "notes.tmp", "game.tmp0123",
-                                           "x.tmp0123456789ABCDEF", "x.tmp0123456789abcdefg"};
-    for (const auto& name : stale)
+    for (const std::string& name : {temporaryName, std::string("quorvex.qvx.tmp00000000deadbeef")})
         WriteBytes(temp.File(name), "half a save");
-    for (const auto& name : kept)
+    for (const char* name :
+         {"notes.tmp", "game.tmp0123", "x.tmp0123456789ABCDEF", "x.tmp0123456789abcdefg"})
         WriteBytes(temp.File(name), "keep");
     for (const auto& name : NamesIn(temp.path()))
         fs::last_write_time(temp.File(name), longAgo);
@@ -178,13 +176,11 @@ TEST(AtomicReplace, TemporaryFilesOfEarlierRunsAreRemovedAndOthersKept) {
     fs::last_write_time(temp.File("sub/settings.qvx.tmp0123456789abcdef"), longAgo);
 
     EXPECT_EQ(RemoveStaleReplacementFiles(temp.path()), 2);
-    std::vector<std::string> expected = kept;
-    expected.push_back("filters.qvx.tmp0123456789abcdef");
-    expected.push_back("sub");
     std::vector<std::string> names = NamesIn(temp.path());
     std::sort(names.begin(), names.end());
-    std::sort(expected.begin(), expected.end());
-    EXPECT_EQ(names, expected);
+    EXPECT_EQ(names, (std::vector<std::string>{"filters.qvx.tmp0123456789abcdef", "game.tmp0123",
+                                               "mamegame.qvx", "notes.tmp", "sub",
+                                               "x.tmp0123456789ABCDEF", "x.tmp0123456789abcdefg"}));
     EXPECT_EQ(RemoveStaleReplacementFiles(temp.File("missing")), 0);
 }
 
