@@ -30,8 +30,6 @@ public:
     ScopedSearchPath(const ScopedSearchPath&) = delete;
     ScopedSearchPath& operator=(const ScopedSearchPath&) = delete;
 
-    std::string Old() const { return m_old.value_or(""); }
-
 private:
     std::optional<std::string> m_old;
 };

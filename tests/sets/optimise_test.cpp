@@ -56,16 +56,21 @@ TEST_F(Optimise, CopyModeLinksEverySetToItsCopyAndKeepsTheSources) {
                                   "Copying files to mame\\roms directory...")});
 }
 
-TEST_F(Optimise, ACopyNeverOverwritesAZipAnotherGameIsLinkedTo) {
+TEST_F(Optimise,
+       ACopyNeverOverwritesAZipAnotherGameIsLinkedToAndASharedZipGoesOnlyWhenBothHaveCopies) {
     // Puckman was linked by hand to the file Pac-Man's copy would replace.
     WriteBytes(roms + "pacman.zip", "set of puckman");
     session.games.SetField(2, 'C', roms + "pacman.zip");
     session.games.SetField(2, 'W', "");
+    // Pac-Man Plus shares Pac-Man's zip.
+    session.games.SetField(3, 'C', source + "pacman.zip");
     Copy(CopyMode::Move);
     EXPECT_EQ(ReadBytes(roms + "pacman.zip"), "set of pacman");
     EXPECT_EQ(Field("Pac-Man", 'C'), roms + "pacman.zip");
     EXPECT_EQ(ReadBytes(roms + "puckman.zip"), "set of puckman");
     EXPECT_EQ(Field("Puckman", 'C'), roms + "puckman.zip");
+    EXPECT_EQ(ReadBytes(roms + "pacplus.zip"), "set of pacman");
+    EXPECT_FALSE(platform::IsReadableFile(source + "pacman.zip"));
 }
 
 TEST_F(Optimise, MoveModeDeletesASourceOnlyWhenItsCopyIsSomewhereElse) {
@@ -78,14 +83,6 @@ TEST_F(Optimise, MoveModeDeletesASourceOnlyWhenItsCopyIsSomewhereElse) {
     EXPECT_EQ(ReadBytes(source + "pacplus.zip"), "set of pacplus");
     EXPECT_EQ(Field("Pac-Man Plus", 'C'), source + "pacplus.zip");
     EXPECT_EQ(ReadBytes(roms + "galaga.zip"), "set of galaga");
-}
-
-TEST_F(Optimise, AZipSharedByTwoGamesIsDeletedOnlyWhenBothHaveTheirCopy) {
-    session.games.SetField(3, 'C', source + "pacman.zip");
-    Copy(CopyMode::Move);
-    EXPECT_EQ(ReadBytes(roms + "pacman.zip"), "set of pacman");
-    EXPECT_EQ(ReadBytes(roms + "pacplus.zip"), "set of pacman");
-    EXPECT_FALSE(platform::IsReadableFile(source + "pacman.zip"));
 }
 
 TEST_F(Optimise, SamplesOfOriginalsAreCopiedAndTheirClonesFollow) {
