@@ -22,9 +22,8 @@ class InjectedFault {
 public:
     InjectedFault(ReplaceStep step, int occurrence, int errorNumber) {
         SetReplaceFaultHook([=, this](ReplaceStep current) {
-            if (current != step || ++m_seen != occurrence) {
+            if (current != step || ++m_seen != occurrence)
                 return 0;
-            }
             m_fired = true;
             return errorNumber;
         });
@@ -41,65 +40,48 @@ private:
 
 std::vector<std::string> NamesIn(const std::string& directory) {
     std::vector<std::string> names;
-    for (const auto& entry : ListDirectory(directory)) {
+    for (const auto& entry : ListDirectory(directory))
         names.push_back(entry.name);
-    }
     return names;
 }
 
 // Several megabytes, so that the bytes go out in several writes.
 std::string BigText(char fill) {
     std::string text;
-    for (int i = 0; text.size() < 3'500'000; ++i) {
+    for (int i = 0; text.size() < 3'500'000; ++i)
         text += "+:A:game" + std::to_string(i) + ":+ +:B:" + std::string(40, fill) + ":+\xA7\r\n";
-    }
     return text;
 }
 
-TEST(AtomicReplace, WritesTheWholeFileAndKeepsNothingElse) {
-    testing::TempDir temp;
-    const std::string path = temp.File("data.qvx");
-    ASSERT_TRUE(ReplaceFileAtomically(path, "first\r\n"));
-    const std::string big = BigText('x');
-    ASSERT_TRUE(ReplaceFileAtomically(path, big));
-    EXPECT_EQ(ReadFileBytes(path), big);
-    ASSERT_TRUE(ReplaceFileAtomically(path, ""));
-    EXPECT_EQ(ReadFileBytes(path), "");
-    // A target in a missing folder fails and reports why.
-    std::string error;
-    EXPECT_FALSE(ReplaceFileAtomically(temp.File("no/such/file"), "x", &error));
-    EXPECT_NE(error, "");
-    EXPECT_EQ(NamesIn(temp.path()), std::vector<std::string>{"data.qvx"});
-}
-
-TEST(AtomicReplace, EveryFailingSystemCallKeepsTheOldFileAndIsReported) {
+TEST(AtomicReplace, WritesTheWholeFileOrKeepsTheOldOneWhateverSystemCallFails) {
     testing::TempDir temp;
     const std::string path = temp.File("mamegame.qvx");
+    ASSERT_TRUE(ReplaceFileAtomically(path, "first\r\n"));
+    ASSERT_TRUE(ReplaceFileAtomically(path, ""));
+    EXPECT_EQ(ReadFileBytes(path), "");
     const std::string old = BigText('o');
     const std::string replacement = BigText('n');
     ASSERT_TRUE(ReplaceFileAtomically(path, old));
+    EXPECT_TRUE(ReadFileBytes(path) == old);
+    // A target in a missing folder fails and reports why.
+    std::string missing;
+    EXPECT_FALSE(ReplaceFileAtomically(temp.File("no/such/file"), "x", &missing));
+    EXPECT_NE(missing, "");
 
-    struct Fault {
-        ReplaceStep step;
-        int occurrence;
-    };
     // The text goes out in four writes: the first, a middle and the last one fail.
-    const std::vector<Fault> faults = {
+    const std::vector<std::pair<ReplaceStep, int>> faults = {
         {ReplaceStep::CreateTemporary, 1}, {ReplaceStep::Write, 1}, {ReplaceStep::Write, 2},
         {ReplaceStep::Write, 4},           {ReplaceStep::Sync, 1},  {ReplaceStep::Close, 1},
         {ReplaceStep::Rename, 1}};
-    int injected = 0;
-    for (const Fault& fault : faults) {
+    for (const auto& [step, occurrence] : faults) {
         for (int errorNumber : {ENOSPC, EIO, EACCES, ENOMEM}) {
-            SCOPED_TRACE(std::to_string(static_cast<int>(fault.step)) + "/" +
-                         std::to_string(fault.occurrence) + " errno " +
-                         std::to_string(errorNumber));
+            SCOPED_TRACE(std::to_string(static_cast<int>(step)) + "/" + std::to_string(occurrence) +
+                         " errno " + std::to_string(errorNumber));
             std::string error;
             {
-                InjectedFault injection(fault.step, fault.occurrence, errorNumber);
+                InjectedFault injection(step, occurrence, errorNumber);
                 EXPECT_FALSE(ReplaceFileAtomically(path, replacement, &error));
                 ASSERT_TRUE(injection.fired());
-                ++injected;
             }
             EXPECT_NE(error.find(std::strerror(errorNumber)), std::string::npos) << error;
             EXPECT_NE(error.find(path), std::string::npos) << error;
@@ -107,7 +89,6 @@ TEST(AtomicReplace, EveryFailingSystemCallKeepsTheOldFileAndIsReported) {
             EXPECT_EQ(NamesIn(temp.path()), std::vector<std::string>{"mamegame.qvx"});
         }
     }
-    EXPECT_EQ(injected, 28);
 
     // An interrupted write is repeated, not a failure.
     {
@@ -119,7 +100,7 @@ TEST(AtomicReplace, EveryFailingSystemCallKeepsTheOldFileAndIsReported) {
 }
 
 #ifndef _WIN32
-TEST(AtomicReplace, TheDirectoryIsFlushedAfterTheRenameWithoutFailingTheSave) {
+TEST(AtomicReplace, TheDirectoryIsFlushedAfterTheRenameAndASymbolicLinkStaysALink) {
     testing::TempDir temp;
     const std::string path = temp.File("quorvex.qvx");
     WriteBytes(path, "old");
@@ -138,10 +119,8 @@ TEST(AtomicReplace, TheDirectoryIsFlushedAfterTheRenameWithoutFailingTheSave) {
     EXPECT_EQ(steps, (std::vector<ReplaceStep>{ReplaceStep::CreateTemporary, ReplaceStep::Write,
                                                ReplaceStep::Sync, ReplaceStep::Close,
                                                ReplaceStep::Rename, ReplaceStep::SyncDirectory}));
-}
 
-TEST(AtomicReplace, ASymbolicLinkStaysALinkAndItsFileIsReplaced) {
-    testing::TempDir temp;
+    // A symbolic link stays a link and its file is replaced.
     WriteBytes(temp.File("dotfiles/quorvex/settings.qvx"), "old settings");
     WriteBytes(temp.File("dotfiles/quorvex/filters.qvx"), "old filters");
     MakeDirectory(temp.File("program"));
@@ -172,11 +151,8 @@ TEST(AtomicReplace, TemporaryFilesOfEarlierRunsAreRemovedAndOthersKept) {
     std::string temporaryName;
     SetReplaceFaultHook([&](ReplaceStep step) {
         if (step == ReplaceStep::Rename) {
-            for (const std::string& name : NamesIn(temp.path())) {
-                if (name != "mamegame.qvx") {
-                    temporaryName = name;
-                }
-            }
+            for (const std::string& name : NamesIn(temp.path()))
+                temporaryName = name != "mamegame.qvx" ? name : temporaryName;
         }
         return 0;
     });
@@ -187,31 +163,24 @@ TEST(AtomicReplace, TemporaryFilesOfEarlierRunsAreRemovedAndOthersKept) {
     EXPECT_EQ(temporaryName.rfind("mamegame.qvx.tmp", 0), 0u);
 
     const auto longAgo = fs::file_time_type::clock::now() - std::chrono::hours(24);
-    const std::vector<std::string> stale = {temporaryName, "quorvex.qvx.tmp00000000deadbeef"};
-    const std::vector<std::string> kept = {
-        "mamegame.qvx", "notes.tmp", "game.tmp0123", "x.tmp0123456789ABCDEF", "x.tmp0123456789abcdefg"};
-    for (const auto& name : stale) {
+    for (const std::string& name : {temporaryName, std::string("quorvex.qvx.tmp00000000deadbeef")})
         WriteBytes(temp.File(name), "half a save");
-    }
-    for (const auto& name : kept) {
+    for (const char* name :
+         {"notes.tmp", "game.tmp0123", "x.tmp0123456789ABCDEF", "x.tmp0123456789abcdefg"})
         WriteBytes(temp.File(name), "keep");
-    }
-    for (const auto& name : NamesIn(temp.path())) {
+    for (const auto& name : NamesIn(temp.path()))
         fs::last_write_time(temp.File(name), longAgo);
-    }
     // Written after this process started: another copy of the program may be saving.
     WriteBytes(temp.File("filters.qvx.tmp0123456789abcdef"), "being written");
     WriteBytes(temp.File("sub/settings.qvx.tmp0123456789abcdef"), "not ours to judge");
     fs::last_write_time(temp.File("sub/settings.qvx.tmp0123456789abcdef"), longAgo);
 
     EXPECT_EQ(RemoveStaleReplacementFiles(temp.path()), 2);
-    std::vector<std::string> expected = kept;
-    expected.push_back("filters.qvx.tmp0123456789abcdef");
-    expected.push_back("sub");
     std::vector<std::string> names = NamesIn(temp.path());
     std::sort(names.begin(), names.end());
-    std::sort(expected.begin(), expected.end());
-    EXPECT_EQ(names, expected);
+    EXPECT_EQ(names, (std::vector<std::string>{"filters.qvx.tmp0123456789abcdef", "game.tmp0123",
+                                               "mamegame.qvx", "notes.tmp", "sub",
+                                               "x.tmp0123456789ABCDEF", "x.tmp0123456789abcdefg"}));
     EXPECT_EQ(RemoveStaleReplacementFiles(temp.File("missing")), 0);
 }
 

@@ -4,6 +4,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <filesystem>
+
 #include "platform/file_system.h"
 #include "platform/process.h"
 #include "script_files.h"
@@ -49,10 +51,18 @@ TEST(ParseBatchLine, SplitsWordsAndFindsTheRedirection) {
     EXPECT_TRUE(ParseBatchLine("  @ \r").words.empty());
 }
 
-TEST(InterpretBatch, RedirectionCapturesStandardOutputAndErrorOnlyWhenAsked) {
+// Writes each file with its bytes, making the directories on the way.
+void WriteFiles(const TempDir& temp,
+                std::initializer_list<std::pair<const char*, const char*>> files) {
+    for (const auto& [name, bytes] : files)
+        WriteBytes(temp.File(name), bytes);
+}
+
+TEST(InterpretBatch, RedirectionEchoAndCdWriteWhereTheBatchStandsButNeverMoveTheProcess) {
     TempDir temp;
-    WriteBytes(temp.File("list.qvx"), "stale lines from an earlier run\n");
-    WriteBytes(temp.File("a.png"), "");
+    WriteFiles(temp, {{"list.qvx", "stale lines from an earlier run\n"}, {"a.png", ""}});
+    std::filesystem::create_directories(temp.File("snap/with blank"));
+    const std::string before = CurrentDirectory();
     ASSERT_TRUE(RunInTemp(temp, "@" + kPrinter + " -listfull >list.qvx \r\n" + kPrinter +
                                     " *.png \"two words\" >fps.QVX 2>&1 \r\n"));
     // A warning on standard error must never land in a list the program reads.
@@ -61,31 +71,7 @@ TEST(InterpretBatch, RedirectionCapturesStandardOutputAndErrorOnlyWhenAsked) {
     // The program gets its wildcards unexpanded.
     EXPECT_EQ(ReadBytes(temp.File("fps.QVX")), "cwd=" + WithoutTrailingSeparator(temp.path()) +
                                                    "\narg=*.png\narg=two words\nto stderr\n");
-}
 
-TEST(InterpretBatch, CdMovesTheBatchButNotTheProcess) {
-    TempDir temp;
-    MakeDirectory(temp.File("snap"));
-    MakeDirectory(temp.File("snap/with blank"));
-    const std::string before = CurrentDirectory();
-
-    ASSERT_TRUE(RunInTemp(temp,
-                          "cd " + temp.path() + "snap/\r\n" + kPrinter + " a >here.txt\r\n" +
-                              "cd \"with blank\"\r\n" + kPrinter + " b >inner.txt\r\n" +
-                              "cd ..\\\r\n"               // backslash from a DOS-style text
-                              "cd no-such-directory\r\n"  // stays where it is
-                              "echo back>>here.txt\r\n"));
-
-    EXPECT_EQ(ReadBytes(temp.File("snap/here.txt")),
-              "cwd=" + temp.path() + "snap\narg=a\nback\n");
-    EXPECT_EQ(ReadBytes(temp.File("snap/with blank/inner.txt")),
-              "cwd=" + temp.path() + "snap/with blank\narg=b\n");
-    EXPECT_FALSE(IsReadableFile(temp.File("here.txt")));
-    EXPECT_EQ(CurrentDirectory(), before);
-}
-
-TEST(InterpretBatch, EchoWritesAndAppendsAndSkipsBlankLines) {
-    TempDir temp;
     ASSERT_TRUE(RunInTemp(temp,
                           "@echo off\n"
                           "\r\n"
@@ -97,53 +83,54 @@ TEST(InterpretBatch, EchoWritesAndAppendsAndSkipsBlankLines) {
                           "@echo last line without line end>>msg.txt"));
     EXPECT_EQ(ReadBytes(temp.File("msg.txt")),
               "Loading games....\npress Enter key to continue!\n\nlast line without line end\n");
+
+    ASSERT_TRUE(RunInTemp(temp,
+                          "cd " + temp.path() + "snap/\r\n" + kPrinter + " a >here.txt\r\n" +
+                              "cd \"with blank\"\r\n" + kPrinter + " b >inner.txt\r\n" +
+                              "cd ..\\\r\n"               // backslash from a DOS-style text
+                              "cd no-such-directory\r\n"  // stays where it is
+                              "echo back>>here.txt\r\n"));
+    EXPECT_EQ(ReadBytes(temp.File("snap/here.txt")), "cwd=" + temp.path() + "snap\narg=a\nback\n");
+    EXPECT_EQ(ReadBytes(temp.File("snap/with blank/inner.txt")),
+              "cwd=" + temp.path() + "snap/with blank\narg=b\n");
+    EXPECT_FALSE(IsReadableFile(temp.File("here.txt")));
+    EXPECT_EQ(CurrentDirectory(), before);
 }
 
-TEST(InterpretBatch, MoveNeverOverwrites) {
+TEST(InterpretBatch, MoveNeverOverwritesAndDelRemovesFilesOnly) {
     TempDir temp;
-    MakeDirectory(temp.File("snap"));
-    MakeDirectory(temp.File("pcx"));
-    WriteBytes(temp.File("snap/pacman.pcx"), "new pacman");
-    WriteBytes(temp.File("snap/GALAGA.PCX"), "galaga");
-    WriteBytes(temp.File("snap/keep.png"), "png");
-    WriteBytes(temp.File("pcx/pacman.pcx"), "old pacman");
-    WriteBytes(temp.File("a.hi"), "a");
-    WriteBytes(temp.File("b.hi"), "b");
-    WriteBytes(temp.File("c.hi"), "c");
-    WriteBytes(temp.File("b.old"), "older");
-
-    ASSERT_TRUE(RunInTemp(temp, "move a.hi a.old\r\nmove b.hi b.old\r\nmove *.hi single.txt\r\n"
-                                "cd snap\r\nmove *.pcx " + temp.path() + "pcx/\r\n"));
+    WriteFiles(temp, {{"snap/pacman.pcx", "new pacman"},
+                      {"snap/GALAGA.PCX", "galaga"},
+                      {"snap/one.png", "1"},
+                      {"snap/TWO.PNG", "2"},
+                      {"snap/keep.txt", "txt"},
+                      {"snap/folder.png/inside.png", "4"},
+                      {"pcx/pacman.pcx", "old pacman"},
+                      {"a.hi", "a"},
+                      {"b.hi", "b"},
+                      {"c.hi", "c"},
+                      {"b.old", "older"}});
+    ASSERT_TRUE(RunInTemp(temp,
+                          "move a.hi a.old\r\nmove b.hi b.old\r\nmove *.hi single.txt\r\n"
+                          "cd snap\r\nmove *.pcx " +
+                              temp.path() + "pcx/\r\ndel *.png \r\n"));
 
     EXPECT_EQ(ReadBytes(temp.File("pcx/pacman.pcx")), "old pacman");
     EXPECT_EQ(ReadBytes(temp.File("snap/pacman.pcx")), "new pacman");
     EXPECT_EQ(ReadBytes(temp.File("pcx/GALAGA.PCX")), "galaga");
     EXPECT_FALSE(IsReadableFile(temp.File("snap/GALAGA.PCX")));
-    EXPECT_TRUE(IsReadableFile(temp.File("snap/keep.png")));
     // One file is renamed; a wildcard is never renamed into a single name.
     EXPECT_EQ(ReadBytes(temp.File("a.old")), "a");
     EXPECT_EQ(ReadBytes(temp.File("b.old")), "older");
     EXPECT_EQ(ReadBytes(temp.File("b.hi")), "b");
     EXPECT_EQ(ReadBytes(temp.File("c.hi")), "c");
     EXPECT_FALSE(IsReadableFile(temp.File("single.txt")));
-}
-
-TEST(InterpretBatch, DelWithWildcardRemovesFilesOnly) {
-    TempDir temp;
-    MakeDirectory(temp.File("snap"));
-    MakeDirectory(temp.File("snap/folder.png"));
-    WriteBytes(temp.File("snap/one.png"), "1");
-    WriteBytes(temp.File("snap/TWO.PNG"), "2");
-    WriteBytes(temp.File("snap/one.pcx"), "3");
-    WriteBytes(temp.File("snap/folder.png/inside.png"), "4");
-
-    ASSERT_TRUE(RunInTemp(temp, "cd snap\r\ndel *.png \r\n"));
-
+    // "del *.png" takes files in either case, but no directory nor what it holds.
     EXPECT_FALSE(IsReadableFile(temp.File("snap/one.png")));
     EXPECT_FALSE(IsReadableFile(temp.File("snap/TWO.PNG")));
-    EXPECT_TRUE(IsReadableFile(temp.File("snap/one.pcx")));
+    EXPECT_EQ(ReadBytes(temp.File("snap/keep.txt")), "txt");
     EXPECT_TRUE(IsDirectory(temp.File("snap/folder.png")));
-    EXPECT_TRUE(IsReadableFile(temp.File("snap/folder.png/inside.png")));
+    EXPECT_EQ(ReadBytes(temp.File("snap/folder.png/inside.png")), "4");
 }
 
 // The owner's write bit; access() would say yes to root for any file.
@@ -157,18 +144,13 @@ bool OwnerMayWrite(const std::string& path) {
 TEST(InterpretBatch, AttribAndUnquotedPathsWithBlanks) {
     TempDir temp;
     const std::string base = temp.path() + "My Games/";
-    MakeDirectory(base);
-    MakeDirectory(base + "roms");
-    MakeDirectory(base + "snap");
-    MakeDirectory(base + "pcx");
-    MakeDirectory(base + "conv tools");
-    WriteBytes(base + "roms/pacman.zip", "zip");
-    ::chmod((base + "roms/pacman.zip").c_str(), 0444);
-    WriteBytes(base + "roms/galaga.zip", "zip");
-    ::chmod((base + "roms/galaga.zip").c_str(), 0400);
-    WriteBytes(base + "other.zip", "zip");
-    ::chmod((base + "other.zip").c_str(), 0444);
+    for (const auto& [name, mode] :
+         {std::pair{"roms/pacman.zip", 0444}, {"roms/galaga.zip", 0400}, {"other.zip", 0444}}) {
+        WriteBytes(base + name, "zip");
+        ::chmod((base + name).c_str(), mode);
+    }
     WriteBytes(base + "snap/pacman.pcx", "pcx");
+    MakeDirectory(base + "pcx");
     WriteScript(base + "conv tools/conv", "echo conv \"$1\"\n");
 
     ASSERT_TRUE(RunInTemp(temp, "@attrib " + base + "roms/\\*.* -r -a -h -s\r\n" + "cd " + base +
@@ -188,7 +170,6 @@ TEST(InterpretBatch, AttribAndUnquotedPathsWithBlanks) {
 
 TEST(ResolveBatchCommand, FollowsTheWindowsInterpreterOrder) {
     TempDir temp;
-    MakeDirectory(temp.File("bin"));
     WriteScript(temp.File("tool"), "echo local tool \"$@\"\n");
     WriteScript(temp.File("bin/pathtool"), "echo path tool\n");
     WriteScript(temp.File("bin/tool"), "echo tool from path\n");

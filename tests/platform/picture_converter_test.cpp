@@ -1,6 +1,5 @@
 // The picture converter as the launch batch runs it after play: the default
-// command line "nconvert -s14 -C2 *.*" in the snapshot directory, the
-// program found on PATH.
+// command line "nconvert -s14 -C2 *.*" in the snapshot directory, found on PATH.
 
 #include <gtest/gtest.h>
 
@@ -12,7 +11,7 @@
 #include "platform/batch_interpreter.h"
 #include "platform/file_system.h"
 #include "platform/pcx.h"
-#include "test_support.h"
+#include "script_files.h"
 
 namespace quorvex::platform {
 namespace {
@@ -73,9 +72,8 @@ std::string Png(int width, int height, const std::vector<Rgb>& pixels) {
 
 std::vector<Rgb> PixelsOf(const RgbaPicture& picture) {
     std::vector<Rgb> pixels;
-    for (std::size_t i = 0; i + 3 < picture.rgba.size(); i += 4) {
+    for (std::size_t i = 0; i + 3 < picture.rgba.size(); i += 4)
         pixels.push_back({picture.rgba[i], picture.rgba[i + 1], picture.rgba[i + 2]});
-    }
     return pixels;
 }
 
@@ -89,21 +87,20 @@ TEST(PictureConverter, TurnsEveryPngSnapshotIntoPcxAndLeavesEverythingElse) {
     WriteBytes(snap.File("notes.txt"), "not a picture");
     WriteBytes(snap.File("broken.png"), "\x89PNG but nothing after");
 
-    const char* oldPath = std::getenv("PATH");
-    const std::string savedPath = oldPath == nullptr ? "" : oldPath;
-    setenv("PATH", (std::string(QUORVEX_PICTURE_CONVERTER_DIR) + ":" + savedPath).c_str(), 1);
-    // The program directory named in front holds no converter, so PATH finds it.
-    InterpretBatchText(snap.File("nconvert") + " -s14 -C2 *.*\n", snap.path());
-    setenv("PATH", savedPath.c_str(), 1);
+    {
+        const char* old = std::getenv("PATH");
+        quorvex::testing::ScopedSearchPath path(std::string(QUORVEX_PICTURE_CONVERTER_DIR) + ":" +
+                                                (old == nullptr ? "" : old));
+        // The program directory named in front holds no converter, so PATH finds it.
+        InterpretBatchText(snap.File("nconvert") + " -s14 -C2 *.*\n", snap.path());
+    }
 
-    const auto converted = ReadPcxFile(snap.File("ghostrn.pcx"));
-    ASSERT_TRUE(converted);
-    EXPECT_EQ(converted->width, 4);
-    EXPECT_EQ(converted->height, 3);
-    EXPECT_EQ(PixelsOf(*converted), shot);
-    const auto secondShot = ReadPcxFile(snap.File("ghostrn0001.pcx"));
-    ASSERT_TRUE(secondShot);
-    EXPECT_EQ(PixelsOf(*secondShot), (std::vector<Rgb>{{10, 20, 30}}));
+    const RgbaPicture converted = ReadPcxFile(snap.File("ghostrn.pcx")).value_or(RgbaPicture{});
+    EXPECT_EQ(converted.width, 4);
+    EXPECT_EQ(converted.height, 3);
+    EXPECT_EQ(PixelsOf(converted), shot);
+    EXPECT_EQ(PixelsOf(ReadPcxFile(snap.File("ghostrn0001.pcx")).value_or(RgbaPicture{})),
+              (std::vector<Rgb>{{10, 20, 30}}));
 
     std::vector<std::string> names;
     for (const DirectoryEntry& entry : ListDirectory(snap.path()))

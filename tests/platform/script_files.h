@@ -1,5 +1,6 @@
 #pragma once
-// Scripts and PATH settings shared by the process and batch interpreter tests.
+// Scripts and PATH settings shared by the process, batch interpreter and
+// picture converter tests.
 
 #include <sys/stat.h>
 
@@ -21,22 +22,13 @@ inline void WriteScript(const std::string& path, const std::string& body) {
 class ScopedSearchPath {
 public:
     explicit ScopedSearchPath(const std::string& value) {
-        if (const char* old = std::getenv("PATH")) {
+        if (const char* old = std::getenv("PATH"))
             m_old = old;
-        }
         ::setenv("PATH", value.c_str(), 1);
     }
-    ~ScopedSearchPath() {
-        if (m_old) {
-            ::setenv("PATH", m_old->c_str(), 1);
-        } else {
-            ::unsetenv("PATH");
-        }
-    }
+    ~ScopedSearchPath() { m_old ? ::setenv("PATH", m_old->c_str(), 1) : ::unsetenv("PATH"); }
     ScopedSearchPath(const ScopedSearchPath&) = delete;
     ScopedSearchPath& operator=(const ScopedSearchPath&) = delete;
-
-    std::string Old() const { return m_old.value_or(""); }
 
 private:
     std::optional<std::string> m_old;
@@ -44,9 +36,8 @@ private:
 
 // The directory path without its trailing separator, as getcwd() prints it.
 inline std::string WithoutTrailingSeparator(std::string directory) {
-    if (directory.size() > 1 && directory.back() == '/') {
+    if (directory.size() > 1 && directory.back() == '/')
         directory.pop_back();
-    }
     return directory;
 }
 

@@ -57,11 +57,10 @@ TEST_F(FileLists, NeededRomsAreCutToThirteenCharactersSamplesAreEveryLineAndUnkn
     EXPECT_EQ(samples.back(), "s20.wav");
     EXPECT_TRUE(QueryNeededFiles(dir.path(), "nosuchgame", kRoms).empty());
     ExpectNoTemporaryFiles();
-}
 
-TEST_F(FileLists, AListLeftByAnInterruptedQueryIsNotTakenForTheNextGames) {
-    // The batch cannot be written here (a directory stands in its place), so
-    // the emulator never runs and only an old list could answer.
+    // A list left by an interrupted query is not taken for the next games:
+    // here the batch cannot be written (a directory stands in its place), so
+    // the emulator never runs and only the old list could answer.
     WriteBytes(dir.File("files_needed.qvx"), "Name Size\nstale.rom 1\n");
     ASSERT_TRUE(platform::MakeDirectory(dir.File("fileneed.bat")));
     EXPECT_TRUE(QueryNeededFiles(dir.path(), "longroms", kRoms).empty());
@@ -96,7 +95,7 @@ TEST_F(FileLists, ZipListingNamesEveryEntryInOrderWholeAndNothingForWhatIsNoZip)
     EXPECT_TRUE(QueryZipListing(roms + "absent.zip").empty());
 }
 
-TEST_F(FileLists, NeededNamesAreFoundIgnoringCaseAndInsideDirectoriesOfTheZip) {
+TEST_F(FileLists, NeededNamesAreFoundIgnoringCaseInsideDirectoriesOrExcusedAsNeoGeoBios) {
     const FileNameList listing = {"Galaxy/GQ_1.BIN", "gq_2.bin", "old/gq_3.bin.bak", "gq_4.bin/"};
     EXPECT_TRUE(NameFoundInListing("gq_1.bin", listing));
     EXPECT_TRUE(NameFoundInListing("GQ_2.BIN", listing));
@@ -105,9 +104,8 @@ TEST_F(FileLists, NeededNamesAreFoundIgnoringCaseAndInsideDirectoriesOfTheZip) {
     EXPECT_FALSE(NameFoundInListing("q_1.bin", listing));
     EXPECT_TRUE(IsSetComplete({"gq_1.bin", "gq_2.bin"}, listing, kRoms, roms));
     EXPECT_FALSE(IsSetComplete({"gq_1.bin", "gq_3.bin"}, listing, kRoms, roms));
-}
 
-TEST_F(FileLists, MissingNeoGeoBiosFilesAreExcusedOnlyByNeogeoZip) {
+    // Missing Neo-Geo BIOS files are excused only by neogeo.zip.
     const FileNameList needed = {"nz_p1.rom", "NG-SM1.ROM", "neo-geo.rom"};
     EXPECT_FALSE(IsSetComplete(needed, {"nz_p1.rom"}, kRoms, roms));
     WriteBytes(roms + "neogeo.zip", "only its existence counts");
@@ -117,24 +115,23 @@ TEST_F(FileLists, MissingNeoGeoBiosFilesAreExcusedOnlyByNeogeoZip) {
     EXPECT_TRUE(IsSetComplete({}, {}, kRoms, roms));
 }
 
-TEST_F(FileLists, ASampleSetIsAcceptedWithAnyOneOfItsSamples) {
+TEST_F(FileLists, ASampleSetIsAcceptedWithAnyOneOfItsSamplesAndACloneSetWithItsOriginals) {
     const FileNameList needed = QueryNeededFiles(dir.path(), "ghostrn", kSamples);
     WriteZip(dir.File("samples/ghostrn.zip"), {{"ghostrn/S17.WAV", "riff"}, {"readme.txt", ""}});
     EXPECT_TRUE(
         IsSetComplete(needed, QueryZipListing(dir.File("samples/ghostrn.zip")), kSamples, roms));
     EXPECT_FALSE(IsSetComplete(needed, {"readme.txt"}, kSamples, roms));
     EXPECT_FALSE(IsSetComplete({}, {"s1.wav"}, kSamples, roms));
-}
 
-TEST_F(FileLists, ACloneSetCanBeCompletedByItsOriginalsListing) {
+    // A clone's set can be completed by its original's listing.
     WriteZip(roms + "longroms.zip", {{"short.1", "1"}});
     WriteZip(roms + "parent.zip", {{"averyveryvery", "2"}, {"exactly13char", "3"}});
-    const FileNameList needed = QueryNeededFiles(dir.path(), "longroms", kRoms);
+    const FileNameList roms13 = QueryNeededFiles(dir.path(), "longroms", kRoms);
     FileNameList listing = QueryZipListing(roms + "longroms.zip");
-    EXPECT_FALSE(IsSetComplete(needed, listing, kRoms, roms));
+    EXPECT_FALSE(IsSetComplete(roms13, listing, kRoms, roms));
     EXPECT_EQ(AppendListing(listing, QueryZipListing(roms + "parent.zip")), 3u);
     EXPECT_EQ(listing, (FileNameList{"short.1", "averyveryvery", "exactly13char"}));
-    EXPECT_TRUE(IsSetComplete(needed, listing, kRoms, roms));
+    EXPECT_TRUE(IsSetComplete(roms13, listing, kRoms, roms));
 }
 
 }  // namespace

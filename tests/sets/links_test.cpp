@@ -1,6 +1,5 @@
-// The manual link commands: a zip chosen by hand, validated by the accurate
-// scan; releasing links with the warning about dependent clones; deleting a
-// game's high score and dip switch files.
+// The manual link commands: a zip chosen by hand, releasing links with the
+// warning about dependent clones, deleting high score and dip switch files.
 
 #include "sets/links.h"
 
@@ -39,6 +38,12 @@ protected:
         });
         Zip(roms + "pacman.zip", {"pm.6e", "pm.6f"});
     }
+
+    LinkCommandResult Select(const std::string& description, const std::string& zip,
+                             NeededFileKind kind = NeededFileKind::Roms) {
+        return SelectSetFile(session.games, session.emulator, description, zip, kind, nullptr,
+                             feedback);
+    }
 };
 
 TEST_F(Links, ReleasingAnOriginalNamesAndReleasesItsSplittedAndMergedClones) {
@@ -56,17 +61,14 @@ TEST_F(Links, ReleasingAnOriginalNamesAndReleasesItsSplittedAndMergedClones) {
     EXPECT_TRUE(released.changed);
     EXPECT_TRUE(released.refresh.currentGame && released.refresh.statusLine);
     EXPECT_EQ(feedback.questions, (std::vector<std::string>{warning, warning}));
-    for (const char* game : {"Pac-Man", "Pac-Man (fast)", "Puckman"}) {
-        EXPECT_EQ(Field(game, 'C'), "") << game;
-        EXPECT_EQ(Field(game, 'W'), "") << game;
-    }
+    for (const char* game : {"Pac-Man", "Pac-Man (fast)", "Puckman"})
+        EXPECT_EQ(Link(game), "|") << game;
     EXPECT_EQ(Field("Pac-Man Plus", 'C'), session.emulator.roms + "pacplus.zip");
 }
 
 TEST_F(Links, ReleasingACloneOrALoneOriginalAsksPlainlyAndTouchesNoOtherGame) {
     ReleaseRomsLink(session.games, "Puckman", feedback);
-    EXPECT_EQ(Field("Puckman", 'C'), "");
-    EXPECT_EQ(Field("Puckman", 'W'), "");
+    EXPECT_EQ(Link("Puckman"), "|");
     EXPECT_EQ(Field("Pac-Man", 'C'), session.emulator.roms + "pacman.zip");
     EXPECT_EQ(Field("Pac-Man (fast)", 'W'), "Partial");
 
@@ -81,30 +83,22 @@ TEST_F(Links, AChosenZipIsLinkedWhenItHoldsTheSetAndTheMessageSaysHowItWasFound)
     Zip(dir.File("chosen.zip"), {"pm.6e", "pm.6f"});
     Zip(dir.File("part.zip"), {"pmf.6f"});
     session.games.SetField(0, 'C', "");
-    SelectSetFile(session.games, session.emulator, "Pac-Man", dir.File("chosen.zip"),
-                  NeededFileKind::Roms, nullptr, feedback);
+    Select("Pac-Man", dir.File("chosen.zip"));
     EXPECT_EQ(Field("Pac-Man", 'C'), dir.File("chosen.zip"));
 
-    SelectSetFile(session.games, session.emulator, "Pac-Man (fast)", dir.File("part.zip"),
-                  NeededFileKind::Roms, nullptr, feedback);
+    Select("Pac-Man (fast)", dir.File("part.zip"));
     EXPECT_EQ(Field("Pac-Man (fast)", 'C'), dir.File("part.zip"));
-    SelectSetFile(session.games, session.emulator, "Puckman", dir.File("chosen.zip"),
-                  NeededFileKind::Roms, nullptr, feedback);
+    Select("Puckman", dir.File("chosen.zip"));
     EXPECT_EQ(Field("Puckman", 'W'), "");
 
-    const LinkCommandResult refused =
-        SelectSetFile(session.games, session.emulator, "Pac-Man Plus", dir.File("chosen.zip"),
-                      NeededFileKind::Roms, nullptr, feedback);
-    EXPECT_FALSE(refused.changed);
+    EXPECT_FALSE(Select("Pac-Man Plus", dir.File("chosen.zip")).changed);
     EXPECT_EQ(Field("Pac-Man Plus", 'C'), session.emulator.roms + "pacplus.zip");
 
     // The original's samples link serves its clone whatever file was chosen.
-    SelectSetFile(session.games, session.emulator, "Space Invaders Deluxe", dir.File("chosen.zip"),
-                  NeededFileKind::Samples, nullptr, feedback);
+    Select("Space Invaders Deluxe", dir.File("chosen.zip"), NeededFileKind::Samples);
     EXPECT_EQ(Field("Space Invaders Deluxe", 'D'), session.emulator.samples + "invaders.zip");
 
-    const LinkCommandResult cancelled = SelectSetFile(session.games, session.emulator, "Pac-Man",
-                                                      "", NeededFileKind::Roms, nullptr, feedback);
+    const LinkCommandResult cancelled = Select("Pac-Man", "");
     EXPECT_TRUE(cancelled.refresh.currentGame && cancelled.refresh.statusLine);
 
     const std::string valid =

@@ -34,16 +34,18 @@ protected:
         });
     }
 
+    int Copy(CopyMode mode) {
+        return CopyIntoEmulatorDirectory(session.games, session.emulator, NeededFileKind::Roms,
+                                         mode, progress);
+    }
+
     std::string roms;
 };
 
 TEST_F(Optimise, CopyModeLinksEverySetToItsCopyAndKeepsTheSources) {
-    EXPECT_EQ(CopyIntoEmulatorDirectory(session.games, session.emulator, NeededFileKind::Roms,
-                                        CopyMode::Copy, progress),
-              4);
+    EXPECT_EQ(Copy(CopyMode::Copy), 4);
     EXPECT_EQ(Field("Pac-Man", 'C'), roms + "pacman.zip");
-    EXPECT_EQ(Field("Pac-Man (fast)", 'C'), roms + "pacmanf.zip");
-    EXPECT_EQ(Field("Pac-Man (fast)", 'W'), "Partial");
+    EXPECT_EQ(Link("Pac-Man (fast)"), roms + "pacmanf.zip|Partial");
     EXPECT_EQ(Field("Puckman", 'C'), roms + "pacman.zip");
     EXPECT_EQ(Field("Pac-Man Plus", 'C'), roms + "pacplus.zip");
     EXPECT_EQ(Field("Galaga", 'C'), roms + "galaga.zip");
@@ -54,39 +56,33 @@ TEST_F(Optimise, CopyModeLinksEverySetToItsCopyAndKeepsTheSources) {
                                   "Copying files to mame\\roms directory...")});
 }
 
-TEST_F(Optimise, ACopyNeverOverwritesAZipAnotherGameIsLinkedTo) {
+TEST_F(Optimise,
+       ACopyNeverOverwritesAZipAnotherGameIsLinkedToAndASharedZipGoesOnlyWhenBothHaveCopies) {
     // Puckman was linked by hand to the file Pac-Man's copy would replace.
     WriteBytes(roms + "pacman.zip", "set of puckman");
     session.games.SetField(2, 'C', roms + "pacman.zip");
     session.games.SetField(2, 'W', "");
-    CopyIntoEmulatorDirectory(session.games, session.emulator, NeededFileKind::Roms, CopyMode::Move,
-                              progress);
+    // Pac-Man Plus shares Pac-Man's zip.
+    session.games.SetField(3, 'C', source + "pacman.zip");
+    Copy(CopyMode::Move);
     EXPECT_EQ(ReadBytes(roms + "pacman.zip"), "set of pacman");
     EXPECT_EQ(Field("Pac-Man", 'C'), roms + "pacman.zip");
     EXPECT_EQ(ReadBytes(roms + "puckman.zip"), "set of puckman");
     EXPECT_EQ(Field("Puckman", 'C'), roms + "puckman.zip");
+    EXPECT_EQ(ReadBytes(roms + "pacplus.zip"), "set of pacman");
+    EXPECT_FALSE(platform::IsReadableFile(source + "pacman.zip"));
 }
 
 TEST_F(Optimise, MoveModeDeletesASourceOnlyWhenItsCopyIsSomewhereElse) {
     // The copy of this set cannot be made: something else has its name.
     platform::MakeDirectory(roms + "pacplus.zip");
-    CopyIntoEmulatorDirectory(session.games, session.emulator, NeededFileKind::Roms, CopyMode::Move,
-                              progress);
+    Copy(CopyMode::Move);
     EXPECT_FALSE(platform::IsReadableFile(source + "pacman.zip"));
     EXPECT_FALSE(platform::IsReadableFile(source + "pacmanf.zip"));
     EXPECT_EQ(ReadBytes(roms + "pacmanf.zip"), "set of pacmanf");
     EXPECT_EQ(ReadBytes(source + "pacplus.zip"), "set of pacplus");
     EXPECT_EQ(Field("Pac-Man Plus", 'C'), source + "pacplus.zip");
     EXPECT_EQ(ReadBytes(roms + "galaga.zip"), "set of galaga");
-}
-
-TEST_F(Optimise, AZipSharedByTwoGamesIsDeletedOnlyWhenBothHaveTheirCopy) {
-    session.games.SetField(3, 'C', source + "pacman.zip");
-    CopyIntoEmulatorDirectory(session.games, session.emulator, NeededFileKind::Roms, CopyMode::Move,
-                              progress);
-    EXPECT_EQ(ReadBytes(roms + "pacman.zip"), "set of pacman");
-    EXPECT_EQ(ReadBytes(roms + "pacplus.zip"), "set of pacman");
-    EXPECT_FALSE(platform::IsReadableFile(source + "pacman.zip"));
 }
 
 TEST_F(Optimise, SamplesOfOriginalsAreCopiedAndTheirClonesFollow) {

@@ -1,10 +1,11 @@
 #pragma once
 // A temporary emulator directory with the emulator test double, a program
 // directory, a source directory of zips, a game database built from record
-// lines, and recorders for the questions, messages and progress texts.
+// lines, and recorders for the questions, messages, progress texts and log.
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -16,6 +17,7 @@
 #include "platform/paths.h"
 #include "platform/process.h"
 #include "scripted_feedback.h"
+#include "sets/scan.h"
 #include "store/record_line.h"
 #include "store/session.h"
 #include "store/user_feedback.h"
@@ -28,7 +30,6 @@ namespace quorvex::sets {
 class RecordingProgress : public store::Progress {
 public:
     void Open(const std::string&, bool canCancel) override {
-        ++opens;
         cancelled = false;
         m_canCancel = canCancel;
     }
@@ -38,15 +39,17 @@ public:
     void Step() override {}
     void SetPosition(int) override {}
     void Pump() override {
-        ++pumps;
-        if (m_canCancel && pumps == cancelAtPump)
+        if (++pumps == cancelAtPump && m_canCancel)
             cancelled = true;
     }
     bool Cancelled() const override { return cancelled; }
     void Close() override {}
 
+    bool Shown(const std::string& text) const {
+        return std::find(texts.begin(), texts.end(), text) != texts.end();
+    }
+
     std::vector<std::string> texts;
-    int opens = 0;
     int pumps = 0;
     int cancelAtPump = -1;
     bool cancelled = false;
@@ -80,9 +83,9 @@ protected:
     // makes its needed-file cache the way the catalogue import does, from
     // the test double's "-listxml".
     void BecomeTodaysEmulator(const std::string& catalogue) {
-        testing::InstallFakeEmulator(session.emulator.directory,
-                                     "@generation\ttoday\n@version\tv0.251\n@delay\t0\n" +
-                                         catalogue);
+        testing::InstallFakeEmulator(
+            session.emulator.directory,
+            "@generation\ttoday\n@version\tv0.251\n@delay\t0\n" + catalogue);
         const std::string listing = dir.File("machines.xml");
         platform::ProcessRequest run;
         run.arguments = {session.emulator.executable, "-listxml"};
@@ -111,25 +114,45 @@ protected:
         const auto game = store::FindGameByDescription(session.games, description);
         return game ? session.games.Field(*game, code) : "<no game>";
     }
+    // The game's ROM link and set format, as "link|format".
+    std::string Link(const std::string& description) const {
+        return Field(description, 'C') + "|" + Field(description, 'W');
+    }
+
+    // One game's accurate and fast scan, their log lines kept in log.
+    int Scan(const std::string& description, const std::string& path,
+             NeededFileKind kind = NeededFileKind::Roms) {
+        return SetScanner(session.games, session.emulator, nullptr, &log)
+            .AccurateScan(description, path, kind);
+    }
+    int Fast(const std::string& description, FastAssumption assumption) {
+        return SetScanner(session.games, session.emulator, nullptr, &log)
+            .FastScan(description, source, assumption);
+    }
 
     testing::TempDir dir;
     const std::string source = Directory("source");
     store::Session session;
     testing::ScriptedFeedback feedback{true};  // Yes once the script is used up
     RecordingProgress progress;
+    std::string log;
 };
 
 // An original, a SPLITTED, a MERGED and a STAND ALONE clone, and a Neo-Geo
-// game without its set; the zips in the source directory.
+// game, as the emulator test double lists them.
+inline constexpr const char* kPacManGames =
+    "pacman\tPac-Man\t\tZ80\tWSG\t1980\tNamco\tpm.6e,pm.6f,pm.6h\n"
+    "pacmanf\tPac-Man (fast)\tpacman\tZ80\tWSG\t1980\tNamco\tpm.6e,pm.6f,pmf.6h\n"
+    "puckman\tPuckman\tpacman\tZ80\tWSG\t1980\tNamco\tpm.6e,pm.6f,pk.7\n"
+    "pacplus\tPac-Man Plus\tpacman\tZ80\tWSG\t1982\tNamco\tpp.1,pp.2\n"
+    "mslug\tMetal Slug\t\t68000\tYM2610\t1996\tNazca\t201-p1.bin,neo-geo.rom,ng-sm1.rom\n";
+
+// The Pac-Man family's records and zips in the source directory; no set for
+// the Neo-Geo game.
 class PacManFamily : public ScanFixture {
 protected:
     PacManFamily() {
-        Install(
-            "pacman\tPac-Man\t\tZ80\tWSG\t1980\tNamco\tpm.6e,pm.6f,pm.6h\n"
-            "pacmanf\tPac-Man (fast)\tpacman\tZ80\tWSG\t1980\tNamco\tpm.6e,pm.6f,pmf.6h\n"
-            "puckman\tPuckman\tpacman\tZ80\tWSG\t1980\tNamco\tpm.6e,pm.6f,pk.7\n"
-            "pacplus\tPac-Man Plus\tpacman\tZ80\tWSG\t1982\tNamco\tpp.1,pp.2\n"
-            "mslug\tMetal Slug\t\t68000\tYM2610\t1996\tNazca\t201-p1.bin,neo-geo.rom,ng-sm1.rom\n");
+        Install(kPacManGames);
         session.games = GamesFromLines({
             "+:A:pacman:+ +:B:Pac-Man:+",
             "+:A:pacmanf:+ +:B:Pac-Man (fast):+ +:F:pacman:+",

@@ -1,6 +1,5 @@
-// The per-game decisions: the accurate scan of ROM and sample sets against the
-// emulator test double's file lists and real zips, the fast scan with each
-// assumption, and the propagation of an original's link to its clones.
+// The per-game decisions of the accurate and fast scans, against the emulator
+// test double's file lists and real zips, and an original's link given to its clones.
 
 #include "sets/scan.h"
 
@@ -15,60 +14,44 @@
 namespace quorvex::sets {
 namespace {
 
-class RomScan : public PacManFamily {
-protected:
-    int Scan(const std::string& description, const std::string& path) {
-        SetScanner scanner(session.games, session.emulator, nullptr, &log);
-        return scanner.AccurateScan(description, path, NeededFileKind::Roms);
-    }
-
-    std::string log;
-};
+using RomScan = PacManFamily;
 
 TEST_F(RomScan, ClonesFindTheirOriginalsZipInTheSourceIgnoringCaseWithoutLinkingIt) {
     std::filesystem::rename(source + "pacman.zip", source + "PACMAN.ZIP");
     std::filesystem::rename(source + "pacmanf.zip", source + "Pacmanf.zip");
     EXPECT_EQ(Scan("Pac-Man (fast)", source), 1);
-    EXPECT_EQ(Field("Pac-Man (fast)", 'C'), source + "Pacmanf.zip");
-    EXPECT_EQ(Field("Pac-Man (fast)", 'W'), "Partial");
+    EXPECT_EQ(Link("Pac-Man (fast)"), source + "Pacmanf.zip|Partial");
     EXPECT_EQ(Scan("Puckman", source), 1);
-    EXPECT_EQ(Field("Puckman", 'C'), source + "PACMAN.ZIP");
-    EXPECT_EQ(Field("Puckman", 'W'), "Total");
+    EXPECT_EQ(Link("Puckman"), source + "PACMAN.ZIP|Total");
     EXPECT_EQ(Field("Pac-Man", 'C'), "");
-    SetScanner fast(session.games, session.emulator, nullptr, &log);
-    EXPECT_EQ(fast.FastScan("Pac-Man", source, FastAssumption::StandAlone), 1);
+    EXPECT_EQ(Fast("Pac-Man", FastAssumption::StandAlone), 1);
     EXPECT_EQ(Field("Pac-Man", 'C'), source + "PACMAN.ZIP");
 }
 
-TEST_F(RomScan, AnEntryThatCannotBeUnpackedIsMissing) {
+TEST_F(RomScan, UnpackableEntriesAVanishedOriginalAndAMissingNeoGeoBiosFailTheSet) {
     testing::WriteZip(source + "pacplus.zip",
                       {{"pp.1", "1", false, true}, {"pp.2", "2", false, true}});
     testing::SetEntryMethod(source + "pacplus.zip", "pp.2", 9);
     EXPECT_EQ(Scan("Pac-Man Plus", source), 0);
-    EXPECT_EQ(log, "BAD \tPac-Man Plus --> File not found!\r\n");
-}
 
-TEST_F(RomScan, AVanishedLinkOfTheOriginalIsClearedAndItsClonesFail) {
+    // The original's vanished link is cleared and its clones fail.
     session.games.SetField(0, 'C', dir.File("gone.zip"));
     session.games.SetField(0, 'W', "Partial");
     EXPECT_EQ(Scan("Puckman", source), 0);
-    EXPECT_EQ(Field("Pac-Man", 'C'), "");
-    EXPECT_EQ(Field("Pac-Man", 'W'), "");
-
+    EXPECT_EQ(Link("Pac-Man"), "|");
     session.games.SetField(0, 'C', dir.File("gone.zip"));
     EXPECT_EQ(Scan("Pac-Man (fast)", source), 0);
     EXPECT_EQ(Field("Pac-Man (fast)", 'C'), "");
     EXPECT_EQ(Field("Pac-Man", 'C'), "");
-    EXPECT_EQ(log,
-              "BAD \tPuckman --> File not found!\r\n"
-              "BAD \tPac-Man (fast) --> File not found!\r\n");
-}
 
-TEST_F(RomScan, TheNeoGeoBiosFilesAreExcusedOnlyWhenTheBiosZipIsThere) {
+    // The Neo-Geo BIOS files are excused only when the BIOS zip is there.
     Zip(source + "mslug.zip", {"201-p1.bin"});
     EXPECT_EQ(Scan("Metal Slug", source), 0);
-    EXPECT_EQ(log, "BAD \tMetal Slug --> File not found!\r\n");
-
+    EXPECT_EQ(log,
+              "BAD \tPac-Man Plus --> File not found!\r\n"
+              "BAD \tPuckman --> File not found!\r\n"
+              "BAD \tPac-Man (fast) --> File not found!\r\n"
+              "BAD \tMetal Slug --> File not found!\r\n");
     Zip(session.emulator.roms + "neogeo.zip", {"sp-s2.sp1"});
     EXPECT_EQ(Scan("Metal Slug", source), 1);
     EXPECT_EQ(Field("Metal Slug", 'C'), source + "mslug.zip");
@@ -78,7 +61,6 @@ TEST_F(RomScan, AChosenFileIsJudgedAloneOrWithTheLinkedOriginalAndWritesNoLog) {
     Zip(dir.File("my set.zip"), {"PM.6E", "pm.6f", "pm.6h"});
     EXPECT_EQ(Scan("Pac-Man", dir.File("my set.zip")), 1);
     EXPECT_EQ(Field("Pac-Man", 'C'), dir.File("my set.zip"));
-
     EXPECT_EQ(Scan("Pac-Man (fast)", source + "pacmanf.zip"), 1);
     EXPECT_EQ(Field("Pac-Man (fast)", 'W'), "Partial");
 
@@ -108,37 +90,28 @@ TEST_F(RomScan, AClonesListingTogetherWithItsOriginalsMayExceed250Names) {
     EXPECT_EQ(Field("Big Clone", 'W'), "Partial");
 }
 
-class SampleScan : public ScanFixture {
-protected:
-    SampleScan() {
-        Install(
-            "invaders\tSpace Invaders\t\t8080\tSamples\t1978\tTaito\tinv.1\t1.wav,2.wav,3.wav\n"
-            "invaddlx\tSpace Invaders Deluxe\tinvaders\t8080\tSamples\t1980\tMidway\tdlx.1\t"
-            "1.wav,2.wav\n"
-            "invrvnge\tInvader's Revenge\tinvaders\t8080\tDAC\t1980\tZenitec\trv.1\n"
-            "invadpt2\tSpace Invaders Part II\tinvaders\t8080\tSamples\t1980\tTaito\tpt2.1\t"
-            "1.wav\n");
-        session.games = GamesFromLines({
-            "+:A:invaders:+ +:B:Space Invaders:+ +:L:Yes:+",
-            "+:A:invaddlx:+ +:B:Space Invaders Deluxe:+ +:F:invaders:+ +:L:Yes:+",
-            "+:A:invrvnge:+ +:B:Invader's Revenge:+ +:F:invaders:+",
-            "+:A:invadpt2:+ +:B:Space Invaders Part II:+ +:F:invaders:+ +:L:Yes:+",
-        });
-        // One needed sample of three is enough.
-        Zip(source + "invaders.zip", {"2.wav"});
-    }
-
-    int Scan(const std::string& description, const std::string& path) {
-        SetScanner scanner(session.games, session.emulator, nullptr, &log);
-        return scanner.AccurateScan(description, path, NeededFileKind::Samples);
-    }
-
-    std::string log;
-};
-
-TEST_F(SampleScan, AnOriginalsSamplesGoToEveryCloneThatNeedsSamplesAndAClonesScanLinksItFirst) {
-    EXPECT_EQ(Scan("Space Invaders", source), 3);
+TEST_F(ScanFixture, AnOriginalsSamplesGoToEveryCloneThatNeedsSamples) {
+    Install(
+        "invaders\tSpace Invaders\t\t8080\tSamples\t1978\tTaito\tinv.1\t1.wav,2.wav,3.wav\n"
+        "invaddlx\tSpace Invaders Deluxe\tinvaders\t8080\tSamples\t1980\tMidway\tdlx.1\t"
+        "1.wav,2.wav\n"
+        "invrvnge\tInvader's Revenge\tinvaders\t8080\tDAC\t1980\tZenitec\trv.1\n"
+        "invadpt2\tSpace Invaders Part II\tinvaders\t8080\tSamples\t1980\tTaito\tpt2.1\t1.wav\n");
+    session.games = GamesFromLines({
+        "+:A:invaders:+ +:B:Space Invaders:+ +:L:Yes:+",
+        "+:A:invaddlx:+ +:B:Space Invaders Deluxe:+ +:F:invaders:+ +:L:Yes:+",
+        "+:A:invrvnge:+ +:B:Invader's Revenge:+ +:F:invaders:+",
+        "+:A:invadpt2:+ +:B:Space Invaders Part II:+ +:F:invaders:+ +:L:Yes:+",
+    });
+    // One needed sample of three is enough.
+    Zip(source + "invaders.zip", {"2.wav"});
     const std::string zip = source + "invaders.zip";
+    auto clearLinks = [&] {
+        for (int game = 0; game < session.games.count(); ++game)
+            session.games.SetField(game, 'D', "");
+        log.clear();
+    };
+    EXPECT_EQ(Scan("Space Invaders", source, NeededFileKind::Samples), 3);
     for (const char* game : {"Space Invaders", "Space Invaders Deluxe", "Space Invaders Part II"})
         EXPECT_EQ(Field(game, 'D'), zip) << game;
     EXPECT_EQ(Field("Invader's Revenge", 'D'), "");
@@ -147,45 +120,36 @@ TEST_F(SampleScan, AnOriginalsSamplesGoToEveryCloneThatNeedsSamplesAndAClonesSca
               "OK \tSpace Invaders Part II --> invaders.zip will be used!\r\n"
               "OK \tSpace Invaders --> invaders.zip\r\n");
 
-    for (int game = 0; game < session.games.count(); ++game)
-        session.games.SetField(game, 'D', "");
-    log.clear();
-    EXPECT_GE(Scan("Space Invaders Deluxe", source), 1);
+    // A clone's scan links its original first.
+    clearLinks();
+    EXPECT_GE(Scan("Space Invaders Deluxe", source, NeededFileKind::Samples), 1);
     EXPECT_EQ(Field("Space Invaders Part II", 'D'), zip);
     EXPECT_EQ(log,
               "OK \tSpace Invaders --> invaders.zip\r\n"
               "OK \tSpace Invaders Deluxe --> invaders.zip will be used!\r\n"
               "OK \tSpace Invaders Part II --> invaders.zip will be used!\r\n");
-}
 
-TEST_F(SampleScan, AClonesOriginalWithALinkGivesItWithoutAnyFileTest) {
+    // A linked original gives its link without any file test.
+    clearLinks();
     session.games.SetField(0, 'D', dir.File("elsewhere.zip"));
-    EXPECT_GE(Scan("Space Invaders Deluxe", dir.File("anything.zip")), 1);
+    EXPECT_GE(Scan("Space Invaders Deluxe", dir.File("anything.zip"), NeededFileKind::Samples), 1);
     EXPECT_EQ(Field("Space Invaders Deluxe", 'D'), dir.File("elsewhere.zip"));
     EXPECT_EQ(log, "");
 
     Zip(source + "invaddlx.zip", {"nothing.wav"});
-    session.games.SetField(0, 'D', "");
-    session.games.SetField(1, 'D', "");
-    platform::RemoveFile(source + "invaders.zip");
-    EXPECT_EQ(Scan("Space Invaders Deluxe", source), 0);
+    clearLinks();
+    platform::RemoveFile(zip);
+    EXPECT_EQ(Scan("Space Invaders Deluxe", source, NeededFileKind::Samples), 0);
     EXPECT_EQ(log, "BAD \tSpace Invaders Deluxe --> File not found!\r\n");
 }
 
-class FastScan : public RomScan {
-protected:
-    int Fast(const std::string& description, FastAssumption assumption) {
-        SetScanner scanner(session.games, session.emulator, nullptr, &log);
-        return scanner.FastScan(description, source, assumption);
-    }
-};
+using FastScan = PacManFamily;
 
 TEST_F(FastScan, SplittedAndStandAloneTrustTheClonesOwnZip) {
     EXPECT_EQ(Fast("Pac-Man (fast)", FastAssumption::Splitted), 1);
     EXPECT_EQ(Field("Pac-Man (fast)", 'W'), "Partial");
     EXPECT_EQ(Fast("Pac-Man Plus", FastAssumption::StandAlone), 1);
-    EXPECT_EQ(Field("Pac-Man Plus", 'C'), source + "pacplus.zip");
-    EXPECT_EQ(Field("Pac-Man Plus", 'W'), "");
+    EXPECT_EQ(Link("Pac-Man Plus"), source + "pacplus.zip|");
     EXPECT_EQ(Fast("Puckman", FastAssumption::Splitted), 0);
     EXPECT_EQ(Fast("Pac-Man", FastAssumption::StandAlone), 1);
     EXPECT_EQ(log,
@@ -202,10 +166,8 @@ TEST_F(FastScan, MergedLinksTheWholeFamilyToTheOriginalsZip) {
     session.games.SetField(3, 'C', source + "pacplus.zip");
 
     EXPECT_EQ(Fast("Pac-Man", FastAssumption::Merged), 3);  // the clones linked
-    for (const char* clone : {"Pac-Man (fast)", "Puckman", "Pac-Man Plus"}) {
-        EXPECT_EQ(Field(clone, 'C'), source + "pacman.zip") << clone;
-        EXPECT_EQ(Field(clone, 'W'), "Total") << clone;
-    }
+    for (const char* clone : {"Pac-Man (fast)", "Puckman", "Pac-Man Plus"})
+        EXPECT_EQ(Link(clone), source + "pacman.zip|Total") << clone;
     EXPECT_EQ(Field("Pac-Man", 'W'), "");
     // Only the clones that had no link are logged.
     EXPECT_EQ(log,
@@ -218,9 +180,8 @@ TEST_F(FastScan, MergedLinksTheWholeFamilyToTheOriginalsZip) {
     EXPECT_EQ(Fast("Puckman", FastAssumption::Merged), 3);
     EXPECT_EQ(Field("Puckman", 'C'), source + "pacman.zip");
     EXPECT_EQ(log, "OK \tPuckman --> pacman.zip assumed as 'MERGED'\r\n");
-}
 
-TEST_F(FastScan, AFamilyOfMoreThanAHundredGamesIsLinkedWhole) {
+    // A family of more than a hundred games is linked whole.
     std::vector<std::string> lines = {"+:A:big:+ +:B:Big:+"};
     for (int i = 0; i < 120; ++i)
         lines.push_back("+:A:big" + std::to_string(i) + ":+ +:B:Big " + std::to_string(i) +
@@ -228,8 +189,7 @@ TEST_F(FastScan, AFamilyOfMoreThanAHundredGamesIsLinkedWhole) {
     session.games = GamesFromLines(lines);
     Zip(source + "big.zip", {"b.1"});
     EXPECT_EQ(Fast("Big", FastAssumption::Merged), 120);
-    EXPECT_EQ(Field("Big 119", 'C'), source + "big.zip");
-    EXPECT_EQ(Field("Big 119", 'W'), "Total");
+    EXPECT_EQ(Link("Big 119"), source + "big.zip|Total");
 }
 
 }  // namespace

@@ -28,12 +28,8 @@ using testing::WriteBytes;
 // the n-th word of the plan on its n-th call (shell built-ins only, to stay cheap).
 constexpr const char* kArchiverWrapper =
     "#!/bin/sh\n"
-    "here=${0%/*}\n"
-    "read calls < \"$here/archiver-calls\"\n"
-    "calls=$((calls + 1))\n"
-    "echo $calls > \"$here/archiver-calls\"\n"
-    "read plan < \"$here/archiver-plan\"\n"
-    "i=0; mode=ok\n"
+    "here=${0%/*}; read calls < \"$here/archiver-calls\"; calls=$((calls + 1))\n"
+    "echo $calls > \"$here/archiver-calls\"; read plan < \"$here/archiver-plan\"; i=0; mode=ok\n"
     "for word in $plan; do i=$((i + 1)); [ $i -eq $calls ] && mode=$word; done\n"
     "case \"$mode\" in\n"
     "  fail) exit 1 ;;\n"
@@ -79,14 +75,10 @@ protected:
 
     // The zips a game's set is read from, as its record says.
     std::vector<std::string> SetZips(int game) const {
-        std::vector<std::string> zips;
         const std::string own = session.games.Field(game, 'C');
-        if (own.empty())
-            return zips;
-        zips.push_back(own);
-        if (store::EqualsNoCase(session.games.Field(game, 'W'), "Partial"))
-            zips.push_back(session.games.Field(0, 'C'));
-        return zips;
+        if (store::EqualsNoCase(session.games.Field(game, 'W'), "Partial") && !own.empty())
+            return {own, session.games.Field(0, 'C')};
+        return own.empty() ? std::vector<std::string>{} : std::vector<std::string>{own};
     }
 
     void RunOnce(unsigned seed);
@@ -96,16 +88,13 @@ void TransformationProperty::RunOnce(unsigned seed) {
     std::mt19937 random(seed);
     auto chance = [&](int percent) { return static_cast<int>(random() % 100) < percent; };
     auto anyCase = [&](std::string name) {
-        for (char& c : name) {
-            if (chance(30))
-                c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-        }
+        for (char& c : name)
+            c = chance(30) ? static_cast<char>(std::toupper(static_cast<unsigned char>(c))) : c;
         return name;
     };
     for (const std::string& directory : {session.emulator.roms, source}) {
-        std::error_code error;
-        fs::remove_all(directory, error);
-        fs::create_directories(directory, error);
+        fs::remove_all(directory);
+        fs::create_directories(directory);
     }
 
     // The family: needed names drawn from a small pool, so they overlap.
@@ -209,8 +198,7 @@ void TransformationProperty::RunOnce(unsigned seed) {
     WriteBytes(session.files.directory + "archiver-calls", "0\n");
     const auto type = static_cast<TransformationType>(1 + random() % 3);
     const std::string selected = session.games[static_cast<int>(random() % raw.size())].description;
-    const auto result = RunTransformation(type, {selected}, session, progress, feedback);
-    ASSERT_TRUE(result.databaseSaved);
+    ASSERT_TRUE(RunTransformation(type, {selected}, session, progress, feedback).databaseSaved);
 
     for (std::size_t g = 0; g < raw.size(); ++g) {
         const std::vector<std::string> zips = SetZips(static_cast<int>(g));
