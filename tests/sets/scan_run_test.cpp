@@ -68,8 +68,14 @@ TEST_F(RomRun, AMissingSourceDirectoryOrAnyNoToTheFastWarningsChangesNothing) {
     feedback.answers = {true, true, false};
     EXPECT_EQ(Run().outcome, ScanOutcome::Declined);
     EXPECT_EQ(feedback.questions,
-              (std::vector<std::string>{kVeryFastWarning, "ARE YOU SURE??",
-                                        "REALLY? (this is the last warning!)"}));
+              (std::vector<std::string>{
+                  "Warning!\nYou have selected very fast method!\nAlthough the roms scanning "
+                  "will be really fast,\nthis scanning will not be so accurate!\nIf this is the "
+                  "first time you scan the roms\nI suggest you to disable the very fast "
+                  "scanning!\n\nHOWEVER KEEP IN MIND THAT IF DATAS ARE DIRTY, QVX WILL HANG NOT "
+                  "IN THIS SCANNING\nBUT WHEN YOU WILL PERFORM OTHER QVX FUNCTIONS!\n\nWould "
+                  "you like to use the very fast scanning right now?",
+                  "ARE YOU SURE??", "REALLY? (this is the last warning!)"}));
     EXPECT_EQ(Lines(session.games), before);
     EXPECT_FALSE(platform::IsReadableFile(session.files.romScanLog));
     EXPECT_FALSE(platform::IsReadableFile(session.files.gameDatabase));
