@@ -62,6 +62,19 @@ TEST(EmulatorDirectoryDialog, AcceptsTheDirectoryTypedLooselyAndStaysOpenWithout
 
     RecordingFeedback feedback;
     EmulatorDirectoryDialog dialog(feedback);
+    EXPECT_EQ(dialog.windowTitle(), "Quorvex 1.2");
+    EXPECT_EQ(dialog.findChildren<QLabel*>().first()->text(),
+              "Please enter the name of the directory where mame is located");
+    EXPECT_EQ(dialog.edit()->toolTip(),
+              "Enter here the full path of the directory where the file 'MAME.EXE' is located!");
+    const std::pair<const char*, const char*> tips[] = {
+        {"browseButton", "Picks the Mame directory"},
+        {"okButton", "Enter Quorvex!"},
+        {"cancelButton", "Quits Quorvex!"}};
+    for (const auto& [button, tip] : tips) {
+        EXPECT_EQ(dialog.findChild<QPushButton*>(button)->toolTip(), tip);
+    }
+
     EXPECT_EQ(TypeAndPressOk(dialog, emulator.dir.path()), "");
     EXPECT_TRUE(dialog.isVisible());
     ASSERT_EQ(feedback.messages.size(), 1u);
@@ -69,31 +82,13 @@ TEST(EmulatorDirectoryDialog, AcceptsTheDirectoryTypedLooselyAndStaysOpenWithout
     EXPECT_EQ(feedback.messages[0].text,
               "The file 'mame.exe' is not located in the specified directory");
 #else
-    EXPECT_EQ(feedback.messages[0].text, "The file 'mame' is not located in the specified directory");
+    EXPECT_EQ(feedback.messages[0].text,
+              "The file 'mame' is not located in the specified directory");
 #endif
     EXPECT_EQ(feedback.messages[0].icon, store::MessageIcon::Exclamation);
-
     // The user mends the text and tries again in the same dialog.
     EXPECT_EQ(TypeAndPressOk(dialog, emulator.path), emulator.path);
     EXPECT_FALSE(dialog.isVisible());
-}
-
-TEST(EmulatorDirectoryDialog, CarriesItsCaptionLabelAndTooltips) {
-    RecordingFeedback feedback;
-    EmulatorDirectoryDialog dialog(feedback);
-    EXPECT_EQ(dialog.windowTitle(), "Quorvex 1.2");
-    bool labelFound = false;
-    for (const QLabel* label : dialog.findChildren<QLabel*>()) {
-        labelFound |=
-            label->text() == "Please enter the name of the directory where mame is located";
-    }
-    EXPECT_TRUE(labelFound);
-    EXPECT_EQ(dialog.edit()->toolTip(),
-              "Enter here the full path of the directory where the file 'MAME.EXE' is located!");
-    EXPECT_EQ(dialog.findChild<QPushButton*>("browseButton")->toolTip(),
-              "Picks the Mame directory");
-    EXPECT_EQ(dialog.findChild<QPushButton*>("okButton")->toolTip(), "Enter Quorvex!");
-    EXPECT_EQ(dialog.findChild<QPushButton*>("cancelButton")->toolTip(), "Quits Quorvex!");
 }
 
 TEST(WhatsNewDialog, ListsBothKindsSortedWithTheirCounters) {
