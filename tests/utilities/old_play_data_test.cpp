@@ -17,15 +17,10 @@
 namespace quorvex::utilities {
 namespace {
 
-using testing::Games;
-using testing::MessageRecorder;
-using testing::RecordingProgress;
-using testing::TempDir;
-using testing::WriteBytes;
-
-void Put32(std::string& record, std::size_t at, std::uint32_t value) {
-    for (int i = 0; i < 4; ++i) {
-        record[at + static_cast<std::size_t>(i)] = static_cast<char>((value >> (8 * i)) & 0xFF);
+// Little-endian, as the old front-end wrote its numbers.
+void Put(std::string& record, std::size_t at, std::uint64_t value, std::size_t bytes) {
+    for (std::size_t i = 0; i < bytes; ++i) {
+        record[at + i] = static_cast<char>((value >> (8 * i)) & 0xFF);
     }
 }
 
@@ -33,35 +28,27 @@ std::string Record(const std::string& name, std::int32_t launches, std::uint32_t
                    const std::string& lastPlayed, double rating) {
     std::string record(816, '\0');
     record.replace(14, name.size(), name);
-    Put32(record, 628, static_cast<std::uint32_t>(launches));
-    Put32(record, 632, seconds);
+    Put(record, 628, static_cast<std::uint32_t>(launches), 4);
+    Put(record, 632, seconds, 4);
     record.replace(636, lastPlayed.size(), lastPlayed);
     std::uint64_t bits = 0;
     std::memcpy(&bits, &rating, sizeof bits);
-    for (int i = 0; i < 8; ++i) {
-        record[808 + static_cast<std::size_t>(i)] = static_cast<char>((bits >> (8 * i)) & 0xFF);
-    }
+    Put(record, 808, bits, 8);
     return record;
 }
 
-class OldPlayDataTest : public ::testing::Test {
-protected:
+TEST(OldPlayData, CopiesEveryWholeRecordIntoTheFirstGameOfItsName) {
     store::GameDatabase games =
-        Games({{"pacman", "Pac-Man"},
-               {"galaga", "Galaga"},
-               {"sf2", "Street Fighter II"},
-               {"dkong", "Donkey Kong"},
-               {"GALAGA", "Galaga (second entry)"},
-               {"pacplus", "Pac-Man Plus"}},
-              {"", "+:T:4:+ +:H:100:+ +:G:Mon  1 Jun 1998:+", "+:S:55:+", "+:S:66:+", "", ""});
-    TempDir dir;
-    MessageRecorder feedback;
-    RecordingProgress progress;
-
-    std::string Field(int index, char code) const { return games.Field(index, code); }
-};
-
-TEST_F(OldPlayDataTest, CopiesEveryWholeRecordIntoTheFirstGameOfItsName) {
+        testing::Games({{"pacman", "Pac-Man"},
+                        {"galaga", "Galaga"},
+                        {"sf2", "Street Fighter II"},
+                        {"dkong", "Donkey Kong"},
+                        {"GALAGA", "Galaga (second entry)"},
+                        {"pacplus", "Pac-Man Plus"}},
+                       {"", "+:T:4:+ +:H:100:+ +:G:Mon  1 Jun 1998:+", "+:S:55:+", "+:S:66:+"});
+    const auto Field = [&games](int index, char code) { return games.Field(index, code); };
+    testing::TempDir dir;
+    testing::Recorder user;
     std::string file;
     file += Record("  PacMan ", 3, 3'000'000'000U, "Sat 14 Mar 1998", 10.0);
     file += Record("galaga", 0, 999, "never", 7.5);  // not launched: only the rating
@@ -76,11 +63,10 @@ TEST_F(OldPlayDataTest, CopiesEveryWholeRecordIntoTheFirstGameOfItsName) {
     file += Record("pacplus", 6, 20, "Tue 17 Mar 1998", 0.5);
     // A trailing partial record is no record, even with a known name in it.
     file += Record("dkong", 8, 80, "partial", 9.0).substr(0, 700);
-    WriteBytes(dir.File("mame.ini"), file);
+    testing::WriteBytes(dir.File("mame.ini"), file);
 
-    const OldPlayImport result = ImportOldPlayData(games, dir.path(), feedback, progress);
-
-    EXPECT_TRUE(feedback.messages.empty());
+    const OldPlayImport result = ImportOldPlayData(games, dir.path(), user, user);
+    EXPECT_TRUE(user.messages.empty());
     EXPECT_TRUE(result.fileFound);
     EXPECT_EQ(result.records, 1607);
     EXPECT_EQ(Field(0, 'T'), "3");
@@ -101,11 +87,11 @@ TEST_F(OldPlayDataTest, CopiesEveryWholeRecordIntoTheFirstGameOfItsName) {
     EXPECT_EQ(Field(5, 'H'), "20");
     EXPECT_EQ(Field(5, 'S'), "5");
 
-    EXPECT_EQ(progress.title, "Please wait!");
-    EXPECT_EQ(progress.range, std::make_pair(0, 1607 / 6));
-    EXPECT_EQ(progress.steps, 1607 / 6);
-    EXPECT_EQ(progress.texts.front(), "Importing data of PacMan....");
-    EXPECT_FALSE(progress.open);
+    EXPECT_EQ(user.title, "Please wait!");
+    EXPECT_EQ(user.range, std::make_pair(0, 1607 / 6));
+    EXPECT_EQ(user.steps, 1607 / 6);
+    EXPECT_EQ(user.texts.front(), "Importing data of PacMan....");
+    EXPECT_FALSE(user.open);
 }
 
 }  // namespace
