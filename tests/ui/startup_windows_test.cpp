@@ -31,16 +31,6 @@ QStringList Rows(const QListWidget& list) {
     return rows;
 }
 
-struct EmulatorDirectory {
-    EmulatorDirectory() {
-        const std::string program = dir.File("emu/" + platform::EmulatorExecutableName());
-        testing::WriteBytes(program, "#!/bin/sh\n");
-        std::filesystem::permissions(program, std::filesystem::perms::owner_all);
-    }
-    TempDir dir;
-    std::string path = dir.File("emu") + platform::kSeparator;
-};
-
 std::string TypeAndPressOk(EmulatorDirectoryDialog& dialog, const std::string& typed) {
     dialog.show();
     dialog.edit()->setText(ToQString(typed));
@@ -49,12 +39,16 @@ std::string TypeAndPressOk(EmulatorDirectoryDialog& dialog, const std::string& t
 }
 
 TEST(EmulatorDirectoryDialog, AcceptsTheDirectoryTypedLooselyAndStaysOpenWithoutTheEmulator) {
-    EmulatorDirectory emulator;
-    for (const std::string& typed : {"  " + emulator.dir.File("emu") + "  ", emulator.path,
-                                     emulator.path + platform::EmulatorExecutableName()}) {
+    TempDir dir;
+    const std::string path = dir.File("emu") + platform::kSeparator;
+    testing::WriteBytes(path + platform::EmulatorExecutableName(), "#!/bin/sh\n");
+    std::filesystem::permissions(path + platform::EmulatorExecutableName(),
+                                 std::filesystem::perms::owner_all);
+    for (const std::string& typed :
+         {"  " + dir.File("emu") + "  ", path, path + platform::EmulatorExecutableName()}) {
         RecordingFeedback feedback;
         EmulatorDirectoryDialog dialog(feedback);
-        EXPECT_EQ(TypeAndPressOk(dialog, typed), emulator.path) << typed;
+        EXPECT_EQ(TypeAndPressOk(dialog, typed), path) << typed;
         EXPECT_EQ(dialog.result(), QDialog::Accepted) << typed;
         EXPECT_FALSE(dialog.isVisible());
         EXPECT_TRUE(feedback.messages.empty());
@@ -75,7 +69,7 @@ TEST(EmulatorDirectoryDialog, AcceptsTheDirectoryTypedLooselyAndStaysOpenWithout
         EXPECT_EQ(dialog.findChild<QPushButton*>(button)->toolTip(), tip);
     }
 
-    EXPECT_EQ(TypeAndPressOk(dialog, emulator.dir.path()), "");
+    EXPECT_EQ(TypeAndPressOk(dialog, dir.path()), "");
     EXPECT_TRUE(dialog.isVisible());
     ASSERT_EQ(feedback.messages.size(), 1u);
 #ifdef _WIN32
@@ -87,7 +81,7 @@ TEST(EmulatorDirectoryDialog, AcceptsTheDirectoryTypedLooselyAndStaysOpenWithout
 #endif
     EXPECT_EQ(feedback.messages[0].icon, store::MessageIcon::Exclamation);
     // The user mends the text and tries again in the same dialog.
-    EXPECT_EQ(TypeAndPressOk(dialog, emulator.path), emulator.path);
+    EXPECT_EQ(TypeAndPressOk(dialog, path), path);
     EXPECT_FALSE(dialog.isVisible());
 }
 
