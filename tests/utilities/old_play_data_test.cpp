@@ -46,7 +46,11 @@ TEST(OldPlayData, CopiesEveryWholeRecordIntoTheFirstGameOfItsName) {
                         {"GALAGA", "Galaga (second entry)"},
                         {"pacplus", "Pac-Man Plus"}},
                        {"", "+:T:4:+ +:H:100:+ +:G:Mon  1 Jun 1998:+", "+:S:55:+", "+:S:66:+"});
-    const auto Field = [&games](int index, char code) { return games.Field(index, code); };
+    // Launches, playing time, last played and rating of one game.
+    const auto Played = [&games](int index) {
+        return games.Field(index, 'T') + "|" + games.Field(index, 'H') + "|" +
+               games.Field(index, 'G') + "|" + games.Field(index, 'S');
+    };
     testing::TempDir dir;
     testing::Recorder user;
     std::string file;
@@ -69,23 +73,12 @@ TEST(OldPlayData, CopiesEveryWholeRecordIntoTheFirstGameOfItsName) {
     EXPECT_TRUE(user.messages.empty());
     EXPECT_TRUE(result.fileFound);
     EXPECT_EQ(result.records, 1607);
-    EXPECT_EQ(Field(0, 'T'), "3");
-    EXPECT_EQ(Field(0, 'H'), "3000000000");
-    EXPECT_EQ(Field(0, 'G'), "Sat 14 Mar 1998");
-    EXPECT_EQ(Field(0, 'S'), "100");
-    EXPECT_EQ(Field(1, 'T'), "4");
-    EXPECT_EQ(Field(1, 'H'), "100");
-    EXPECT_EQ(Field(1, 'G'), "Mon  1 Jun 1998");
-    EXPECT_EQ(Field(1, 'S'), "75");
-    EXPECT_EQ(Field(4, 'S'), "");  // the second GALAGA is not the first match
-    EXPECT_EQ(Field(2, 'T'), "2");
-    EXPECT_EQ(Field(2, 'S'), "55");  // 11.0 lies outside the scale
-    EXPECT_EQ(Field(3, 'T'), "1");
-    EXPECT_EQ(Field(3, 'S'), "66");  // and so does -1.0
-    EXPECT_EQ(Field(3, 'H'), "30");  // not the partial record's 80
-    EXPECT_EQ(Field(5, 'T'), "6");   // the last record of a name wins
-    EXPECT_EQ(Field(5, 'H'), "20");
-    EXPECT_EQ(Field(5, 'S'), "5");
+    EXPECT_EQ(Played(0), "3|3000000000|Sat 14 Mar 1998|100");
+    EXPECT_EQ(Played(1), "4|100|Mon  1 Jun 1998|75");
+    EXPECT_EQ(Played(4), "|||");                      // the second GALAGA is not the first match
+    EXPECT_EQ(Played(2), "2|60|Sun 15 Mar 1998|55");  // 11.0 lies outside the scale
+    EXPECT_EQ(Played(3), "1|30|Mon 16 Mar 1998|66");  // and so does -1.0; not the partial 80
+    EXPECT_EQ(Played(5), "6|20|Tue 17 Mar 1998|5");   // the last record of a name wins
 
     EXPECT_EQ(user.title, "Please wait!");
     EXPECT_EQ(user.range, std::make_pair(0, 1607 / 6));
