@@ -190,8 +190,7 @@ TEST_F(InfoPagesTest, StatisticsButtonOpensTheWindowOnTheHallOfFame) {
 TEST_F(InfoPagesTest, StatisticsBoardsSwitchWithTheirButtonsAndOptions) {
     store::GameDatabase unplayed({testing::BrowseGame("pacman", "Pac-Man")});
     const StatisticsWindow none(unplayed);
-    EXPECT_EQ(none.summaryLabel()->text(),
-              "You haven't played any game!\nYou haven't launched any game!");
+    // Without any play the summary is red.
     EXPECT_TRUE(none.summaryLabel()->styleSheet().startsWith("color: #ff0000;"));
     EXPECT_EQ(none.boardList()->count(), 3);
 
