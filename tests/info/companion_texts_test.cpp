@@ -9,65 +9,36 @@ namespace {
 
 store::GameRecord Game(const std::string& name, const std::string& description,
                        const std::string& parent = "") {
-    std::string line = "+:A:" + name + ":+ +:B:" + description + ":+ ";
-    if (!parent.empty())
-        line += "+:F:" + parent + ":+ ";
-    return {line + "\xA7", "", description};
+    const std::string clone = parent.empty() ? "" : "+:F:" + parent + ":+ ";
+    return {"+:A:" + name + ":+ +:B:" + description + ":+ " + clone + "\xA7", "", description};
 }
 
 store::GameDatabase Games() {
-    return store::GameDatabase({
-        Game("pacman", "Pac-Man"),
-        Game("mspacman", "Ms. Pac-Man", "pacman"),
-        Game("puckman", "Puck Man (lost parent)", "puckmanx"),
-        Game("pac", "Pac"),
-        Game("galaga", "Galaga"),
-        Game("dkong", "Donkey Kong"),
-        Game("sf2", "Street Fighter II"),
-    });
+    return store::GameDatabase(
+        {Game("pacman", "Pac-Man"), Game("mspacman", "Ms. Pac-Man", "pacman"),
+         Game("puckman", "Puck Man (lost parent)", "puckmanx"), Game("pac", "Pac"),
+         Game("galaga", "Galaga"), Game("dkong", "Donkey Kong"), Game("sf2", "Street Fighter II")});
 }
+
+const std::string kNoHistory =
+    "No history found! Try to download the latest file 'history.dat' from the official Mame page!";
 
 // A history file as the emulator's companions write it, CR LF throughout.
 const std::string kHistory =
     "## history.dat\r\n"
-    "$info=pacplus,pacman,\r\n"
-    "$bio\r\n"
-    "\r\n"
-    "Pac-Plus (wrong game).\r\n"
-    "$end\r\n"
-    "\r\n"
-    "$info=pacman,mspacman,\r\n"
-    "junk between the marker and the text\r\n"
-    "Mfg. Namco\r\n"
-    "$bio\r\n"
-    "\r\n"
-    "Pac-Man (c) 1980 Namco.\r\n"
-    "\r\n"
-    "\r\n"
-    "\r\n"
-    "Eat the dots.\r\n"
-    "- TRIVIA -\r\n"
-    "-\r\n"
-    "Year of the ghosts.\r\n"
-    "Format: none\r\n"
-    "Ghosts have names.\r\n"
-    "\r\n"
-    "$end\r\n"
-    "$INFO= GALAGA\r\n"
-    "$BIO\r\n"
-    "Galaga text.\r\n"
-    "This line says $END in the middle.\r\n"
-    "Never shown.\r\n"
-    "$end\r\n"
-    "$info=sf2\r\n"
-    "$bio\r\n"
-    "Street Fighter without an end.\r\n";
+    "$info=pacplus,pacman,\r\n$bio\r\n\r\nPac-Plus (wrong game).\r\n$end\r\n\r\n"
+    "$info=pacman,mspacman,\r\njunk between the marker and the text\r\nMfg. Namco\r\n"
+    "$bio\r\n\r\nPac-Man (c) 1980 Namco.\r\n\r\n\r\n\r\nEat the dots.\r\n- TRIVIA -\r\n"
+    "-\r\nYear of the ghosts.\r\nFormat: none\r\nGhosts have names.\r\n\r\n$end\r\n"
+    "$INFO= GALAGA\r\n$BIO\r\nGalaga text.\r\nThis line says $END in the middle.\r\n"
+    "Never shown.\r\n$end\r\n"
+    "$info=sf2\r\n$bio\r\nStreet Fighter without an end.\r\n";
 
 std::string History(const std::string& description) {
     return CompanionEntryText(CompanionFile::History, kHistory, Games(), description);
 }
 
-TEST(CompanionTexts, EntryTextLeavesOutMarkupAndKeepsParagraphsApart) {
+TEST(CompanionTexts, EntryTextLeavesOutMarkupKeepsParagraphsApartAndServesClones) {
     // Header lines up to the first markup line are skipped; lines beginning
     // with "$", "-" alone, "Mfg.", "Year" and "Format" are never shown; the
     // three empty lines between paragraphs become one, the leading and the
@@ -75,15 +46,12 @@ TEST(CompanionTexts, EntryTextLeavesOutMarkupAndKeepsParagraphsApart) {
     EXPECT_EQ(History("Pac-Man"),
               "Pac-Man (c) 1980 Namco.\r\n\r\nEat the dots.\r\n- TRIVIA -\r\nGhosts have "
               "names.\r\n");
-}
 
-TEST(CompanionTexts, CloneShowsItsParentsEntryUnlessTheParentIsUnknown) {
+    // A clone shows its parent's entry unless the parent is unknown.
     EXPECT_EQ(History("Ms. Pac-Man"), History("Pac-Man"));
     // "puckman" is looked up under its own name, and "pacman" in the
     // pacplus line does not count: only the name right behind "$info=".
-    EXPECT_EQ(History("Puck Man (lost parent)"),
-              "No history found! Try to download the latest file 'history.dat' from the "
-              "official Mame page!");
+    EXPECT_EQ(History("Puck Man (lost parent)"), kNoHistory);
 }
 
 TEST(CompanionTexts, EntriesAreFoundBySubstringInAnyCaseAndEndAtEndOrTheFilesEnd) {
@@ -100,7 +68,7 @@ TEST(CompanionTexts, EntriesAreFoundBySubstringInAnyCaseAndEndAtEndOrTheFilesEnd
         "Barrels.\r\nJumps.\r\n");
 }
 
-TEST(CompanionTexts, MissingFilesAndEntriesGiveEachFilesMessage) {
+TEST(CompanionTexts, MissingFilesAndEntriesGiveEachFilesMessageAndLongEntriesComeWhole) {
     const store::GameDatabase games = Games();
     EXPECT_EQ(CompanionEntryText(CompanionFile::History, "", games, "Pac-Man"),
               "File 'history.dat' not found! Download it from the official Mame page!");
@@ -108,25 +76,21 @@ TEST(CompanionTexts, MissingFilesAndEntriesGiveEachFilesMessage) {
               "File 'mameinfo.fat' not found! Download it from the official Mame page!");
     EXPECT_EQ(CompanionEntryText(CompanionFile::MameInfo, kHistory, games, "Donkey Kong"),
               "This game seems to work PERFECTLY!");
-    EXPECT_EQ(History("Donkey Kong"),
-              "No history found! Try to download the latest file 'history.dat' from the "
-              "official Mame page!");
+    EXPECT_EQ(History("Donkey Kong"), kNoHistory);
     // No game at all (the games list's "No games found!") has no entry either.
     EXPECT_EQ(CompanionEntryText(CompanionFile::MameInfo, kHistory, games, "No games found!"),
               "This game seems to work PERFECTLY!");
-}
 
-TEST(CompanionTexts, LongEntryIsShownWhole) {
-    std::string image = "$info=pacman\r\n$bio\r\n";
+    // A long entry is shown whole.
     std::string expected;
     for (int line = 0; line < 3000; ++line) {
-        const std::string text = "Line " + std::to_string(line) + std::string(60, 'x');
-        image += text + "\r\n";
-        expected += text + "\r\n";
+        expected += "Line " + std::to_string(line) + std::string(60, 'x') + "\r\n";
     }
-    image += "$end\r\n";
     ASSERT_GT(expected.size(), 100'000u);
-    EXPECT_EQ(CompanionEntryText(CompanionFile::History, image, Games(), "Pac-Man"), expected);
+    EXPECT_EQ(
+        CompanionEntryText(CompanionFile::History,
+                           "$info=pacman\r\n$bio\r\n" + expected + "$end\r\n", games, "Pac-Man"),
+        expected);
 }
 
 TEST(CompanionTexts, HotKeysTextListsEveryKeyWithItsMeaning) {

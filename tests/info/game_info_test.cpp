@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
-
 #include "platform/paths.h"
 #include "store/record_line.h"
 #include "store/text_utils.h"
@@ -74,7 +72,7 @@ TEST(GameInfo, EmptyGameShowsWhatIsMissingInRed) {
     EXPECT_FALSE(info.sampleButtons.otherEnabled);
 }
 
-TEST(GameInfo, CloneNeoGeoAndSetFormats) {
+TEST(GameInfo, CloneNeoGeoSetFormatsAndMissingSamples) {
     const GameInfo standAlone = ComposeGameInfo(OneGame("+:F:parent:+ +:C:game.zip:+"), 0);
     EXPECT_EQ(standAlone.clone.text, "Clone of 'parent'");
     EXPECT_EQ(standAlone.clone.colour, InfoColour::LightBlue);
@@ -91,9 +89,8 @@ TEST(GameInfo, CloneNeoGeoAndSetFormats) {
     const GameInfo neoGeo = ComposeGameInfo(OneGame("+:I:neogeo:+"), 0);
     EXPECT_EQ(neoGeo.clone.text, "Original game(Neogeo)!");
     EXPECT_EQ(neoGeo.clone.colour, InfoColour::Green);
-}
 
-TEST(GameInfo, MissingSamplesTurnTheDescriptionYellow) {
+    // Missing samples turn the description yellow.
     const GameInfo info = ComposeGameInfo(OneGame("+:C:game.zip:+ +:L:yes:+"), 0);
     EXPECT_EQ(info.samples.text, "Samples: You don't have the samples set!");
     EXPECT_EQ(info.samples.colour, InfoColour::Red);
@@ -159,8 +156,8 @@ TEST(GameInfo, ExecutableMustBeInTheOldmameFolder) {
     EXPECT_EQ(games.Field(0, 'Z'), "mame36");
     EXPECT_EQ(StoreExecutable(games, 0, paths, "mame99"), ExecutableChoice::Missing);
     EXPECT_EQ(games.Field(0, 'Z'), "");
-    EXPECT_TRUE(StoreExecutable(games, 0, paths, "mame36") == ExecutableChoice::Stored &&
-                StoreExecutable(games, 0, paths, "") == ExecutableChoice::Removed);
+    StoreExecutable(games, 0, paths, "mame36");
+    EXPECT_EQ(StoreExecutable(games, 0, paths, ""), ExecutableChoice::Removed);
     EXPECT_EQ(games.Field(0, 'Z'), "");
 
     const std::string file = platform::ExecutableFileName("mame99");

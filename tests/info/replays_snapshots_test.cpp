@@ -19,14 +19,14 @@ store::GameRecord Game(const std::string& name) {
     return {" +:A:" + name + ":+ +:B:" + name + " game:+ \xA7", "", name + " game"};
 }
 
-std::vector<std::string> Names(const std::string& directory) {
-    std::vector<std::string> names;
+using Names_ = std::vector<std::string>;
+
+Names_ Names(const std::string& directory) {
+    Names_ names;
     for (const platform::DirectoryEntry& entry : platform::ListDirectory(directory))
         names.push_back(entry.name);
     return names;
 }
-
-using Names_ = std::vector<std::string>;
 
 class GameFiles : public ::testing::Test {
 protected:
@@ -57,6 +57,9 @@ TEST_F(GameFiles, ReplaysAreTheRawNameAndExactlyThreeCharacters) {
     EXPECT_EQ(replays[1].name, "AB001.INP");
     EXPECT_EQ(replays[2].path, paths().replay + "ab002.inp");
     EXPECT_TRUE(ListReplays(paths(), "dk").empty());
+    // A replay picked from anywhere: its folder keeps the separator.
+    EXPECT_EQ(FolderOf(temp.File("x.inp")), temp.path());
+    EXPECT_EQ(FolderOf("x.inp"), "");
 }
 
 TEST_F(GameFiles, DeletingAReplayTakesItsCompanionsAndRenumbersTheRest) {
@@ -75,12 +78,6 @@ TEST_F(GameFiles, DeletingAReplayTakesItsCompanionsAndRenumbersTheRest) {
     EXPECT_EQ(Names(paths().replay), (Names_{"ab000.hi", "ab000.inp", "abc000.inp"}));
 }
 
-TEST(CustomReplay, TheFolderKeepsItsSeparator) {
-    const std::string folder = TempDir().path();
-    EXPECT_EQ(FolderOf(folder + "x.inp"), folder);
-    EXPECT_EQ(FolderOf("x.inp"), "");
-}
-
 TEST_F(GameFiles, SnapshotsOfBothKindsShareOneSequenceAndMoreThanTwoHundredAreListed) {
     for (const char* name : {"ab002.png", "ab000.pcx", "ab001.PNG", "ab1234.pcx", "ab12.pcx",
                              "abc000.pcx", "ab003.gif", "ab004.pcx"}) {
@@ -96,7 +93,7 @@ TEST_F(GameFiles, SnapshotsOfBothKindsShareOneSequenceAndMoreThanTwoHundredAreLi
         std::snprintf(name, sizeof name, "ab%03d.pcx", i);
         WriteBytes(dir + name, "x");
     }
-    const std::vector<std::string> many = ListSnapshots(paths(), "ab");
+    const Names_ many = ListSnapshots(paths(), "ab");
     ASSERT_EQ(many.size(), 229u);  // ab003.gif is no snapshot
     EXPECT_EQ(many.back(), dir + "ab229.pcx");
 }
@@ -108,7 +105,6 @@ TEST(SnapshotStepping, PreviousAndNextWrapRoundAndTheSlideDelayIsInMilliseconds)
     EXPECT_EQ(NextSnapshot(0, 3), 1);
     EXPECT_EQ(NextSnapshot(0, 1), 0);
     EXPECT_EQ(PreviousSnapshot(0, 0), 0);
-    // The slide delay is in milliseconds.
     EXPECT_EQ(SlideshowDelay("3000"), 3000);
     EXPECT_EQ(SlideshowDelay(""), 1000);
     EXPECT_EQ(SlideshowDelay("0"), 1000);

@@ -18,10 +18,7 @@ store::GameRecord Game(const std::string& name, const std::string& description, 
     if (launched > 0) {
         line += "+:T:" + std::to_string(launched) + ":+ +:H:" + std::to_string(seconds) + ":+ ";
     }
-    if (!parent.empty()) {
-        line += "+:F:" + parent + ":+ ";
-    }
-    return {line + "\xA7", "", description};
+    return {line + (parent.empty() ? "" : "+:F:" + parent + ":+ ") + "\xA7", "", description};
 }
 
 TEST(DurationText, WritesEveryPartThatIsNotZeroWithItsSingularForOne) {
@@ -33,47 +30,39 @@ TEST(DurationText, WritesEveryPartThatIsNotZeroWithItsSingularForOne) {
     EXPECT_EQ(DurationText(2 * 86'400 + 61), "2 days, 1 minute, 1 second");
 }
 
-TEST(Statistics, HallOfFameWithNoPlayShowsNoRow) {
-    const store::GameDatabase games({Game("a", "Alpha", 0, 0), Game("b", "Beta", 0, 0)});
-    EXPECT_EQ(BoardLines(games, Board::HallOfFame, {}),
+TEST(Statistics, HallOfFameShowsOnlyPlayedGamesAndSaysWhenItIsIncomplete) {
+    const store::GameDatabase none({Game("a", "Alpha", 0, 0), Game("b", "Beta", 0, 0)});
+    EXPECT_EQ(BoardLines(none, Board::HallOfFame, {}),
               Lines({"", "", "You haven't played any game!"}));
-    const StatisticsSummary summary = SummariseStatistics(games);
-    EXPECT_FALSE(summary.played);
-    EXPECT_EQ(summary.text, "You haven't played any game!\nYou haven't launched any game!");
-}
+    EXPECT_FALSE(SummariseStatistics(none).played);
+    EXPECT_EQ(SummariseStatistics(none).text,
+              "You haven't played any game!\nYou haven't launched any game!");
 
-TEST(Statistics, HallOfFameOfThreePlayedGamesIsIncomplete) {
-    const Lines expected = {
-        "   1) Beta",
-        "      Launched 3 times, played for 1 hour, 2 minutes, 5 seconds",
-        "      Ratio played/launched: 1241",
-        "",
-        "   2) Gamma",
-        "      Launched 1 time, played for 10 seconds",
-        "      Ratio played/launched: 10",
-        "",
-        "   3) Alpha",
-        "      Launched 2 times, played for 4 seconds",
-        "      Ratio played/launched: 2",
-        "",
-        "",
-        "",
-        "The Top Ten is incomplete!",
-        "You have to play 7 games to complete it!",
-    };
-    const store::GameDatabase played(
+    const Lines expected = {"   1) Beta",
+                            "      Launched 3 times, played for 1 hour, 2 minutes, 5 seconds",
+                            "      Ratio played/launched: 1241",
+                            "",
+                            "   2) Gamma",
+                            "      Launched 1 time, played for 10 seconds",
+                            "      Ratio played/launched: 10",
+                            "",
+                            "   3) Alpha",
+                            "      Launched 2 times, played for 4 seconds",
+                            "      Ratio played/launched: 2",
+                            "",
+                            "",
+                            "",
+                            "The Top Ten is incomplete!",
+                            "You have to play 7 games to complete it!"};
+    store::GameDatabase played(
         {Game("a", "Alpha", 2, 4), Game("b", "Beta", 3, 3725), Game("c", "Gamma", 1, 10)});
-    EXPECT_EQ(BoardLines(played, Board::HallOfFame, {}), expected);
-
-    store::GameDatabase withUnplayed = played;
-    withUnplayed.MutableRecords().push_back(Game("d", "Delta", 0, 0));
-    EXPECT_EQ(BoardLines(withUnplayed, Board::HallOfFame, {}), expected);
-
     const StatisticsSummary summary = SummariseStatistics(played);
     EXPECT_TRUE(summary.played);
     EXPECT_EQ(summary.text,
               "You have played mame games for 1 hour, 2 minutes, 19 seconds !\nYou have "
               "launched mame games 6 times!\nYour current ratio is 623 !\n");
+    played.MutableRecords().push_back(Game("d", "Delta", 0, 0));
+    EXPECT_EQ(BoardLines(played, Board::HallOfFame, {}), expected);
 }
 
 TEST(Statistics, HallOfShameListsNeverLaunchedGamesFirstAndNoMoreRowsThanItHas) {
@@ -88,7 +77,7 @@ TEST(Statistics, HallOfShameListsNeverLaunchedGamesFirstAndNoMoreRowsThanItHas) 
                "      Ratio played/launched: 200", ""}));
 }
 
-TEST(Statistics, TopTenStopsAtTenWhileTheGlobalHallShowsEveryGame) {
+TEST(Statistics, TopTenStopsAtTenWhileTheGlobalHallShowsEveryGameByTimeOrRatio) {
     std::vector<store::GameRecord> records;
     for (int index = 0; index < 12; ++index) {
         records.push_back(
@@ -102,6 +91,13 @@ TEST(Statistics, TopTenStopsAtTenWhileTheGlobalHallShowsEveryGame) {
     const Lines global = BoardLines(games, Board::GlobalHall, {});
     ASSERT_EQ(global.size(), 48u);
     EXPECT_EQ(global[44], "  12) Game 0");
+
+    // The ratio ranks by time per launch.
+    const store::GameDatabase two({Game("long", "Long", 9, 900), Game("short", "Short", 2, 600)});
+    const Lines ranked = BoardLines(two, Board::GlobalHall, {.packClones = false, .ratio = true});
+    EXPECT_EQ(ranked[0], "   1) Short");
+    EXPECT_EQ(ranked[4], "   2) Long");
+    EXPECT_EQ(BoardLines(two, Board::GlobalHall, {})[0], "   1) Long");
 }
 
 TEST(Statistics, PackedFamilyIsOneRowUnderTheParentsDescription) {
@@ -111,9 +107,8 @@ TEST(Statistics, PackedFamilyIsOneRowUnderTheParentsDescription) {
         Game("orphan", "Orphan Clone", 1, 50, "missing"),
         Game("clone2", "Clone Two", 1, 300, "PARENT"),
     });
-    const BoardOptions packed{.packClones = true, .ratio = false};
     EXPECT_EQ(
-        BoardLines(games, Board::GlobalHall, packed),
+        BoardLines(games, Board::GlobalHall, {.packClones = true, .ratio = false}),
         Lines({"   1) The Parent with 3 clones ", "      Launched 4 times, played for 10 minutes",
                "      Ratio played/launched: 150", "", "   2) Orphan Clone",
                "      Launched 1 time, played for 50 seconds", "      Ratio played/launched: 50",
@@ -122,14 +117,6 @@ TEST(Statistics, PackedFamilyIsOneRowUnderTheParentsDescription) {
     EXPECT_EQ(SummariseStatistics(games).text,
               "You have played mame games for 10 minutes, 50 seconds !\nYou have launched mame "
               "games 5 times!\nYour current ratio is 130 !\n");
-}
-
-TEST(Statistics, RatioRanksByTimePerLaunch) {
-    const store::GameDatabase games({Game("long", "Long", 9, 900), Game("short", "Short", 2, 600)});
-    const Lines ranked = BoardLines(games, Board::GlobalHall, {.packClones = false, .ratio = true});
-    EXPECT_EQ(ranked[0], "   1) Short");
-    EXPECT_EQ(ranked[4], "   2) Long");
-    EXPECT_EQ(BoardLines(games, Board::GlobalHall, {})[0], "   1) Long");
 }
 
 }  // namespace

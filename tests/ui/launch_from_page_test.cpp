@@ -8,58 +8,37 @@
 #include <filesystem>
 #include <string>
 
+#include "misc_fixture.h"
 #include "platform/paths.h"
 #include "play/launch.h"
-#include "play_fixture.h"
 #include "ui/empty_page.h"
 #include "ui/status_panes.h"
 
 namespace quorvex::ui {
 namespace {
 
-using testing::PlayFixture;
-
-constexpr const char* kCatalogue =
-    "@delay\t0\n"
-    "@fps\t57.50\n"
-    "pacman\tPac-Man\t\tZ80\tNamco\t1980\tNamco\tpacman.6e\n"
-    "mspacman\tMs. Pac-Man\tpacman\tZ80\tNamco\t1981\tMidway\tboot1\n";
-
-constexpr int kMsPacMan = 2;
-
-class LaunchFromPage : public ::testing::Test, public PlayFixture {
+class LaunchFromPage : public ::testing::Test, public testing::MiscFixture {
 protected:
     LaunchFromPage() {
-        const std::string& emulator = session.emulator.directory;
-        std::filesystem::create_directories(emulator);
-        store::CreateEmulatorSubdirectories(session.emulator);
         std::filesystem::copy_file(QUORVEX_FAKE_EMULATOR,
-                                   emulator + platform::EmulatorExecutableName());
-        testing::WriteBytes(emulator + "catalogue.txt", kCatalogue);
-        romZip = session.emulator.roms + "pacman.zip";
-        testing::WriteBytes(romZip, "a zip the emulator reads in place");
-        SetField("Pac-Man", 'C', romZip);
+                                   session.emulator.directory + platform::EmulatorExecutableName());
+        testing::WriteBytes(session.emulator.directory + "catalogue.txt",
+                            "@delay\t0\n@fps\t57.50\n"
+                            "pacman\tPac-Man\t\tZ80\tNamco\t1980\tNamco\tpacman.6e\n"
+                            "mspacman\tMs. Pac-Man\tpacman\tZ80\tNamco\t1981\tMidway\tboot1\n");
+        testing::WriteBytes(session.emulator.roms + "pacman.zip", "a zip read in place");
+        SetField("Pac-Man", 'C', session.emulator.roms + "pacman.zip");
         SetField("Ms. Pac-Man", 'C', dir.File("gone.zip"));
         SetField("Ms. Pac-Man", 'W', "Partial");
     }
-    void SetField(const std::string& description, char code, const std::string& value) {
-        session.games.SetField(*store::FindGameByDescription(session.games, description), code,
-                               value);
-    }
-    std::string FieldOf(const std::string& description, char code) const {
-        return session.games.Field(*store::FindGameByDescription(session.games, description), code);
-    }
     void OpenShown() {
         OpenWithPlayPages();
-        window->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
     }
     QPushButton* PlayButton() const { return Find<QPushButton>("playButton"); }
     EmptyPage* InfoPage() const {
         return qobject_cast<EmptyPage*>(window->rightTabs()->widget(MainWindow::Info));
     }
-
-    std::string romZip;
 };
 
 TEST_F(LaunchFromPage, PlayRunsTheEmulatorAndShowsTheNewStatistics) {
@@ -73,14 +52,12 @@ TEST_F(LaunchFromPage, PlayRunsTheEmulatorAndShowsTheNewStatistics) {
     const int refillsBefore = InfoPage()->refillCount();
 
     Click(PlayButton());
-
     EXPECT_TRUE(feedback.messages.empty());
     EXPECT_EQ(FieldOf("Pac-Man", 'T'), "1");
     EXPECT_EQ(FieldOf("Pac-Man", 'K'), "57.50 (1 frames)");
-    EXPECT_FALSE(FieldOf("Pac-Man", 'G').empty());
-    EXPECT_FALSE(FieldOf("Pac-Man", 'H').empty());
+    EXPECT_FALSE(FieldOf("Pac-Man", 'G').empty() || FieldOf("Pac-Man", 'H').empty());
     EXPECT_TRUE(std::filesystem::exists(session.emulator.replay + "pacman000.inp"));
-    EXPECT_FALSE(std::filesystem::exists(session.emulator.directory + play::kLaunchBatch));
+    EXPECT_FALSE(std::filesystem::exists(session.emulator.directory + "QVXLaunch.bat"));
     // The information page shows the same game again, with its new figures.
     EXPECT_EQ(InfoPage()->refillCount(), refillsBefore + 1);
     EXPECT_EQ(InfoPage()->shownGame(), "Pac-Man");
@@ -100,9 +77,7 @@ TEST_F(LaunchFromPage, PlayRunsTheEmulatorAndShowsTheNewStatistics) {
 TEST_F(LaunchFromPage, AVanishedRomZipWarnsOnceAndDisablesPlay) {
     OpenShown();
     const QString countsBefore = window->statusPanes()->PaneText(1);
-    QTest::mouseClick(
-        games().gamesList()->viewport(), Qt::LeftButton, {},
-        games().gamesList()->visualRect(games().model().index(kMsPacMan, 0)).center());
+    ClickGame("Ms. Pac-Man");
     ASSERT_EQ(session.state.lastGameSelection, "Ms. Pac-Man");
     ASSERT_TRUE(PlayButton()->isEnabled());
 
@@ -110,8 +85,7 @@ TEST_F(LaunchFromPage, AVanishedRomZipWarnsOnceAndDisablesPlay) {
     ASSERT_EQ(feedback.messages.size(), 1u);
     EXPECT_EQ(feedback.messages[0].text, play::MissingRomZipMessage(dir.File("gone.zip")));
     EXPECT_EQ(feedback.messages[0].icon, store::MessageIcon::Exclamation);
-    EXPECT_EQ(FieldOf("Ms. Pac-Man", 'C'), "");
-    EXPECT_EQ(FieldOf("Ms. Pac-Man", 'W'), "");
+    EXPECT_EQ(FieldOf("Ms. Pac-Man", 'C') + FieldOf("Ms. Pac-Man", 'W'), "");
     EXPECT_EQ(FieldOf("Ms. Pac-Man", 'T'), "");
     EXPECT_FALSE(PlayButton()->isEnabled());
     EXPECT_NE(window->statusPanes()->PaneText(1), countsBefore);

@@ -1,6 +1,7 @@
 #pragma once
-// The playing fixture with the Misc and Snaps pages installed as the
-// program installs them, and ways to file snapshots and replays.
+// The playing fixture with the emulator's directories made, the Misc and Snaps
+// pages installed as the program installs them, ways to file snapshots, and
+// what the tests of the right-hand pages share.
 
 #include <QGroupBox>
 #include <QImage>
@@ -41,6 +42,22 @@ public:
         QTest::mouseClick(games().gamesList()->viewport(), Qt::LeftButton, {},
                           games().gamesList()->visualRect(index).center());
         QCoreApplication::processEvents();
+    }
+
+    // The games page sorts the database, so games are found by description.
+    std::string FieldOf(const std::string& description, char code) const {
+        return session.games.Field(*store::FindGameByDescription(session.games, description), code);
+    }
+    void SetField(const std::string& description, char code, const std::string& value) {
+        session.games.SetField(*store::FindGameByDescription(session.games, description), code,
+                               value);
+    }
+    std::vector<std::string> Messages() const {
+        std::vector<std::string> texts;
+        for (const auto& message : feedback.messages) {
+            texts.push_back(message.text);
+        }
+        return texts;
     }
 
     std::string CheatFile() const { return session.emulator.directory + "cheat.dat"; }

@@ -31,16 +31,6 @@ QStringList Rows(const QListWidget& list) {
     return rows;
 }
 
-struct EmulatorDirectory {
-    EmulatorDirectory() {
-        const std::string program = dir.File("emu/" + platform::EmulatorExecutableName());
-        testing::WriteBytes(program, "#!/bin/sh\n");
-        std::filesystem::permissions(program, std::filesystem::perms::owner_all);
-    }
-    TempDir dir;
-    std::string path = dir.File("emu") + platform::kSeparator;
-};
-
 std::string TypeAndPressOk(EmulatorDirectoryDialog& dialog, const std::string& typed) {
     dialog.show();
     dialog.edit()->setText(ToQString(typed));
@@ -49,12 +39,16 @@ std::string TypeAndPressOk(EmulatorDirectoryDialog& dialog, const std::string& t
 }
 
 TEST(EmulatorDirectoryDialog, AcceptsTheDirectoryTypedLooselyAndStaysOpenWithoutTheEmulator) {
-    EmulatorDirectory emulator;
-    for (const std::string& typed : {"  " + emulator.dir.File("emu") + "  ", emulator.path,
-                                     emulator.path + platform::EmulatorExecutableName()}) {
+    TempDir dir;
+    const std::string path = dir.File("emu") + platform::kSeparator;
+    testing::WriteBytes(path + platform::EmulatorExecutableName(), "#!/bin/sh\n");
+    std::filesystem::permissions(path + platform::EmulatorExecutableName(),
+                                 std::filesystem::perms::owner_all);
+    for (const std::string& typed :
+         {"  " + dir.File("emu") + "  ", path, path + platform::EmulatorExecutableName()}) {
         RecordingFeedback feedback;
         EmulatorDirectoryDialog dialog(feedback);
-        EXPECT_EQ(TypeAndPressOk(dialog, typed), emulator.path) << typed;
+        EXPECT_EQ(TypeAndPressOk(dialog, typed), path) << typed;
         EXPECT_EQ(dialog.result(), QDialog::Accepted) << typed;
         EXPECT_FALSE(dialog.isVisible());
         EXPECT_TRUE(feedback.messages.empty());
@@ -62,38 +56,33 @@ TEST(EmulatorDirectoryDialog, AcceptsTheDirectoryTypedLooselyAndStaysOpenWithout
 
     RecordingFeedback feedback;
     EmulatorDirectoryDialog dialog(feedback);
-    EXPECT_EQ(TypeAndPressOk(dialog, emulator.dir.path()), "");
+    EXPECT_EQ(dialog.windowTitle(), "Quorvex 1.2");
+    EXPECT_EQ(dialog.findChildren<QLabel*>().first()->text(),
+              "Please enter the name of the directory where mame is located");
+    EXPECT_EQ(dialog.edit()->toolTip(),
+              "Enter here the full path of the directory where the file 'MAME.EXE' is located!");
+    const std::pair<const char*, const char*> tips[] = {
+        {"browseButton", "Picks the Mame directory"},
+        {"okButton", "Enter Quorvex!"},
+        {"cancelButton", "Quits Quorvex!"}};
+    for (const auto& [button, tip] : tips) {
+        EXPECT_EQ(dialog.findChild<QPushButton*>(button)->toolTip(), tip);
+    }
+
+    EXPECT_EQ(TypeAndPressOk(dialog, dir.path()), "");
     EXPECT_TRUE(dialog.isVisible());
     ASSERT_EQ(feedback.messages.size(), 1u);
 #ifdef _WIN32
     EXPECT_EQ(feedback.messages[0].text,
               "The file 'mame.exe' is not located in the specified directory");
 #else
-    EXPECT_EQ(feedback.messages[0].text, "The file 'mame' is not located in the specified directory");
+    EXPECT_EQ(feedback.messages[0].text,
+              "The file 'mame' is not located in the specified directory");
 #endif
     EXPECT_EQ(feedback.messages[0].icon, store::MessageIcon::Exclamation);
-
     // The user mends the text and tries again in the same dialog.
-    EXPECT_EQ(TypeAndPressOk(dialog, emulator.path), emulator.path);
+    EXPECT_EQ(TypeAndPressOk(dialog, path), path);
     EXPECT_FALSE(dialog.isVisible());
-}
-
-TEST(EmulatorDirectoryDialog, CarriesItsCaptionLabelAndTooltips) {
-    RecordingFeedback feedback;
-    EmulatorDirectoryDialog dialog(feedback);
-    EXPECT_EQ(dialog.windowTitle(), "Quorvex 1.2");
-    bool labelFound = false;
-    for (const QLabel* label : dialog.findChildren<QLabel*>()) {
-        labelFound |=
-            label->text() == "Please enter the name of the directory where mame is located";
-    }
-    EXPECT_TRUE(labelFound);
-    EXPECT_EQ(dialog.edit()->toolTip(),
-              "Enter here the full path of the directory where the file 'MAME.EXE' is located!");
-    EXPECT_EQ(dialog.findChild<QPushButton*>("browseButton")->toolTip(),
-              "Picks the Mame directory");
-    EXPECT_EQ(dialog.findChild<QPushButton*>("okButton")->toolTip(), "Enter Quorvex!");
-    EXPECT_EQ(dialog.findChild<QPushButton*>("cancelButton")->toolTip(), "Quits Quorvex!");
 }
 
 TEST(WhatsNewDialog, ListsBothKindsSortedWithTheirCounters) {

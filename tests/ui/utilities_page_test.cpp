@@ -1,20 +1,13 @@
-// The Utilities page in the main window: the slideshow delay, the converter's
-// command line box, the Move/Copy toggle with the optimisations, and the
-// tools run from its buttons.
+// The Utilities page: the slideshow delay, the converter's command line, the
+// Move/Copy toggle with the optimisations, and the tools run from its buttons.
 
 #include "ui/utilities/utilities_page.h"
 
 #include <gtest/gtest.h>
 
-#include <QLabel>
-#include <QPushButton>
 #include <QSlider>
-#include <QTabWidget>
-#include <QTest>
 
-#include <string>
-
-#include "browse_fixture.h"
+#include "misc_fixture.h"
 #include "platform/file_system.h"
 #include "store/state_file.h"
 #include "ui/utilities/utilities_pages.h"
@@ -22,7 +15,6 @@
 namespace quorvex::ui {
 namespace {
 
-using testing::BrowseFixture;
 using testing::ReadBytes;
 using testing::WriteBytes;
 
@@ -32,29 +24,15 @@ const char* const kWarning =
     "snapshot!\nIn addition, be sure that the program you are using accepts wildcards "
     "(*.*)\nand BE SURE to include them in the command line!";
 
-class UtilitiesPageTest : public ::testing::Test, public BrowseFixture {
+class UtilitiesPageTest : public ::testing::Test, public testing::MiscFixture {
 protected:
-    UtilitiesPageTest() {
-        // As start-up leaves the state: the converter's default filled in.
-        session.state = store::LoadState(session.files.state);
-    }
+    // As start-up leaves the state: the converter's default filled in.
+    UtilitiesPageTest() { session.state = store::LoadState(session.files.state); }
     void OpenOnUtilities() {
         Open();
         page = InstallUtilitiesPage(*window, session, feedback, pages.games);
         window->rightTabs()->setCurrentIndex(MainWindow::Utils);
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-    }
-    // The games page sorts the database, so games are found by description.
-    std::string FieldOf(const std::string& description, char code) const {
-        return session.games.Field(*store::FindGameByDescription(session.games, description), code);
-    }
-    QString LabelText(const char* name) const { return Find<QLabel>(name)->text(); }
-    std::vector<std::string> Messages() const {
-        std::vector<std::string> texts;
-        for (const auto& message : feedback.messages) {
-            texts.push_back(message.text);
-        }
-        return texts;
     }
 
     UtilitiesPage* page = nullptr;
@@ -68,8 +46,8 @@ TEST_F(UtilitiesPageTest, SliderShowsTheStoredDelayAndKeepsWhereTheUserLeftIt) {
     EXPECT_EQ(slider.value(), 1);
     EXPECT_EQ(slider.minimum(), 1);
     EXPECT_EQ(slider.maximum(), 10);
-    EXPECT_EQ(LabelText("fastestLabel"), "Fastest");
-    EXPECT_EQ(LabelText("slowestLabel"), "Slowest");
+    EXPECT_EQ(Text("fastestLabel"), "Fastest");
+    EXPECT_EQ(Text("slowestLabel"), "Slowest");
     EXPECT_EQ(slider.toolTip(),
               "Changes the delay between one snapshots and his next one! (1 <-> 10 sec.)");
 
@@ -111,14 +89,13 @@ TEST_F(UtilitiesPageTest, ConverterBoxKeepsTheEditedCommandLineAndWarnsOnLeaving
     EXPECT_EQ(Messages(), std::vector<std::string>{kWarning});
     EXPECT_EQ(feedback.messages[0].icon, store::MessageIcon::Exclamation);
 
-    // Nothing but blanks brings the stored command line back, with the warning all the same.
+    // Nothing but blanks brings the stored command line back, with the warning all the same;
+    // the click that left the box was on Default.
     QTest::mouseClick(&box, Qt::LeftButton);
     box.selectAll();
     QTest::keyClicks(&box, "   ");
     QTest::mouseClick(page->defaultButton(), Qt::LeftButton);
-    EXPECT_EQ(feedback.messages.size(), 2U);
-    EXPECT_EQ(feedback.messages[1].text, kWarning);
-    // The click that left the box was on Default.
+    EXPECT_EQ(Messages(), std::vector<std::string>(2, kWarning));
     EXPECT_EQ(box.text(), "nconvert -s14 -C2 *.*");
     EXPECT_EQ(session.state.lastConvCommandLine, "nconvert -s14 -C2 *.*");
 
@@ -134,8 +111,7 @@ TEST_F(UtilitiesPageTest, OptimisationCopiesOrMovesAsTheToggleSays) {
     WriteBytes(elsewhere + "pm.zip", "pacman set");
     WriteBytes(elsewhere + "sf.zip", "sf2 set");
     WriteBytes(session.emulator.roms + "readme.txt", "no set");
-    session.games.SetField(*store::FindGameByDescription(session.games, "Pac-Man"), 'C',
-                           elsewhere + "pm.zip");
+    SetField("Pac-Man", 'C', elsewhere + "pm.zip");
     OpenOnUtilities();
     QPushButton& toggle = *page->modeButton();
     EXPECT_EQ(toggle.text(), "Move");
@@ -155,8 +131,7 @@ TEST_F(UtilitiesPageTest, OptimisationCopiesOrMovesAsTheToggleSays) {
     EXPECT_EQ(ReadBytes(session.emulator.roms + "notneed/readme.txt"), "no set");
     EXPECT_TRUE(window->isEnabled());
 
-    session.games.SetField(*store::FindGameByDescription(session.games, "Street Fighter II"), 'C',
-                           elsewhere + "sf.zip");
+    SetField("Street Fighter II", 'C', elsewhere + "sf.zip");
     QTest::mouseClick(&toggle, Qt::LeftButton);
     EXPECT_EQ(toggle.text(), "Move");
     QTest::mouseClick(page->optimiseRomsButton(), Qt::LeftButton);
@@ -176,7 +151,7 @@ TEST_F(UtilitiesPageTest, ToolsReportMissingFilesAndRefuseToMergeTheOwnCheatFile
 
     QTest::mouseClick(page->importButton(), Qt::LeftButton);
     QTest::mouseClick(page->versionsButton(), Qt::LeftButton);
-    WriteBytes(session.emulator.directory + "cheat.dat", "pacman:0:4E0E:03:000:Lives\r\n");
+    WriteBytes(CheatFile(), "pacman:0:4E0E:03:000:Lives\r\n");
     page->SetCheatFileChooser([this](QWidget*) {
         return QString::fromStdString(session.emulator.directory + "Cheat.DAT");
     });

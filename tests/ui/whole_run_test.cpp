@@ -41,58 +41,29 @@ constexpr const char* kCatalogue =
     "galaxyq\tGalaxy Quest\t\tM6809\tSN76496\t1983\tKonami\tgq_1.bin\n"
     "galaxyqj\tGalaxy Quest (Japan)\tgalaxyq\tM6809\tSN76496\t1983\tKonami\tgqj_1.bin\n";
 
-class ScriptedUser : public QObject {
-public:
-    explicit ScriptedUser(std::string emulatorDirectory)
-        : m_emulatorDirectory(std::move(emulatorDirectory)) {
-        connect(&m_timer, &QTimer::timeout, this, [this]() { Step(); });
-        m_timer.start(10);
-    }
+TEST(WholeRun, FirstStartAsksImportsWelcomesAndSavesAtQuit) {
+    TempDir dir;
+    const std::string programDirectory = dir.File("program") + platform::kSeparator;
+    const std::string emulatorDirectory = dir.File("emu") + platform::kSeparator;
+    std::filesystem::create_directories(programDirectory);
+    testing::WriteBytes(emulatorDirectory + "catalogue.txt", kCatalogue);
+    std::filesystem::copy_file(QUORVEX_FAKE_EMULATOR,
+                               emulatorDirectory + platform::EmulatorExecutableName());
 
+    // What the user met on the way, and what the main window showed before Quit.
     std::vector<std::string> messages;
     QStringList newGames;
-    bool sawSplash = false;
-    QStringList rightTabsAtStart;
-    QString currentRightTab;
-    QString versionPane;
-    QString countsPane;
     QStringList unnamedButtons;
-
-private:
-    void Step() {
-        if (QWidget* modal = QApplication::activeModalWidget()) {
-            Answer(modal);
-            return;
-        }
-        for (QWidget* window : QApplication::topLevelWidgets()) {
-            if (!window->isVisible()) {
-                continue;
-            }
-            sawSplash |= qobject_cast<SplashWindow*>(window) != nullptr;
-            auto* main = qobject_cast<MainWindow*>(window);
-            if (main != nullptr && !m_quitting) {
-                m_quitting = true;
-                for (int tab = 0; tab < main->rightTabs()->count(); ++tab) {
-                    rightTabsAtStart << main->rightTabs()->tabText(tab);
-                }
-                currentRightTab = main->rightTabs()->tabText(main->rightTabs()->currentIndex());
-                countsPane = main->statusPanes()->PaneText(1);
-                for (QAbstractButton* button : main->findChildren<QAbstractButton*>()) {
-                    QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(button);
-                    if (reader == nullptr || reader->text(QAccessible::Name).isEmpty()) {
-                        unnamedButtons << QString::fromLatin1(button->metaObject()->className()) + " " +
-                                              button->objectName();
-                    }
-                }
-                versionPane = main->statusPanes()->PaneText(2);
-                main->Quit();
-            }
-        }
-    }
-
-    void Answer(QWidget* modal) {
+    bool sawSplash = false;
+    QString currentRightTab;
+    QString countsPane;
+    QString versionPane;
+    bool quitting = false;
+    QTimer user;
+    QObject::connect(&user, &QTimer::timeout, [&]() {
+        QWidget* modal = QApplication::activeModalWidget();
         if (auto* dialog = qobject_cast<EmulatorDirectoryDialog*>(modal)) {
-            dialog->edit()->setText(QString::fromStdString(m_emulatorDirectory));
+            dialog->edit()->setText(QString::fromStdString(emulatorDirectory));
             dialog->accept();
         } else if (auto* box = qobject_cast<QMessageBox*>(modal)) {
             messages.push_back(box->text().toStdString());
@@ -104,27 +75,29 @@ private:
             }
             whatsNew->accept();
         }
-    }
-
-    std::string m_emulatorDirectory;
-    QTimer m_timer;
-    bool m_quitting = false;
-};
-
-bool StartsWith(const std::string& text, const std::string& start) {
-    return text.compare(0, start.size(), start) == 0;
-}
-
-TEST(WholeRun, FirstStartAsksImportsWelcomesAndSavesAtQuit) {
-    TempDir dir;
-    const std::string programDirectory = dir.File("program") + platform::kSeparator;
-    const std::string emulatorDirectory = dir.File("emu") + platform::kSeparator;
-    std::filesystem::create_directories(programDirectory);
-    testing::WriteBytes(emulatorDirectory + "catalogue.txt", kCatalogue);
-    std::filesystem::copy_file(QUORVEX_FAKE_EMULATOR,
-                               emulatorDirectory + platform::EmulatorExecutableName());
-
-    ScriptedUser user(emulatorDirectory);
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            if (modal != nullptr || !window->isVisible()) {
+                continue;
+            }
+            sawSplash |= qobject_cast<SplashWindow*>(window) != nullptr;
+            auto* main = qobject_cast<MainWindow*>(window);
+            if (main != nullptr && !quitting) {
+                quitting = true;
+                currentRightTab = main->rightTabs()->tabText(main->rightTabs()->currentIndex());
+                countsPane = main->statusPanes()->PaneText(1);
+                versionPane = main->statusPanes()->PaneText(2);
+                for (QAbstractButton* button : main->findChildren<QAbstractButton*>()) {
+                    QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(button);
+                    if (reader == nullptr || reader->text(QAccessible::Name).isEmpty()) {
+                        unnamedButtons << QString::fromLatin1(button->metaObject()->className()) +
+                                              " " + button->objectName();
+                    }
+                }
+                main->Quit();
+            }
+        }
+    });
+    user.start(10);
     EventLoopPump pump;
     StartupWindows windows;
     catalogue::EmulatorCatalogueImporter importer(&pump);
@@ -132,23 +105,22 @@ TEST(WholeRun, FirstStartAsksImportsWelcomesAndSavesAtQuit) {
     store::StartupServices services{windows, importer, batches};
     ASSERT_TRUE(store::RunProgram(programDirectory, services));
 
-    EXPECT_TRUE(user.sawSplash);
-    ASSERT_GE(user.messages.size(), 5u);
+    EXPECT_TRUE(sawSplash);
+    ASSERT_GE(messages.size(), 5u);
     EXPECT_TRUE(
-        StartsWith(user.messages[0], "Warning!\nSomething has happened at the file settings.qvx!"));
+        messages[0].starts_with("Warning!\nSomething has happened at the file settings.qvx!"));
     EXPECT_TRUE(
-        StartsWith(user.messages[3], "Warning!\nSomething has happened at the file mamefld.qvx!"));
-    EXPECT_EQ(user.messages.back(), kWelcomeMessage);
-    EXPECT_EQ(user.newGames, QStringList({"Galaxy Quest", "Galaxy Quest (Japan)", "Ghost Run"}));
+        messages[3].starts_with("Warning!\nSomething has happened at the file mamefld.qvx!"));
+    EXPECT_EQ(messages.back(), kWelcomeMessage);
+    EXPECT_EQ(newGames, QStringList({"Galaxy Quest", "Galaxy Quest (Japan)", "Ghost Run"}));
 
-    EXPECT_EQ(user.currentRightTab, "Setup");
-    EXPECT_EQ(user.countsPane,
+    EXPECT_EQ(currentRightTab, "Setup");
+    EXPECT_EQ(countsPane,
               "Games: 0/3 [ Originals: 0/2 ] [ Clones: 0/1 (0 stand alone, 0 splitted, 0 "
               "merged) ]");
     // A screen reader can name every button, also those that show only a picture.
-    EXPECT_TRUE(user.unnamedButtons.isEmpty()) << user.unnamedButtons.join(", ").toStdString();
-    EXPECT_TRUE(user.versionPane.startsWith("Mame "));
-    EXPECT_GT(user.versionPane.size(), 5);
+    EXPECT_TRUE(unnamedButtons.isEmpty()) << unnamedButtons.join(", ").toStdString();
+    EXPECT_TRUE(versionPane.startsWith("Mame ") && versionPane.size() > 5);
 
     EXPECT_EQ(store::GetHeaderValue(programDirectory + "mamegame.qvx", "GAMES_COUNT"), "3");
     EXPECT_EQ(store::GetHeaderValue(programDirectory + "quorvex.qvx", "MAME_DIR"),

@@ -12,9 +12,8 @@
 namespace quorvex::utilities {
 namespace {
 
-using testing::MessageRecorder;
 using testing::ReadBytes;
-using testing::RecordingProgress;
+using testing::Recorder;
 using testing::TempDir;
 using testing::WriteBytes;
 
@@ -31,8 +30,7 @@ TEST(CheatMerge, AppendsOnlyLinesWhoseKeyIsNew) {
         "dkong:0:6228:04:000:Lives\n"
         "DKONG:0:6228:04:000:Many lives\n"  // duplicates a line appended just before
         "galaga:0:9820:05:000:Lives";
-    RecordingProgress progress;
-
+    Recorder progress;
     const CheatMerge merge = MergeCheatText(own, other, progress);
 
     EXPECT_EQ(merge.text, own +
@@ -49,9 +47,9 @@ TEST(CheatMerge, AppendsOnlyLinesWhoseKeyIsNew) {
 
     // An own file cut between CR and LF gets only the LF: another CR would
     // become part of its last line.
-    const CheatMerge cut = MergeCheatText("pacman:0:4E0E:03:000:Lives\r",
-                                          "PACMAN:0:4E0E:03:000:x\ndkong:0:6228:04:000:Lives\n",
-                                          progress);
+    const CheatMerge cut =
+        MergeCheatText("pacman:0:4E0E:03:000:Lives\r",
+                       "PACMAN:0:4E0E:03:000:x\ndkong:0:6228:04:000:Lives\n", progress);
     EXPECT_EQ(cut.text,
               "pacman:0:4E0E:03:000:Lives\r\n;\r\n; Merged using Quorvex!\r\n;\r\n"
               "dkong:0:6228:04:000:Lives\r\n");
@@ -70,15 +68,11 @@ TEST(CheatMerge, TheOwnFileIsReplacedWithTheMergedLinesWhateverItsSize) {
     other += "newgame:0:2000:02:000:A new cheat\n";
     WriteBytes(ownPath, own);
     WriteBytes(dir.File("theirs/cheat.dat"), other);
-    MessageRecorder feedback;
-    RecordingProgress progress;
-
-    const CheatFileMerge result =
-        MergeCheatFile(dir.File("theirs/cheat.dat"), ownPath, feedback, progress);
-
+    Recorder user;
+    const CheatFileMerge result = MergeCheatFile(dir.File("theirs/cheat.dat"), ownPath, user, user);
     EXPECT_EQ(result.outcome, CheatMergeOutcome::Merged);
     EXPECT_EQ(result.appended, 1);
-    EXPECT_TRUE(feedback.messages.empty());
+    EXPECT_TRUE(user.messages.empty());
     EXPECT_EQ(ReadBytes(ownPath),
               own + ";\r\n; Merged using Quorvex!\r\n;\r\nnewgame:0:2000:02:000:A new cheat\r\n");
 }
@@ -88,23 +82,20 @@ TEST(CheatMerge, TheSameFileUnderAnotherSpellingIsRefused) {
     const std::string ownPath = dir.File("emu/cheat.dat");
     WriteBytes(ownPath, "pacman:0:4E0E:03:000:Infinite Lives\r\n");
     WriteBytes(dir.File("emu/other.dat"), "dkong:0:6228:04:000:Lives\n");
-    MessageRecorder feedback;
-    RecordingProgress progress;
-
+    Recorder user;
     for (const std::string& chosen :
          {dir.File("EMU/CHEAT.DAT"), dir.File("emu/../emu/cheat.dat")}) {
-        EXPECT_EQ(MergeCheatFile(chosen, ownPath, feedback, progress).outcome,
-                  CheatMergeOutcome::SameFile);
+        EXPECT_EQ(MergeCheatFile(chosen, ownPath, user, user).outcome, CheatMergeOutcome::SameFile);
     }
-    ASSERT_EQ(feedback.messages.size(), 2U);
-    EXPECT_EQ(feedback.messages[0], "I can't import the data from the same file!");
-    EXPECT_EQ(feedback.icons[0], store::MessageIcon::Exclamation);
+    EXPECT_EQ(user.messages,
+              std::vector<std::string>(2, "I can't import the data from the same file!"));
+    EXPECT_EQ(user.icons[0], store::MessageIcon::Exclamation);
     EXPECT_EQ(ReadBytes(ownPath), "pacman:0:4E0E:03:000:Infinite Lives\r\n");
 
     // Without a cheat file of its own the emulator gets one.
     const std::string fresh = dir.File("fresh/cheat.dat");
     WriteBytes(dir.File("fresh/keep"), "");
-    EXPECT_EQ(MergeCheatFile(dir.File("emu/other.dat"), fresh, feedback, progress).outcome,
+    EXPECT_EQ(MergeCheatFile(dir.File("emu/other.dat"), fresh, user, user).outcome,
               CheatMergeOutcome::Merged);
     EXPECT_EQ(ReadBytes(fresh),
               ";\r\n; Merged using Quorvex!\r\n;\r\ndkong:0:6228:04:000:Lives\r\n");

@@ -17,15 +17,10 @@
 namespace quorvex::utilities {
 namespace {
 
-using testing::Games;
-using testing::MessageRecorder;
-using testing::RecordingProgress;
-using testing::TempDir;
-using testing::WriteBytes;
-
-void Put32(std::string& record, std::size_t at, std::uint32_t value) {
-    for (int i = 0; i < 4; ++i) {
-        record[at + static_cast<std::size_t>(i)] = static_cast<char>((value >> (8 * i)) & 0xFF);
+// Little-endian, as the old front-end wrote its numbers.
+void Put(std::string& record, std::size_t at, std::uint64_t value, std::size_t bytes) {
+    for (std::size_t i = 0; i < bytes; ++i) {
+        record[at + i] = static_cast<char>((value >> (8 * i)) & 0xFF);
     }
 }
 
@@ -33,35 +28,31 @@ std::string Record(const std::string& name, std::int32_t launches, std::uint32_t
                    const std::string& lastPlayed, double rating) {
     std::string record(816, '\0');
     record.replace(14, name.size(), name);
-    Put32(record, 628, static_cast<std::uint32_t>(launches));
-    Put32(record, 632, seconds);
+    Put(record, 628, static_cast<std::uint32_t>(launches), 4);
+    Put(record, 632, seconds, 4);
     record.replace(636, lastPlayed.size(), lastPlayed);
     std::uint64_t bits = 0;
     std::memcpy(&bits, &rating, sizeof bits);
-    for (int i = 0; i < 8; ++i) {
-        record[808 + static_cast<std::size_t>(i)] = static_cast<char>((bits >> (8 * i)) & 0xFF);
-    }
+    Put(record, 808, bits, 8);
     return record;
 }
 
-class OldPlayDataTest : public ::testing::Test {
-protected:
+TEST(OldPlayData, CopiesEveryWholeRecordIntoTheFirstGameOfItsName) {
     store::GameDatabase games =
-        Games({{"pacman", "Pac-Man"},
-               {"galaga", "Galaga"},
-               {"sf2", "Street Fighter II"},
-               {"dkong", "Donkey Kong"},
-               {"GALAGA", "Galaga (second entry)"},
-               {"pacplus", "Pac-Man Plus"}},
-              {"", "+:T:4:+ +:H:100:+ +:G:Mon  1 Jun 1998:+", "+:S:55:+", "+:S:66:+", "", ""});
-    TempDir dir;
-    MessageRecorder feedback;
-    RecordingProgress progress;
-
-    std::string Field(int index, char code) const { return games.Field(index, code); }
-};
-
-TEST_F(OldPlayDataTest, CopiesEveryWholeRecordIntoTheFirstGameOfItsName) {
+        testing::Games({{"pacman", "Pac-Man"},
+                        {"galaga", "Galaga"},
+                        {"sf2", "Street Fighter II"},
+                        {"dkong", "Donkey Kong"},
+                        {"GALAGA", "Galaga (second entry)"},
+                        {"pacplus", "Pac-Man Plus"}},
+                       {"", "+:T:4:+ +:H:100:+ +:G:Mon  1 Jun 1998:+", "+:S:55:+", "+:S:66:+"});
+    // Launches, playing time, last played and rating of one game.
+    const auto Played = [&games](int index) {
+        return games.Field(index, 'T') + "|" + games.Field(index, 'H') + "|" +
+               games.Field(index, 'G') + "|" + games.Field(index, 'S');
+    };
+    testing::TempDir dir;
+    testing::Recorder user;
     std::string file;
     file += Record("  PacMan ", 3, 3'000'000'000U, "Sat 14 Mar 1998", 10.0);
     file += Record("galaga", 0, 999, "never", 7.5);  // not launched: only the rating
@@ -76,36 +67,24 @@ TEST_F(OldPlayDataTest, CopiesEveryWholeRecordIntoTheFirstGameOfItsName) {
     file += Record("pacplus", 6, 20, "Tue 17 Mar 1998", 0.5);
     // A trailing partial record is no record, even with a known name in it.
     file += Record("dkong", 8, 80, "partial", 9.0).substr(0, 700);
-    WriteBytes(dir.File("mame.ini"), file);
+    testing::WriteBytes(dir.File("mame.ini"), file);
 
-    const OldPlayImport result = ImportOldPlayData(games, dir.path(), feedback, progress);
-
-    EXPECT_TRUE(feedback.messages.empty());
+    const OldPlayImport result = ImportOldPlayData(games, dir.path(), user, user);
+    EXPECT_TRUE(user.messages.empty());
     EXPECT_TRUE(result.fileFound);
     EXPECT_EQ(result.records, 1607);
-    EXPECT_EQ(Field(0, 'T'), "3");
-    EXPECT_EQ(Field(0, 'H'), "3000000000");
-    EXPECT_EQ(Field(0, 'G'), "Sat 14 Mar 1998");
-    EXPECT_EQ(Field(0, 'S'), "100");
-    EXPECT_EQ(Field(1, 'T'), "4");
-    EXPECT_EQ(Field(1, 'H'), "100");
-    EXPECT_EQ(Field(1, 'G'), "Mon  1 Jun 1998");
-    EXPECT_EQ(Field(1, 'S'), "75");
-    EXPECT_EQ(Field(4, 'S'), "");  // the second GALAGA is not the first match
-    EXPECT_EQ(Field(2, 'T'), "2");
-    EXPECT_EQ(Field(2, 'S'), "55");  // 11.0 lies outside the scale
-    EXPECT_EQ(Field(3, 'T'), "1");
-    EXPECT_EQ(Field(3, 'S'), "66");  // and so does -1.0
-    EXPECT_EQ(Field(3, 'H'), "30");  // not the partial record's 80
-    EXPECT_EQ(Field(5, 'T'), "6");   // the last record of a name wins
-    EXPECT_EQ(Field(5, 'H'), "20");
-    EXPECT_EQ(Field(5, 'S'), "5");
+    EXPECT_EQ(Played(0), "3|3000000000|Sat 14 Mar 1998|100");
+    EXPECT_EQ(Played(1), "4|100|Mon  1 Jun 1998|75");
+    EXPECT_EQ(Played(4), "|||");                      // the second GALAGA is not the first match
+    EXPECT_EQ(Played(2), "2|60|Sun 15 Mar 1998|55");  // 11.0 lies outside the scale
+    EXPECT_EQ(Played(3), "1|30|Mon 16 Mar 1998|66");  // and so does -1.0; not the partial 80
+    EXPECT_EQ(Played(5), "6|20|Tue 17 Mar 1998|5");   // the last record of a name wins
 
-    EXPECT_EQ(progress.title, "Please wait!");
-    EXPECT_EQ(progress.range, std::make_pair(0, 1607 / 6));
-    EXPECT_EQ(progress.steps, 1607 / 6);
-    EXPECT_EQ(progress.texts.front(), "Importing data of PacMan....");
-    EXPECT_FALSE(progress.open);
+    EXPECT_EQ(user.title, "Please wait!");
+    EXPECT_EQ(user.range, std::make_pair(0, 1607 / 6));
+    EXPECT_EQ(user.steps, 1607 / 6);
+    EXPECT_EQ(user.texts.front(), "Importing data of PacMan....");
+    EXPECT_FALSE(user.open);
 }
 
 }  // namespace

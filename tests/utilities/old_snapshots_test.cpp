@@ -51,7 +51,7 @@ TEST(OldSnapshots, OldPicturesAreNumberedAfterTheGamesSnapshotsAndNeverReplaceOn
     WriteBytes(old + "pacman02.pcx", "old 2");
     WriteBytes(old + "pacman03.txt", "no picture");
     WriteBytes(old + "mspaan01.pcx", "ms 1");
-    testing::RecordingProgress progress;
+    testing::Recorder progress;
 
     const SnapshotConversion result = ConvertOldSnapshots(session, dir.File("old"), progress);
 

@@ -1,6 +1,6 @@
 #pragma once
 // What the tests of the Utilities tools share: a recorder in place of the
-// Progress window and message boxes, and a game database built from names.
+// Progress window and the message boxes, and a game database built from names.
 
 #include <string>
 #include <utility>
@@ -11,7 +11,7 @@
 
 namespace quorvex::testing {
 
-class RecordingProgress : public store::Progress {
+class Recorder : public store::Progress, public store::UserFeedback {
 public:
     void Open(const std::string& title, bool) override {
         this->title = title;
@@ -25,22 +25,17 @@ public:
     void Pump() override {}
     bool Cancelled() const override { return false; }
     void Close() override { open = false; }
-
-    std::string title;
-    bool open = false;
-    std::pair<int, int> range{0, 0};
-    std::vector<std::string> texts;
-    int steps = 0;
-};
-
-class MessageRecorder : public store::UserFeedback {
-public:
     void ShowMessage(const std::string& text, store::MessageIcon icon) override {
         messages.push_back(text);
         icons.push_back(icon);
     }
     bool AskYesNo(const std::string&) override { return false; }
 
+    std::string title;
+    bool open = false;
+    std::pair<int, int> range{0, 0};
+    std::vector<std::string> texts;
+    int steps = 0;
     std::vector<std::string> messages;
     std::vector<store::MessageIcon> icons;
 };
