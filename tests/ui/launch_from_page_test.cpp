@@ -83,7 +83,10 @@ TEST_F(LaunchFromPage, AVanishedRomZipWarnsOnceAndDisablesPlay) {
 
     Click(PlayButton());
     ASSERT_EQ(feedback.messages.size(), 1u);
-    EXPECT_EQ(feedback.messages[0].text, play::MissingRomZipMessage(dir.File("gone.zip")));
+    EXPECT_EQ(feedback.messages[0].text,
+              "Warning!\nYou SURELY have done something to the file:\n" + dir.File("gone.zip") +
+                  "\nbecause now it doesn't exists no more!\nSo you are not able to play this "
+                  "game!");
     EXPECT_EQ(feedback.messages[0].icon, store::MessageIcon::Exclamation);
     EXPECT_EQ(FieldOf("Ms. Pac-Man", 'C') + FieldOf("Ms. Pac-Man", 'W'), "");
     EXPECT_EQ(FieldOf("Ms. Pac-Man", 'T'), "");

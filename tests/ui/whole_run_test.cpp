@@ -111,7 +111,14 @@ TEST(WholeRun, FirstStartAsksImportsWelcomesAndSavesAtQuit) {
         messages[0].starts_with("Warning!\nSomething has happened at the file settings.qvx!"));
     EXPECT_TRUE(
         messages[3].starts_with("Warning!\nSomething has happened at the file mamefld.qvx!"));
-    EXPECT_EQ(messages.back(), kWelcomeMessage);
+    EXPECT_EQ(messages.back(),
+              "Welcome!\nNew games have been found!\nIn order to be able to play these games, "
+              "you have to perform\nthe phase of Roms Scanning!\nTo accomplish this select the "
+              "appropriate directory where you\nhave put your roms zip files, and then press the "
+              "button 'Begin Roms scanning'\nThis will take some minutes, but after this "
+              "scanning you are able\nto identify in an inquivocabile way the Roms that exist "
+              "and which are missing!\nIf you are a new user, please spend some minutes reading "
+              "the section:\nINSTALLATION AND CONFIGURATION OF QVX FOR A QUICK START!");
     EXPECT_EQ(newGames, QStringList({"Galaxy Quest", "Galaxy Quest (Japan)", "Ghost Run"}));
 
     EXPECT_EQ(currentRightTab, "Setup");
