@@ -2,39 +2,26 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
-#include <vector>
-
-#include "store/game_database.h"
+#include "browse_test_support.h"
 
 namespace quorvex::browse {
 namespace {
 
-store::GameRecord Game(const std::string& tokens) {
-    store::GameRecord record;
-    record.line = tokens + "\xA7";
-    return record;
-}
-
 TEST(CollectionCounts, CountsOriginalsAndClonesByLinkAndSetFormat) {
-    store::GameDatabase games({
-        Game("+:A:pacman:+ +:B:Pac-Man:+ +:C:pacman.zip:+"),
-        Game("+:A:galaga:+ +:B:Galaga:+ +:C:galaga.zip:+"),
-        Game("+:A:dkong:+ +:B:Donkey Kong:+"),
-        Game("+:A:mspacman:+ +:F:pacman:+ +:C:pacman.zip:+ +:W:Total:+"),
-        Game("+:A:pacplus:+ +:F:pacman:+ +:C:pacman.zip:+ +:W:total:+"),
-        Game("+:A:gallag:+ +:F:galaga:+ +:C:gallag.zip:+ +:W:Partial:+"),
-        Game("+:A:galagao:+ +:F:galaga:+ +:C:galagao.zip:+"),
+    const store::GameDatabase games = testing::GamesOf({
+        "+:A:pacman:+ +:B:Pac-Man:+ +:C:pacman.zip:+\xA7",
+        "+:A:galaga:+ +:B:Galaga:+ +:C:galaga.zip:+\xA7",
+        "+:A:dkong:+ +:B:Donkey Kong:+\xA7",
+        "+:A:mspacman:+ +:F:pacman:+ +:C:pacman.zip:+ +:W:Total:+\xA7",
+        "+:A:pacplus:+ +:F:pacman:+ +:C:pacman.zip:+ +:W:total:+\xA7",
+        "+:A:gallag:+ +:F:galaga:+ +:C:gallag.zip:+ +:W:Partial:+\xA7",
+        "+:A:galagao:+ +:F:galaga:+ +:C:galagao.zip:+\xA7",
         // A W value left behind after a link was released must not count as a set.
-        Game("+:A:dkongjp:+ +:F:dkong:+ +:W:Partial:+"),
+        "+:A:dkongjp:+ +:F:dkong:+ +:W:Partial:+\xA7",
     });
-
     EXPECT_EQ(
         CollectionCountsText(CountCollection(games)),
         "Games: 6/2 [ Originals: 2/1 ] [ Clones: 4/1 (1 stand alone, 1 splitted, 2 merged) ]");
-}
-
-TEST(CollectionCounts, AnEmptyDatabaseCountsNothing) {
     EXPECT_EQ(CountCollection(store::GameDatabase{}), CollectionCounts{});
 }
 

@@ -47,7 +47,7 @@ private:
     std::string m_outputFile;
 };
 
-TEST(WriteBatchFile, StoresEveryLineEndAsCrLfAndOverwrites) {
+TEST(BatchFile, IsStoredWithCrLfAndNotRunWhenDirectoryOrBatchIsMissing) {
     TempDir temp;
     WriteBytes(temp.File("gamessup.bat"), "an older and much longer batch text\r\n\r\n\r\n");
     WriteBatchFile("gamessup.bat", temp.path(), "mame -listfull >games_supported.qvx\n");
@@ -55,10 +55,8 @@ TEST(WriteBatchFile, StoresEveryLineEndAsCrLfAndOverwrites) {
 
     WriteBatchFile("QVXzip.bat", temp.path(), "attrib x\n\r\nzip  a.zip b c \r\nlast");
     EXPECT_EQ(ReadBytes(temp.File("QVXzip.bat")), "attrib x\r\n\r\nzip  a.zip b c \r\nlast");
-}
 
-TEST(RunBatchFile, FalseWhenDirectoryOrBatchIsMissing) {
-    TempDir temp;
+    // Nothing runs where the directory or the batch is missing.
     RecordingPump pump;
     WriteBatchFile("fileneed.bat", temp.path(), "echo x >x.txt\n");
     EXPECT_FALSE(RunBatchFile("fileneed.bat", temp.File("absent/"), false, nullptr));
@@ -76,6 +74,14 @@ TEST(RunBatchFile, WithoutPumpOutputsAreCompleteOnReturn) {
     EXPECT_TRUE(RunBatchFile("QVXLaunch.bat", temp.path(), true, nullptr));
     EXPECT_EQ(ReadBytes(temp.File("fps.QVX")), "first\nsecond\n");
     EXPECT_TRUE(platform::IsReadableFile(temp.File("QVXLaunch.bat")));
+
+    // The runner handed to the rest of the program writes the batch, then runs it.
+    RecordingPump pump;
+    BatchFileRunner runner(&pump);
+    EXPECT_TRUE(runner.WriteAndRun(temp.path(), "QVXLaunch.bat", "@echo done >out.txt\n"));
+    EXPECT_EQ(ReadBytes(temp.File("QVXLaunch.bat")), "@echo done >out.txt\r\n");
+    EXPECT_EQ(ReadBytes(temp.File("out.txt")), "done\n");
+    EXPECT_FALSE(runner.WriteAndRun(temp.File("gone/"), "QVXLaunch.bat", "@echo x\n"));
 }
 
 TEST(RunBatchFile, RepaintsWithoutInputWhileTheBatchRunsAndDropsItsInputAfterwards) {
@@ -98,17 +104,6 @@ TEST(RunBatchFile, RepaintsWithoutInputWhileTheBatchRunsAndDropsItsInputAfterwar
     EXPECT_EQ(pump.discards, 1);
     EXPECT_TRUE(pump.discardedAfterEnd);
 }
-
-TEST(BatchFileRunner, WritesTheBatchAndRunsIt) {
-    TempDir temp;
-    RecordingPump pump;
-    BatchFileRunner runner(&pump);
-    EXPECT_TRUE(runner.WriteAndRun(temp.path(), "QVXLaunch.bat", "@echo done >out.txt\n"));
-    EXPECT_EQ(ReadBytes(temp.File("QVXLaunch.bat")), "@echo done >out.txt\r\n");
-    EXPECT_EQ(ReadBytes(temp.File("out.txt")), "done\n");
-    EXPECT_FALSE(runner.WriteAndRun(temp.File("gone/"), "QVXLaunch.bat", "@echo x\n"));
-}
-
 #endif
 
 }  // namespace

@@ -1,10 +1,8 @@
 // The emulator test double stands in for the emulator in every test that
-// plays or lists games, so its play session and list layouts are checked here
-// through the same batch runner and parsers the program uses.
+// plays or lists games: its play session and lists, through the program's
+// own batch runner and parsers.
 
 #include <gtest/gtest.h>
-
-#include <set>
 
 #include "catalogue/command_runner.h"
 #include "catalogue/emulator_commands.h"
@@ -77,56 +75,14 @@ TEST_F(FakeEmulator, PlaybackNeedsTheReplayAndUnknownGamesGiveAnErrorText) {
     EXPECT_FALSE(platform::IsReadableFile(dir.File("snap/nosuch.png")));
 }
 
-TEST_F(FakeEmulator, ListsComeOutInTheLayoutsTheParsersRead) {
-    const auto games = ParseSupportedGames(Run("mame -listfull", kSupportedGamesFile));
-    ASSERT_EQ(games.size(), 2u);
-    EXPECT_EQ(games[1].name, "galaxyq");
-    EXPECT_EQ(games[1].description, "Galaxy Quest");
-
-    const auto details = ParseDetails(Run("mame -listdetails", kDetailsFile));
-    ASSERT_EQ(details.size(), 2u);
-    EXPECT_EQ(details[0].cpus[0], "M6502");
-    EXPECT_EQ(details[0].sounds[1], "Samples");
-
-    const auto companies = ParseCompanies(Run("mame -listgames", kCompaniesFile));
-    ASSERT_EQ(companies.size(), 2u);
-    EXPECT_EQ(companies[0].manufacturer, "Irem Corp.");
-    EXPECT_EQ(companies[0].description, "Ghost Run");
-
-    EXPECT_EQ(ParseVersion(Run("mame -help", kVersionFile)), "v0.37b16");
-    EXPECT_TRUE(ParseClones(Run("mame -listclones", kClonesFile)).empty());
-
+// The other lists reach the parsers through every catalogue import test.
+TEST_F(FakeEmulator, NeededFileListsComeOutInTheLayoutsTheParsersRead) {
     EXPECT_EQ(ParseNeededRoms(Run("mame ghostrn -listroms", kNeededFilesFile)),
               (std::vector<std::string>{"ghostrn.1", "ghostrn.2"}));
     EXPECT_EQ(ParseNeededSamples(Run("mame ghostrn -listsamples", kNeededFilesFile)),
               (std::vector<std::string>{"jump.wav", "ghost.wav"}));
     EXPECT_TRUE(ParseNeededSamples(Run("mame galaxyq -listsamples", kNeededFilesFile)).empty());
     EXPECT_TRUE(ParseNeededSamples(Run("mame nosuch -listsamples", kNeededFilesFile)).empty());
-}
-
-TEST_F(FakeEmulator, GeneratedCatalogueHasUniqueShortNamesAndRealFamilies) {
-    Run("mame --generate-catalogue 5000 3", "catalogue.txt");
-    const auto games = ParseSupportedGames(Run("mame -listfull", kSupportedGamesFile));
-    ASSERT_EQ(games.size(), 5000u);
-    std::set<std::string> names;
-    for (const SupportedGame& game : games) {
-        EXPECT_LE(game.name.size(), 8u) << game.name;
-        EXPECT_TRUE(names.insert(game.name).second) << game.name;
-    }
-    EXPECT_EQ(names.count("neogeo"), 1u);
-
-    const auto clones = ParseClones(Run("mame -listclones", kClonesFile));
-    int neoGeo = 0;
-    for (const CloneEntry& clone : clones) {
-        EXPECT_EQ(names.count(clone.parent), 1u) << clone.clone << " of " << clone.parent;
-        neoGeo += clone.parent == "neogeo";
-    }
-    EXPECT_GT(neoGeo, 0);
-    EXPECT_GT(clones.size(), 1000u);
-
-    const std::string again = ReadBytes(dir.File("catalogue.txt"));
-    Run("mame --generate-catalogue 5000 3", "catalogue.txt");
-    EXPECT_EQ(ReadBytes(dir.File("catalogue.txt")), again);
 }
 
 }  // namespace
