@@ -3,19 +3,16 @@
 #include <gtest/gtest.h>
 
 #include "platform/file_system.h"
-#include "store/text_utils.h"
+#include "play_test_support.h"
 #include "test_support.h"
 
 namespace quorvex::play {
 namespace {
 
+using testing::Game;
 using testing::ReadBytes;
 using testing::TempDir;
 using testing::WriteBytes;
-
-store::GameRecord Game(const std::string& name, const std::string& fields = "") {
-    return {" +:A:" + name + ":+ +:B:" + name + " game:+" + fields + "\xA7", "", name + " game"};
-}
 
 std::vector<std::string> Names(const std::string& directory) {
     std::vector<std::string> names;
@@ -32,7 +29,7 @@ protected:
     AfterPlay() {
         session.emulator = store::MakeEmulatorPaths(temp.path());
         store::CreateEmulatorSubdirectories(session.emulator);
-        session.games = store::GameDatabase({Game("pac"), Game("pacman"), Game("pacabc")});
+        session.games = store::GameDatabase({Game("pac", ""), Game("pacman", ""), Game("pacabc", "")});
     }
     const store::EmulatorPaths& paths() const { return session.emulator; }
 
@@ -42,39 +39,33 @@ protected:
 
 TEST(FrameRate, TheLineWithFpsGivesTheTextBehindItsColon) {
     TempDir temp;
-    const std::string file = temp.File("fps.QVX");
-    std::string text;
-
-    WriteBytes(file, "MAME v0.37\nAverage FPS: 59.94 (60 max) \nbye\n");
-    EXPECT_FALSE(ReadFrameRate(file, text));
-    EXPECT_EQ(text, "59.94 (60 max)");
-
-    WriteBytes(file, "loading\r\naverage fps:  57.5\r\n");
-    EXPECT_FALSE(ReadFrameRate(file, text));
-    EXPECT_EQ(text, "57.5");
-
-    WriteBytes(file, "FPS without colon\n");
-    EXPECT_FALSE(ReadFrameRate(file, text));
-    EXPECT_EQ(text, "");
-
-    // "tested with" ends the search: a later FPS line is part of an error output.
-    WriteBytes(file, "  Game not found\r\nTested with version 0.37\r\nFPS: 1\r\n");
-    EXPECT_TRUE(ReadFrameRate(file, text));
-    EXPECT_EQ(text, "Game not found\nTested with version 0.37\nFPS: 1\n");
-
-    WriteBytes(file, "Unknown game: x\n");
-    EXPECT_TRUE(ReadFrameRate(file, text));
-    EXPECT_EQ(text, "Unknown game: x\n");
-
-    WriteBytes(file, "   \n\n");
-    EXPECT_FALSE(ReadFrameRate(file, text));
-    EXPECT_EQ(text, "");
+    const struct {
+        const char* output;
+        bool error;
+        const char* text;
+    } cases[] = {
+        {"MAME v0.37\nAverage FPS: 59.94 (60 max) \nbye\n", false, "59.94 (60 max)"},
+        {"loading\r\naverage fps:  57.5\r\n", false, "57.5"},
+        {"FPS without colon\n", false, ""},
+        // "tested with" ends the search: a later FPS line is part of an error output.
+        {"  Game not found\r\nTested with version 0.37\r\nFPS: 1\r\n", true,
+         "Game not found\nTested with version 0.37\nFPS: 1\n"},
+        {"Unknown game: x\n", true, "Unknown game: x\n"},
+        {"   \n\n", false, ""},
+    };
+    std::string text = "left over";
+    for (const auto& c : cases) {
+        WriteBytes(temp.File("fps.QVX"), c.output);
+        EXPECT_EQ(ReadFrameRate(temp.File("fps.QVX"), text), c.error) << c.output;
+        EXPECT_EQ(text, c.text) << c.output;
+    }
+    text = "left over";
     EXPECT_FALSE(ReadFrameRate(temp.File("missing.QVX"), text));
     EXPECT_EQ(text, "");
 }
 
 TEST(PlayStatistics, PlaysAddUpAndAnEmptyFrameRateKeepsTheOldOne) {
-    store::GameDatabase games({Game("pac")});
+    store::GameDatabase games({Game("pac", "")});
     AddPlayStatistics(games, 0, 300, "59.94", "Sat  5 Dec 2026");
     AddPlayStatistics(games, 0, 420, "", "Sun  6 Dec 2026");
     EXPECT_EQ(games.Field(0, 'H'), "720");
@@ -86,13 +77,21 @@ TEST(PlayStatistics, PlaysAddUpAndAnEmptyFrameRateKeepsTheOldOne) {
     EXPECT_EQ(FileNumber(1234), "1234");
 }
 
-TEST_F(AfterPlay, SnapshotsAreFiledAfterTheGamesOwnWithoutGaps) {
+TEST_F(AfterPlay, SnapshotsAreFiledAfterTheGamesOwnWithoutGapsAndNoneForAnUnknownGame) {
     for (const char* name :
          {"pac000.pcx", "pac001.pcx", "pac005.pcx", "pacman000.pcx", "pacabc.pcx", "pac.pcx"}) {
         WriteBytes(paths().snapshot + name, name);
     }
     WriteBytes(paths().pcx + "b.pcx", "new b");
     WriteBytes(paths().pcx + "a.pcx", "new a");
+    WriteBytes(paths().inp + "x.inp", "x");
+    // An unknown game files nothing; descriptions are matched with their letter case.
+    EXPECT_EQ(FileSnapshots(session, "Pac game"), 0);
+    EXPECT_EQ(FileReplays(session, "nobody"), 0);
+    EXPECT_EQ(Names(paths().pcx), (Names_{"a.pcx", "b.pcx"}));
+    EXPECT_EQ(Names(paths().inp), Names_{"x.inp"});
+    EXPECT_EQ(Names(paths().snapshot), (Names_{"pac.pcx", "pac000.pcx", "pac001.pcx", "pac005.pcx",
+                                               "pacabc.pcx", "pacman000.pcx"}));
 
     // Every name of the game's length is numbered, digits or not ("pacabc").
     EXPECT_EQ(FileSnapshots(session, "pac game"), 2);
@@ -111,17 +110,6 @@ TEST_F(AfterPlay, SnapshotsAreFiledAfterTheGamesOwnWithoutGaps) {
     EXPECT_EQ(ReadBytes(paths().snapshot + "pac001.pcx"), "pac005.pcx");
     EXPECT_EQ(ReadBytes(paths().snapshot + "pac004.pcx"), "new b");
     EXPECT_EQ(ReadBytes(paths().snapshot + "pacman000.pcx"), "pacman000.pcx");
-}
-
-TEST_F(AfterPlay, AnUnknownGameFilesNothing) {
-    WriteBytes(paths().pcx + "a.pcx", "a");
-    WriteBytes(paths().inp + "x.inp", "x");
-    WriteBytes(paths().snapshot + "pac007.pcx", "old");
-    EXPECT_EQ(FileSnapshots(session, "Pac game"), 0);
-    EXPECT_EQ(FileReplays(session, "nobody"), 0);
-    EXPECT_EQ(Names(paths().pcx), Names_{"a.pcx"});
-    EXPECT_EQ(Names(paths().inp), Names_{"x.inp"});
-    EXPECT_EQ(Names(paths().snapshot), Names_{"pac007.pcx"});
 }
 
 TEST_F(AfterPlay, ReplaysAreFiledWithTheGamesHighScoresAndConfiguration) {
