@@ -19,21 +19,17 @@ const std::vector<store::SettingDefinition> kDefinitions = {
 using testing::Game;
 using testing::GameLine;
 
-// Counts what the progress window was told.
-class CountingProgress : public store::SilentProgress {
+// Writes down what the progress window was told.
+class RecordingProgress : public store::SilentProgress {
 public:
     void Open(const std::string& title, bool canCancel) override {
-        this->title = title;
-        cancellable = canCancel;
+        log += title + (canCancel ? " (can cancel)|" : "|");
     }
-    void SetRange(int, int upper) override { this->upper = upper; }
-    void SetText(const std::string& text) override { this->text = text; }
-    void Step() override { ++steps; }
-    std::string title;
-    std::string text;
-    bool cancellable = true;
-    int upper = -1;
-    int steps = 0;
+    void SetRange(int lower, int upper) override {
+        log += std::to_string(lower) + " to " + std::to_string(upper) + "|";
+    }
+    void SetText(const std::string& text) override { log += text + "|"; }
+    std::string log;
 };
 
 TEST(GameSettings, MarksAndProposedValuesComeFromTheGamesTokens) {
@@ -78,21 +74,19 @@ TEST(GameSettings, ApplyingCopiesValuesToTheSelectedGamesFoundByDescription) {
                                Game("c", " +:3:8:+"), Game("d", "")});
     const std::vector<GamesListRow> selected = {{1, "b game"}, {2, "nobody"}, {3, "d game"}};
 
-    CountingProgress progress;
+    RecordingProgress progress;
     EXPECT_EQ(ApplySingleSetting(games, selected, 30, kDefinitions[2], 2, {true, "24", ""},
                                  progress, nullptr),
               2);
-    EXPECT_EQ(progress.title, "Please wait!");
-    EXPECT_FALSE(progress.cancellable);
-    EXPECT_EQ(progress.text, "Applying a single setting to all selected games...");
-    EXPECT_EQ(progress.upper, 5);
+    EXPECT_EQ(progress.log, "Please wait!|Applying a single setting to all selected games...|0 to 5|");
     EXPECT_EQ(games[1].line, GameLine("b", " +:2:1:+ +:3:24:+"));
     EXPECT_EQ(games[3].line, GameLine("d", " +:3:24:+"));
     EXPECT_EQ(games[2].line, GameLine("c", " +:3:8:+"));
     EXPECT_EQ(games[0].line, GameLine("cur", " +:1:ON:+ +:4:800x600:+"));
 
+    progress.log.clear();
     EXPECT_EQ(ApplyAllSettings(games, "cur game", selected, progress, nullptr), 2);
-    EXPECT_EQ(progress.text, "Applying all settings to all selected games...");
+    EXPECT_EQ(progress.log, "Please wait!|Applying all settings to all selected games...|0 to 0|");
     EXPECT_EQ(games[1].line, GameLine("b", " +:1:ON:+ +:4:800x600:+"));
     EXPECT_EQ(games[3].line, GameLine("d", " +:1:ON:+ +:4:800x600:+"));
     EXPECT_EQ(games[2].line, GameLine("c", " +:3:8:+"));

@@ -2,9 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include "play_test_support.h"
+#include "scripted_feedback.h"
 #include "store/default_files.h"
 #include "store/record_line.h"
-#include "play_test_support.h"
 #include "test_support.h"
 
 namespace quorvex::play {
@@ -15,7 +16,7 @@ using testing::TempDir;
 using testing::WriteBytes;
 using testing::Game;
 using testing::GameLine;
-using testing::RecordingFeedback;
+using testing::ScriptedFeedback;
 
 class SettingDefinitions : public ::testing::Test {
 protected:
@@ -28,7 +29,7 @@ protected:
     store::Session session;
 };
 
-TEST_F(SettingDefinitions, OptionsTextJoinsTheActiveSettingsInCodeOrder) {
+TEST_F(SettingDefinitions, OptionsTextJoinsTheActiveSettingsInCodeOrderAndFixedItemsAreFound) {
     const std::string soundBlaster = FixedItemValue(session.settings[1].type, "Sound Blaster");
     EXPECT_EQ(soundBlaster, "1");
     EXPECT_EQ(OptionsText(GameLine("a", " +:2:" + soundBlaster + ":+ +:1:ON:+"), session.settings),
@@ -42,9 +43,8 @@ TEST_F(SettingDefinitions, OptionsTextJoinsTheActiveSettingsInCodeOrder) {
 
     EXPECT_EQ(DefinitionNameByCode(session.settings, "2"), "-soundcard    ");
     EXPECT_FALSE(DefinitionNameByCode(session.settings, "02").has_value());
-}
 
-TEST_F(SettingDefinitions, FixedItemsAreFoundByPositionValueAndDescription) {
+    // Fixed items are found by position, value and description.
     const std::string type = session.settings[1].type;
     EXPECT_EQ(FixedItemCount(type), 8);
     EXPECT_EQ(FixedItemDescription(type, 1), "Silence");
@@ -62,7 +62,7 @@ TEST_F(SettingDefinitions, FixedItemsAreFoundByPositionValueAndDescription) {
     EXPECT_EQ(FixedItemPosition("f2=a;x=ab;y", "ab"), 1);
 }
 
-TEST_F(SettingDefinitions, ComposingReportsTheFirstFailingBoxInOrder) {
+TEST_F(SettingDefinitions, ComposingReportsTheFirstFailingBoxOrCutsThePartsIntoALine) {
     struct Case {
         SettingEditorInput input;
         ComposeFailure failure;
@@ -91,9 +91,8 @@ TEST_F(SettingDefinitions, ComposingReportsTheFirstFailingBoxInOrder) {
               "Value and Description Parts");
     EXPECT_EQ(ComposeFailureMessage(ComposeFailure::EmptyDescriptionPart),
               "Plese check the syntax for this setting!\nThe Description Part CAN'T be empty!");
-}
 
-TEST_F(SettingDefinitions, ComposedLinesCarryTheCutPartsAndTheNextCode) {
+    // Composed lines carry the cut parts and the next code.
     ComposedSetting fixed = ComposeSettingDefinition(
         {" -sound ", 2, "", " 0 ; Silence\r\n1;Sound Blaster", " Help "}, session.files.settings);
     EXPECT_EQ(fixed.failure, ComposeFailure::None);
@@ -128,7 +127,7 @@ TEST_F(SettingDefinitions, StoredDefinitionsAreShownInTheEditorBoxes) {
 }
 
 TEST_F(SettingDefinitions, SavingAppendsTheDefinitionAndAFailureWritesNothing) {
-    RecordingFeedback feedback;
+    ScriptedFeedback feedback(true);
     const std::string before = ReadBytes(session.files.settings);
     SaveSettingResult saved =
         SaveNewSettingDefinition(session, {"", 0, "", "", "complete"}, feedback);
@@ -158,13 +157,13 @@ TEST_F(SettingDefinitions, DeletingADefinitionMovesTheGamesValuesBehindIt) {
                                          Game("b", " +:3:only three:+"), Game("c", "")});
     store::SilentProgress progress;
 
-    RecordingFeedback no(false);
-    EXPECT_FALSE(DeleteSettingDefinition(session, 1, no, progress, nullptr));
-    EXPECT_EQ(no.questions, std::vector<std::string>{"Are you sure?"});
+    ScriptedFeedback user(true);
+    user.answers = {false};
+    EXPECT_FALSE(DeleteSettingDefinition(session, 1, user, progress, nullptr));
+    EXPECT_EQ(user.questions, std::vector<std::string>{"Are you sure?"});
     EXPECT_EQ(session.settings.size(), 3u);
 
-    RecordingFeedback yes(true);
-    ASSERT_TRUE(DeleteSettingDefinition(session, 1, yes, progress, nullptr));
+    ASSERT_TRUE(DeleteSettingDefinition(session, 1, user, progress, nullptr));
     EXPECT_EQ(ReadBytes(session.files.settings),
               " +:SETTINGS_COUNT:2:+\xA7\r\n"
               " +:CODE:1:+ +:NAME:-one:+ +:TYPE:n:+\xA7\r\n"
@@ -182,8 +181,8 @@ TEST_F(SettingDefinitions, DeletingADefinitionMovesTheGamesValuesBehindIt) {
     EXPECT_EQ(session.games[2].line, GameLine("c", ""));
 
     // The last definition is never deleted.
-    ASSERT_TRUE(DeleteSettingDefinition(session, 0, yes, progress, nullptr));
-    EXPECT_FALSE(DeleteSettingDefinition(session, 0, yes, progress, nullptr));
+    ASSERT_TRUE(DeleteSettingDefinition(session, 0, user, progress, nullptr));
+    EXPECT_FALSE(DeleteSettingDefinition(session, 0, user, progress, nullptr));
     EXPECT_EQ(session.settings.size(), 1u);
     EXPECT_EQ(store::GetRecordValue(session.games[0].line, "1"), "three");
 }
