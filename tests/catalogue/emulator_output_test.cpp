@@ -12,18 +12,12 @@ std::string DetailsLine(const std::string& name, const std::string& cpu1, const 
                         const std::string& cpu3, const std::string& sound1,
                         const std::string& sound2, const std::string& sound3) {
     std::string line(200, ' ');
-    auto put = [&line](std::size_t column, const std::string& text) {
+    const std::pair<std::size_t, std::string> fields[] = {
+        {1, name},     {10, "driver.c"}, {21, cpu1},  {30, cpu2},          {39, cpu3},
+        {93, sound1},  {105, sound2},    {117, sound3}, {154, "Some Title"}};
+    for (const auto& [column, text] : fields) {
         line.replace(column - 1, text.size(), text);
-    };
-    put(1, name);
-    put(10, "driver.c");
-    put(21, cpu1);
-    put(30, cpu2);
-    put(39, cpu3);
-    put(93, sound1);
-    put(105, sound2);
-    put(117, sound3);
-    put(154, "Some Title");
+    }
     return line;
 }
 
@@ -35,6 +29,21 @@ std::vector<std::string> Texts(const std::vector<T>& entries, Fields T::*... fie
         std::string text;
         ((text += "|" + entry.*fields), ...);
         texts.push_back(text.substr(1));
+    }
+    return texts;
+}
+
+// Name, CPUs and sounds of each details entry, joined by '|'.
+std::vector<std::string> DetailTexts(const std::vector<GameDetails>& details) {
+    std::vector<std::string> texts;
+    for (const GameDetails& entry : details) {
+        std::string text = entry.name;
+        for (const auto& fields : {entry.cpus, entry.sounds}) {
+            for (const std::string& field : fields) {
+                text += "|" + field;
+            }
+        }
+        texts.push_back(text);
     }
     return texts;
 }
@@ -92,24 +101,16 @@ TEST(ParseDetails, ReadsTheFixedColumnsAfterTwoHeadings) {
                              DetailsLine("Galaga", "Z80", "Z80", "Z80", "NAMCO", "Samples", "DAC") +
                              "\r\n" +
                              DetailsLine("short", "M6502", "", "", "", "", "").substr(0, 30);
-    const auto details = ParseDetails(text);
-    ASSERT_EQ(details.size(), 2u);
-    EXPECT_EQ(details[0].name, "galaga");
-    EXPECT_EQ(details[0].cpus, (std::array<std::string, 3>{"Z80", "Z80", "Z80"}));
-    EXPECT_EQ(details[0].sounds, (std::array<std::string, 3>{"NAMCO", "Samples", "DAC"}));
     // A line cut short gives what its columns hold.
-    EXPECT_EQ(details[1].cpus[0], "M6502");
-    EXPECT_EQ(details[1].sounds[2], "");
+    EXPECT_EQ(DetailTexts(ParseDetails(text)),
+              (std::vector<std::string>{"galaga|Z80|Z80|Z80|NAMCO|Samples|DAC", "short|M6502|||||"}));
 
     // CPU fields stop at their last column; the third sound loses its blank pairs.
     std::string line = DetailsLine("x", "ABCDEFGHIJ", "", "", "YM2151XXXXYY", "", "");
     // Columns 117 to 152: "DAC", an odd run of three blanks, "YM", an even run of four, "K".
     line.replace(116, 36, std::string("DAC   YM    K") + std::string(23, ' '));
-    const auto cut = ParseDetails("h1\nh2\n" + line + "\n");
-    ASSERT_EQ(cut.size(), 1u);
-    EXPECT_EQ(cut[0].cpus[0], "ABCDEFGH");
-    EXPECT_EQ(cut[0].sounds[0], "YM2151XXXX");
-    EXPECT_EQ(cut[0].sounds[2], "DAC YMK");
+    EXPECT_EQ(DetailTexts(ParseDetails("h1\nh2\n" + line + "\n")),
+              std::vector<std::string>{"x|ABCDEFGH|J||YM2151XXXX||DAC YMK"});
 
     EXPECT_EQ(RemoveBlankPairs("a     b"), "a b");
     EXPECT_EQ(RemoveBlankPairs("  a    b  "), "ab");
