@@ -59,16 +59,21 @@ TEST_F(CatalogueImport, FirstStartInsertsEveryGameAndAnUnchangedCatalogueCostsOn
     const std::string v = " +:V:" + store::CurrentDate() + ":+ +:U:v0.37b16:+";
     EXPECT_EQ(Database(),
               " +:GAMES_COUNT:5:+\xA7\r\n"
-              "+:A:neogeo:+ +:B:Neo-Geo:+ +:S:0:+" + v +
+              "+:A:neogeo:+ +:B:Neo-Geo:+ +:S:0:+" +
+                  v +
                   " +:M:M68000:+ +:N:Z80:+ +:P:YM2610:+ +:J:1990:+ +:X:SNK:+\xA7\r\n"
-                  "+:A:starblst:+ +:B:Star Blaster:+ +:S:0:+" + v +
+                  "+:A:starblst:+ +:B:Star Blaster:+ +:S:0:+" +
+                  v +
                   " +:M:Z80:+ +:N:Z80:+ +:P:AY8910:+ +:Q:AY8910:+ +:J:1981:+ +:X:Nakamura:+\xA7\r\n"
-                  "+:A:starblsj:+ +:B:Star Blaster (Japan):+ +:S:0:+" + v +
+                  "+:A:starblsj:+ +:B:Star Blaster (Japan):+ +:S:0:+" +
+                  v +
                   " +:F:starblst:+ +:M:Z80:+ +:P:AY8910:+ +:J:1981:+ +:X:Nakamura:+\xA7\r\n"
-                  "+:A:ghostrn:+ +:B:Ghost Run:+ +:S:0:+" + v +
+                  "+:A:ghostrn:+ +:B:Ghost Run:+ +:S:0:+" +
+                  v +
                   " +:M:M6502:+ +:N:M6502:+ +:O:I8086:+ +:P:DAC:+ +:Q:Samples:+ +:R:DAC:+"
                   " +:L:yes:+ +:J:1980:+ +:X:Irem Corp.:+\xA7\r\n"
-                  "+:A:ninjaz:+ +:B:Ninja Zone:+ +:S:0:+" + v +
+                  "+:A:ninjaz:+ +:B:Ninja Zone:+ +:S:0:+" +
+                  v +
                   " +:I:neogeo:+ +:M:M68000:+ +:N:Z80:+ +:P:YM2610:+ +:J:1994:+ +:X:SNK:+\xA7\r\n");
     EXPECT_EQ(Descriptions(changes.inserted),
               "Neo-Geo|Star Blaster|Star Blaster (Japan)|Ghost Run|Ninja Zone");
@@ -114,7 +119,8 @@ TEST_F(CatalogueImport, RefreshRenamesTheNeoGeoDoubleDragonAndDropsStaleLinks) {
     EXPECT_EQ(lines[1].substr(lines[1].find('\xA7')), "\xA7 +:1:-frameskip 1:+");
     // The stored name keeps its letters; it is matched ignoring case. No
     // company entry carries the new title, so J stays empty.
-    EXPECT_EQ(FieldsOf(lines[2], "ABIFLRJ"), "A:DoubleDR B:Neo Double Dragon I:neogeo F: L:yes R: J:");
+    EXPECT_EQ(FieldsOf(lines[2], "ABIFLRJ"),
+              "A:DoubleDR B:Neo Double Dragon I:neogeo F: L:yes R: J:");
 }
 
 TEST_F(CatalogueImport, DeletionsOnlyDropTheGamesAndRunNothingMore) {
@@ -195,7 +201,8 @@ TEST_F(CatalogueImport, GeneratedCatalogueIsRealisticAndGetsEveryFamilyLinkRight
     // An empty database file is no games either.
     WriteBytes(session.files.gameDatabase, "");
     InstallFakeEmulator(emulator.path(), "");
-    WriteBatchFile("gen.bat", emulator.path(), "mame --generate-catalogue 3000 11 >catalogue.txt\n");
+    WriteBatchFile("gen.bat", emulator.path(),
+                   "mame --generate-catalogue 3000 11 >catalogue.txt\n");
     ASSERT_TRUE(RunBatchFile("gen.bat", emulator.path(), false, nullptr));
     const std::string catalogue = ReadBytes(emulator.File("catalogue.txt"));
     // The same seed makes the same catalogue.
@@ -345,7 +352,8 @@ TEST(MachineList, StreamsMachinesAndRejectsBrokenXml) {
     EXPECT_TRUE(ReadMachineListText(
         "<mame><machine name=\"Pong\" runnable=\"no\"><description>P &amp; Q</description>"
         "<rom name=\"a\" size=\"4\" crc=\"ABCDEF01\"/><rom name=\"b\" status=\"nodump\"/>"
-        "<chip type=\"audio\" name=\"Speaker\"/><chip type=\"audio\" name=\"DAC\"/></machine></mame>",
+        "<chip type=\"audio\" name=\"Speaker\"/><chip type=\"audio\" "
+        "name=\"DAC\"/></machine></mame>",
         keep));
     ASSERT_EQ(machines.size(), 1u);
     EXPECT_EQ(machines[0].name, "pong");
@@ -411,8 +419,7 @@ TEST_F(RealEmulator, FirstStartImportsEveryRunnableMachineAndNoDevice) {
     }
     std::map<std::string, std::string> imported;
     std::string pacman;
-    for (const std::string& line :
-         store::SplitRecordLines(ReadBytes(session.files.gameDatabase))) {
+    for (const std::string& line : store::SplitRecordLines(ReadBytes(session.files.gameDatabase))) {
         const std::string name = store::GetRecordValue(line, "A");
         pacman = name == "pacman" ? line : pacman;
         if (!store::GetRecordValue(line, "F").empty()) {
@@ -420,10 +427,9 @@ TEST_F(RealEmulator, FirstStartImportsEveryRunnableMachineAndNoDevice) {
         }
     }
     EXPECT_GT(expected.size(), 20000u);
-    EXPECT_TRUE(imported == expected) << imported.size() << " clones imported, "
-                                      << expected.size() << " listed";
-    EXPECT_EQ(FieldsOf(pacman, "FMJX"),
-              "F:puckman M:Zilog Z80 J:1980 X:Namco (Midway license)");
+    EXPECT_TRUE(imported == expected)
+        << imported.size() << " clones imported, " << expected.size() << " listed";
+    EXPECT_EQ(FieldsOf(pacman, "FMJX"), "F:puckman M:Zilog Z80 J:1980 X:Namco (Midway license)");
 }
 
 }  // namespace

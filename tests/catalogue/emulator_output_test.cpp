@@ -13,8 +13,8 @@ std::string DetailsLine(const std::string& name, const std::string& cpu1, const 
                         const std::string& sound2, const std::string& sound3) {
     std::string line(200, ' ');
     const std::pair<std::size_t, std::string> fields[] = {
-        {1, name},     {10, "driver.c"}, {21, cpu1},  {30, cpu2},          {39, cpu3},
-        {93, sound1},  {105, sound2},    {117, sound3}, {154, "Some Title"}};
+        {1, name},    {10, "driver.c"}, {21, cpu1},    {30, cpu2},         {39, cpu3},
+        {93, sound1}, {105, sound2},    {117, sound3}, {154, "Some Title"}};
     for (const auto& [column, text] : fields) {
         line.replace(column - 1, text.size(), text);
     }
@@ -102,8 +102,9 @@ TEST(ParseDetails, ReadsTheFixedColumnsAfterTwoHeadings) {
                              "\r\n" +
                              DetailsLine("short", "M6502", "", "", "", "", "").substr(0, 30);
     // A line cut short gives what its columns hold.
-    EXPECT_EQ(DetailTexts(ParseDetails(text)),
-              (std::vector<std::string>{"galaga|Z80|Z80|Z80|NAMCO|Samples|DAC", "short|M6502|||||"}));
+    EXPECT_EQ(
+        DetailTexts(ParseDetails(text)),
+        (std::vector<std::string>{"galaga|Z80|Z80|Z80|NAMCO|Samples|DAC", "short|M6502|||||"}));
 
     // CPU fields stop at their last column; the third sound loses its blank pairs.
     std::string line = DetailsLine("x", "ABCDEFGHIJ", "", "", "YM2151XXXXYY", "", "");

@@ -29,7 +29,8 @@ protected:
     AfterPlay() {
         session.emulator = store::MakeEmulatorPaths(temp.path());
         store::CreateEmulatorSubdirectories(session.emulator);
-        session.games = store::GameDatabase({Game("pac", ""), Game("pacman", ""), Game("pacabc", "")});
+        session.games =
+            store::GameDatabase({Game("pac", ""), Game("pacman", ""), Game("pacabc", "")});
     }
     const store::EmulatorPaths& paths() const { return session.emulator; }
 

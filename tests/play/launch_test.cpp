@@ -43,9 +43,8 @@ std::string Summary(const LaunchResult& result) {
     const char* outcomes[] = {"no game", "no zip", "played"};
     return outcomes[static_cast<int>(result.outcome)] +
            std::string(result.playEnabled ? ", play enabled" : "") +
-           (result.emulatorError ? ", error" : "") + ", " +
-           std::to_string(result.snapshotsFiled) + " snapshots, " +
-           std::to_string(result.replaysFiled) + " replays";
+           (result.emulatorError ? ", error" : "") + ", " + std::to_string(result.snapshotsFiled) +
+           " snapshots, " + std::to_string(result.replaysFiled) + " replays";
 }
 
 TEST(LaunchBatch, EveryLineIsWrittenInItsOrderForEitherEmulator) {
@@ -155,7 +154,9 @@ protected:
                                   const std::string& fields) {
         return {" +:A:" + name + ":+ +:B:" + description + ":+" + fields + "\xA7", "", description};
     }
-    const store::EmulatorPaths& paths() const { return session.emulator; }
+    const store::EmulatorPaths& paths() const {
+        return session.emulator;
+    }
     int IndexOf(const std::string& description) const {
         return *store::FindGameByDescription(session.games, description);
     }
@@ -170,7 +171,9 @@ protected:
         return ZipsToUnpack(session.games, IndexOf(description), paths());
     }
     // The test double's arguments of every run so far, one line each.
-    std::string Runs() const { return ReadBytes(m_log); }
+    std::string Runs() const {
+        return ReadBytes(m_log);
+    }
 
     LaunchResult Play(const std::string& description, PlayChoices& choices) {
         session.state.lastGameSelection = description;
@@ -229,14 +232,13 @@ TEST_F(Launch, AGameInTheRomsDirectoryPlaysAndIsFiled) {
     PlayChoices choices;
     const LaunchResult result = Play("Galaxy Quest", choices);
 
-    EXPECT_EQ(Summary(result), converterInstalled
-                                   ? "played, play enabled, 1 snapshots, 0 replays"
-                                   : "played, play enabled, 0 snapshots, 0 replays");
+    EXPECT_EQ(Summary(result), converterInstalled ? "played, play enabled, 1 snapshots, 0 replays"
+                                                  : "played, play enabled, 0 snapshots, 0 replays");
     EXPECT_TRUE(feedback.messages.empty());
     EXPECT_EQ(Runs(), "galaxyq -ignorecfg -soundcard 0\n");
-    EXPECT_EQ(Fields("Galaxy Quest", "KTHG"), "K:57.50 (1 frames) T:1 H:" +
-                                                  std::to_string(result.seconds) +
-                                                  " G:" + store::CurrentDate());
+    EXPECT_EQ(Fields("Galaxy Quest", "KTHG"),
+              "K:57.50 (1 frames) T:1 H:" + std::to_string(result.seconds) +
+                  " G:" + store::CurrentDate());
     ExpectCleanedUp();
     if (converterInstalled) {
         EXPECT_EQ(ReadBytes(paths().snapshot + "galaxyq000.pcx").substr(0, 1), "\x0A");
@@ -371,9 +373,9 @@ TEST_F(Launch, AnOldmameCopyNamedLikeTheEmulatorNeitherRunsNorReplacesIt) {
 class TodaysLaunch : public Launch {
 protected:
     TodaysLaunch() {
-        testing::InstallFakeEmulator(paths().directory,
-                                     std::string("@generation\ttoday\n@version\tv0.251\n") +
-                                         kCatalogue + "pong\tPong (Rev E)\t\t\t\t1972\tAtari\n");
+        testing::InstallFakeEmulator(
+            paths().directory, std::string("@generation\ttoday\n@version\tv0.251\n") + kCatalogue +
+                                   "pong\tPong (Rev E)\t\t\t\t1972\tAtari\n");
         SaveCache();
         session.games = store::GameDatabase(
             {Game("galaxyq", "Galaxy Quest", " +:C:" + paths().roms + "galaxyq.zip:+"),

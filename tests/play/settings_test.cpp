@@ -195,7 +195,6 @@ const std::vector<store::SettingDefinition> kDefinitions = {
     {"4", "-resolution", "v640x480", "size"},
 };
 
-
 // Writes down what the progress window was told.
 class RecordingProgress : public store::SilentProgress {
 public:
@@ -255,7 +254,8 @@ TEST(GameSettings, ApplyingCopiesValuesToTheSelectedGamesFoundByDescription) {
     EXPECT_EQ(ApplySingleSetting(games, selected, 30, kDefinitions[2], 2, {true, "24", ""},
                                  progress, nullptr),
               2);
-    EXPECT_EQ(progress.log, "Please wait!|Applying a single setting to all selected games...|0 to 5|");
+    EXPECT_EQ(progress.log,
+              "Please wait!|Applying a single setting to all selected games...|0 to 5|");
     EXPECT_EQ(games[1].line, GameLine("b", " +:2:1:+ +:3:24:+"));
     EXPECT_EQ(games[3].line, GameLine("d", " +:3:24:+"));
     EXPECT_EQ(games[2].line, GameLine("c", " +:3:8:+"));

@@ -192,7 +192,8 @@ TEST(StateFile, KeepsTheEmulatorAndWritesTheLastStateInOrder) {
     ASSERT_TRUE(SaveState(path, state));
     EXPECT_EQ(ReadBytes(path),
               " +:MAME_DIR:/games/mame/:+ +:LAST_SORT_ORDER:1:+ +:LAST_WINDOW_POSITION:10.20:+ "
-              "+:LAST_WINDOW_SIZE:900.640:+ +:LAST_GAME_SELECTION:Pac-Man (Midway):+ +:LAST_CONV_COMMAND_LINE:nconvert -s14 "
+              "+:LAST_WINDOW_SIZE:900.640:+ +:LAST_GAME_SELECTION:Pac-Man (Midway):+ "
+              "+:LAST_CONV_COMMAND_LINE:nconvert -s14 "
               "-C2 *.*:+\xA7\r\n");
 
     // A cleared value loses its token; keys the state record does not know stay.

@@ -100,25 +100,31 @@ TEST_F(Startup, FirstStartAsksWarnsImportsAndRemembers) {
     // Four warnings (settings, filters, sortings, fields), none for the database.
     const std::string sep(1, platform::kSeparator);
     std::vector<std::string> expected = {
-            "ask directory",
-            "message 1: Warning!\nSomething has happened at the file settings.qvx!\nI will "
-            "create another one for you but very incomplete!\nPlease donwload an updated "
-            "version of the file!",
-            "message 1: Warning!\nSomething has happened at the file filters.qvx!\nI will "
-            "create another one of default for you!\n",
-            "message 1: Warning!\nSomething has happened at the file sortings.qvx!\nI will "
-            "create another one of default for you!\n",
-            "message 1: Warning!\nSomething has happened at the file mamefld.qvx!\nI will "
-            "create another one of default for you!\nBut PLEASE download the latest version "
-            "of this file!\n",
-            "splash", "status Checking games supported ...", "status Loading games ...",
-            "status Loading settings ...", "status Loading filters ...",
-            "status Loading sortings ...", "status Loading fields ...",
-            "status Loading games issues ...", "status Loading games history and tips ...",
-            "batch " + m_emulator + "QVXLaunch.bat\n@attrib " + m_emulator + "roms" + sep + sep +
-                "*.* -r -a -h -s\n@attrib " + m_emulator + "samples" + sep + sep +
-                "*.* -r -a -h -s\n",
-            "splash closed", "whats new 1/0", "main window"};
+        "ask directory",
+        "message 1: Warning!\nSomething has happened at the file settings.qvx!\nI will "
+        "create another one for you but very incomplete!\nPlease donwload an updated "
+        "version of the file!",
+        "message 1: Warning!\nSomething has happened at the file filters.qvx!\nI will "
+        "create another one of default for you!\n",
+        "message 1: Warning!\nSomething has happened at the file sortings.qvx!\nI will "
+        "create another one of default for you!\n",
+        "message 1: Warning!\nSomething has happened at the file mamefld.qvx!\nI will "
+        "create another one of default for you!\nBut PLEASE download the latest version "
+        "of this file!\n",
+        "splash",
+        "status Checking games supported ...",
+        "status Loading games ...",
+        "status Loading settings ...",
+        "status Loading filters ...",
+        "status Loading sortings ...",
+        "status Loading fields ...",
+        "status Loading games issues ...",
+        "status Loading games history and tips ...",
+        "batch " + m_emulator + "QVXLaunch.bat\n@attrib " + m_emulator + "roms" + sep + sep +
+            "*.* -r -a -h -s\n@attrib " + m_emulator + "samples" + sep + sep + "*.* -r -a -h -s\n",
+        "splash closed",
+        "whats new 1/0",
+        "main window"};
     EXPECT_EQ(start.events, expected);
     for (const char* name :
          {"mamegame.qvx", "settings.qvx", "filters.qvx", "sortings.qvx", "mamefld.qvx"}) {
@@ -150,9 +156,8 @@ TEST_F(Startup, FirstStartAsksWarnsImportsAndRemembers) {
 
 TEST_F(Startup, CancellingTheDirectoryDialogEndsWithoutWritingAnything) {
     EXPECT_FALSE(Start());
-    EXPECT_EQ(start.events,
-              (std::vector<std::string>{"ask directory",
-                                        "message 0: Goodbye... but please, do return!"}));
+    EXPECT_EQ(start.events, (std::vector<std::string>{
+                                "ask directory", "message 0: Goodbye... but please, do return!"}));
     EXPECT_TRUE(platform::ListDirectory(m_programDir.path()).empty());
 }
 
