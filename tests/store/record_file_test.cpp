@@ -34,49 +34,33 @@ TEST(RecordLine, ReadsValuesByKeyWhereverTheyStand) {
     EXPECT_EQ(GetRecordValue("+:T:open", "T"), "open");
 }
 
-TEST(RecordLine, ChangesAPresentKeyInPlaceAndInsertsNewTokensInFrontOfTheMarker) {
-    std::string present = "+:A:x:+ +:B::+ +:C:y:+";
-    EXPECT_TRUE(SetRecordValue(present, "B", "z"));
-    SetRecordValue(present, "A", "longer value");
-    EXPECT_EQ(present, "+:A:longer value:+ +:B:z:+ +:C:y:+");
-
-    std::string empty;
-    SetRecordValue(empty, "GAMES_COUNT", "0");
-    EXPECT_EQ(empty, " +:GAMES_COUNT:0:+" + kMarker);
-
-    std::string line = "+:A:x:+" + kMarker + " +:1:ON:+";
-    SetRecordValue(line, "B", "new");
-    EXPECT_EQ(line, "+:A:x:+ +:B:new:+" + kMarker + " +:1:ON:+");
-
-    SetRecordValue(line, "2", "7", /*afterMarker=*/true);
-    EXPECT_EQ(line, "+:A:x:+ +:B:new:+" + kMarker + " +:1:ON:+ +:2:7:+");
-
-    std::string noMarker = "+:A:x:+";
-    SetRecordValue(noMarker, "B", "y");
-    EXPECT_EQ(noMarker, "+:A:x:+ +:B:y:+" + kMarker);
+// The line after key is set to value, which must be accepted.
+std::string Set(std::string line, const std::string& key, const std::string& value,
+                bool afterMarker = false) {
+    EXPECT_TRUE(SetRecordValue(line, key, value, afterMarker)) << key << "=" << value;
+    return line;
 }
 
-TEST(RecordLine, EmptyValueRemovesTheTokenAndLeavesItsSurroundings) {
-    std::string line = " +:ONLY:1:+" + kMarker;
-    SetRecordValue(line, "ONLY", "");
-    EXPECT_EQ(line, " " + kMarker);
+TEST(RecordLine, ChangesAPresentKeyInPlaceInsertsNewTokensInFrontOfTheMarkerOrRemovesThem) {
+    EXPECT_EQ(Set(Set("+:A:x:+ +:B::+ +:C:y:+", "B", "z"), "A", "longer value"),
+              "+:A:longer value:+ +:B:z:+ +:C:y:+");
+    EXPECT_EQ(Set("", "GAMES_COUNT", "0"), " +:GAMES_COUNT:0:+" + kMarker);
+    const std::string line = Set("+:A:x:+" + kMarker + " +:1:ON:+", "B", "new");
+    EXPECT_EQ(line, "+:A:x:+ +:B:new:+" + kMarker + " +:1:ON:+");
+    EXPECT_EQ(Set(line, "2", "7", /*afterMarker=*/true),
+              "+:A:x:+ +:B:new:+" + kMarker + " +:1:ON:+ +:2:7:+");
+    EXPECT_EQ(Set("+:A:x:+", "B", "y"), "+:A:x:+ +:B:y:+" + kMarker);
 
-    std::string middle = "+:A:1:+ +:B:2:+ +:C:3:+";
-    SetRecordValue(middle, "B", "");
-    EXPECT_EQ(middle, "+:A:1:+  +:C:3:+");
-
-    std::string absent = "+:A:1:+";
-    SetRecordValue(absent, "Q", "");
-    EXPECT_EQ(absent, "+:A:1:+");
+    // An empty value removes the token and leaves its surroundings.
+    EXPECT_EQ(Set(" +:ONLY:1:+" + kMarker, "ONLY", ""), " " + kMarker);
+    EXPECT_EQ(Set("+:A:1:+ +:B:2:+ +:C:3:+", "B", ""), "+:A:1:+  +:C:3:+");
+    EXPECT_EQ(Set("+:A:1:+", "Q", ""), "+:A:1:+");
 }
 
 TEST(RecordLine, MarkerByteInsideAValueIsNotAMarker) {
     // "§" in UTF-8 is C2 A7: its second byte is the marker byte.
     const std::string utf8Section = "Rock\xC2\xA7Roll";
-    std::string line;
-    SetRecordValue(line, "Y", utf8Section);
-    SetRecordValue(line, "1", "ON", true);
-    SetRecordValue(line, "X", "Maker");
+    const std::string line = Set(Set(Set("", "Y", utf8Section), "1", "ON", true), "X", "Maker");
     EXPECT_EQ(GetRecordValue(line, "Y"), utf8Section);
     EXPECT_EQ(GetRecordValue(line, "X"), "Maker");
     EXPECT_EQ(line, " +:Y:" + utf8Section + ":+ +:X:Maker:+" + kMarker + " +:1:ON:+");
