@@ -9,39 +9,37 @@ namespace {
 
 using Item = GameMenuItem;
 
-const GameFiles kNoFiles{};
-
-TEST(GameMenu, RomLinkDecidesPlayAndTheRomEntries) {
-    GameMenu menu = GameMenuFor("+:A:pacman:+ +:B:Pac-Man:+", "Pac-Man", kNoFiles);
-    EXPECT_EQ(MenuEntry(menu, Item::Play).caption, "Play 'Pac-Man' !");
-    EXPECT_FALSE(MenuEntry(menu, Item::Play).enabled);
-    EXPECT_FALSE(MenuEntry(menu, Item::ReleaseRomsLink).enabled);
-    EXPECT_EQ(MenuEntry(menu, Item::SelectRomsFile).caption, "Select Roms file ...");
-    EXPECT_TRUE(MenuEntry(menu, Item::SelectRomsFile).enabled);
-
-    menu = GameMenuFor("+:A:pacman:+ +:C:/roms/pacman.zip:+", "Pac-Man", kNoFiles);
-    EXPECT_TRUE(MenuEntry(menu, Item::Play).enabled);
-    EXPECT_TRUE(MenuEntry(menu, Item::ReleaseRomsLink).enabled);
-    EXPECT_EQ(MenuEntry(menu, Item::SelectRomsFile).caption, "Change Roms file ...");
+// An entry's caption, followed by "[off]" when it cannot be chosen.
+std::string Entry(const GameMenu& menu, Item item) {
+    const GameMenuItemState& entry = MenuEntry(menu, item);
+    return entry.caption + (entry.enabled ? "" : " [off]");
 }
 
-TEST(GameMenu, SamplesEntriesFollowTheLinkAndTheNeed) {
-    GameMenu linked = GameMenuFor("+:C:a.zip:+ +:D:s.zip:+ +:L:yes:+", "Ghost Run", kNoFiles);
-    EXPECT_TRUE(MenuEntry(linked, Item::ReleaseSamplesLink).enabled);
-    EXPECT_TRUE(MenuEntry(linked, Item::SelectSamplesFile).enabled);
-    EXPECT_EQ(MenuEntry(linked, Item::SelectSamplesFile).caption, "Change Samples file ...");
+TEST(GameMenu, RomAndSamplesLinksDecideTheirEntries) {
+    GameMenu menu = GameMenuFor("+:A:pacman:+ +:B:Pac-Man:+", "Pac-Man", {});
+    EXPECT_EQ(Entry(menu, Item::Play), "Play 'Pac-Man' ! [off]");
+    EXPECT_FALSE(MenuEntry(menu, Item::ReleaseRomsLink).enabled);
+    EXPECT_EQ(Entry(menu, Item::SelectRomsFile), "Select Roms file ...");
 
-    GameMenu needed = GameMenuFor("+:L:yes:+", "Ghost Run", kNoFiles);
-    EXPECT_FALSE(MenuEntry(needed, Item::ReleaseSamplesLink).enabled);
-    EXPECT_TRUE(MenuEntry(needed, Item::SelectSamplesFile).enabled);
-    EXPECT_EQ(MenuEntry(needed, Item::SelectSamplesFile).caption, "Select Samples file ...");
+    menu = GameMenuFor("+:A:pacman:+ +:C:/roms/pacman.zip:+", "Pac-Man", {});
+    EXPECT_EQ(Entry(menu, Item::Play), "Play 'Pac-Man' !");
+    EXPECT_TRUE(MenuEntry(menu, Item::ReleaseRomsLink).enabled);
+    EXPECT_EQ(Entry(menu, Item::SelectRomsFile), "Change Roms file ...");
 
-    GameMenu none = GameMenuFor("+:C:a.zip:+", "Galaxy Quest", kNoFiles);
-    EXPECT_FALSE(MenuEntry(none, Item::ReleaseSamplesLink).enabled);
-    EXPECT_FALSE(MenuEntry(none, Item::SelectSamplesFile).enabled);
+    menu = GameMenuFor("+:C:a.zip:+ +:D:s.zip:+ +:L:yes:+", "Ghost Run", {});
+    EXPECT_TRUE(MenuEntry(menu, Item::ReleaseSamplesLink).enabled);
+    EXPECT_EQ(Entry(menu, Item::SelectSamplesFile), "Change Samples file ...");
+
+    menu = GameMenuFor("+:L:yes:+", "Ghost Run", {});
+    EXPECT_FALSE(MenuEntry(menu, Item::ReleaseSamplesLink).enabled);
+    EXPECT_EQ(Entry(menu, Item::SelectSamplesFile), "Select Samples file ...");
+
+    menu = GameMenuFor("+:C:a.zip:+", "Galaxy Quest", {});
+    EXPECT_FALSE(MenuEntry(menu, Item::ReleaseSamplesLink).enabled);
+    EXPECT_FALSE(MenuEntry(menu, Item::SelectSamplesFile).enabled);
     // The family transformations and Cancel are always there to choose.
-    EXPECT_TRUE(MenuEntry(none, Item::CreateMergedFamily).enabled);
-    EXPECT_TRUE(MenuEntry(none, Item::Cancel).enabled);
+    EXPECT_TRUE(MenuEntry(menu, Item::CreateMergedFamily).enabled);
+    EXPECT_TRUE(MenuEntry(menu, Item::Cancel).enabled);
 }
 
 TEST(GameMenu, ResetsNeedTheirFilesInTheEmulatorDirectories) {
@@ -68,7 +66,7 @@ TEST(GameMenu, WithoutAGameOnlyCancelCanBeChosen) {
         EXPECT_FALSE(menu[i].enabled) << menu[i].caption;
     }
     EXPECT_TRUE(MenuEntry(menu, Item::Cancel).enabled);
-    EXPECT_EQ(MenuEntry(menu, Item::SelectRomsFile).caption, "Select Roms file....");
+    EXPECT_EQ(Entry(menu, Item::SelectRomsFile), "Select Roms file.... [off]");
 }
 
 }  // namespace

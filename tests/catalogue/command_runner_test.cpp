@@ -1,9 +1,14 @@
-#include "catalogue/command_runner.h"
+// The batch runner, and the emulator test double that stands in for the
+// emulator in every test that plays or lists games, run through it.
 
 #include <gtest/gtest.h>
 
 #include <atomic>
 
+#include "catalogue/command_runner.h"
+#include "catalogue/emulator_commands.h"
+#include "catalogue/emulator_output.h"
+#include "fake_emulator_setup.h"
 #include "platform/file_system.h"
 #include "test_support.h"
 
@@ -14,6 +19,7 @@
 namespace quorvex::catalogue {
 namespace {
 
+using quorvex::testing::InstallFakeEmulator;
 using quorvex::testing::ReadBytes;
 using quorvex::testing::TempDir;
 using quorvex::testing::WriteBytes;
@@ -47,7 +53,7 @@ private:
     std::string m_outputFile;
 };
 
-TEST(WriteBatchFile, StoresEveryLineEndAsCrLfAndOverwrites) {
+TEST(BatchFile, IsStoredWithCrLfAndNotRunWhenDirectoryOrBatchIsMissing) {
     TempDir temp;
     WriteBytes(temp.File("gamessup.bat"), "an older and much longer batch text\r\n\r\n\r\n");
     WriteBatchFile("gamessup.bat", temp.path(), "mame -listfull >games_supported.qvx\n");
@@ -55,10 +61,8 @@ TEST(WriteBatchFile, StoresEveryLineEndAsCrLfAndOverwrites) {
 
     WriteBatchFile("QVXzip.bat", temp.path(), "attrib x\n\r\nzip  a.zip b c \r\nlast");
     EXPECT_EQ(ReadBytes(temp.File("QVXzip.bat")), "attrib x\r\n\r\nzip  a.zip b c \r\nlast");
-}
 
-TEST(RunBatchFile, FalseWhenDirectoryOrBatchIsMissing) {
-    TempDir temp;
+    // Nothing runs where the directory or the batch is missing.
     RecordingPump pump;
     WriteBatchFile("fileneed.bat", temp.path(), "echo x >x.txt\n");
     EXPECT_FALSE(RunBatchFile("fileneed.bat", temp.File("absent/"), false, nullptr));
@@ -76,6 +80,14 @@ TEST(RunBatchFile, WithoutPumpOutputsAreCompleteOnReturn) {
     EXPECT_TRUE(RunBatchFile("QVXLaunch.bat", temp.path(), true, nullptr));
     EXPECT_EQ(ReadBytes(temp.File("fps.QVX")), "first\nsecond\n");
     EXPECT_TRUE(platform::IsReadableFile(temp.File("QVXLaunch.bat")));
+
+    // The runner handed to the rest of the program writes the batch, then runs it.
+    RecordingPump pump;
+    BatchFileRunner runner(&pump);
+    EXPECT_TRUE(runner.WriteAndRun(temp.path(), "QVXLaunch.bat", "@echo done >out.txt\n"));
+    EXPECT_EQ(ReadBytes(temp.File("QVXLaunch.bat")), "@echo done >out.txt\r\n");
+    EXPECT_EQ(ReadBytes(temp.File("out.txt")), "done\n");
+    EXPECT_FALSE(runner.WriteAndRun(temp.File("gone/"), "QVXLaunch.bat", "@echo x\n"));
 }
 
 TEST(RunBatchFile, RepaintsWithoutInputWhileTheBatchRunsAndDropsItsInputAfterwards) {
@@ -98,18 +110,70 @@ TEST(RunBatchFile, RepaintsWithoutInputWhileTheBatchRunsAndDropsItsInputAfterwar
     EXPECT_EQ(pump.discards, 1);
     EXPECT_TRUE(pump.discardedAfterEnd);
 }
+#endif
 
-TEST(BatchFileRunner, WritesTheBatchAndRunsIt) {
-    TempDir temp;
-    RecordingPump pump;
-    BatchFileRunner runner(&pump);
-    EXPECT_TRUE(runner.WriteAndRun(temp.path(), "QVXLaunch.bat", "@echo done >out.txt\n"));
-    EXPECT_EQ(ReadBytes(temp.File("QVXLaunch.bat")), "@echo done >out.txt\r\n");
-    EXPECT_EQ(ReadBytes(temp.File("out.txt")), "done\n");
-    EXPECT_FALSE(runner.WriteAndRun(temp.File("gone/"), "QVXLaunch.bat", "@echo x\n"));
+constexpr const char* kCatalogue =
+    "@delay\t0\n"
+    "@fps\t57.50\n"
+    "ghostrn\tGhost Run\t\tM6502\tDAC,Samples\t1980\tIrem Corp.\tghostrn.1,ghostrn.2\t"
+    "jump.wav,ghost.wav\n"
+    "galaxyq\tGalaxy Quest\t\tM6809\tSN76496\t1983\tKonami\tgq_1.bin\n";
+
+class FakeEmulator : public ::testing::Test {
+protected:
+    FakeEmulator() { InstallFakeEmulator(dir.path(), kCatalogue); }
+
+    // Runs one batch line in the emulator directory and returns what went into out.
+    std::string Run(const std::string& line, const std::string& out = kFrameRateFile) {
+        WriteBatchFile("t.bat", dir.path(), line + " >" + out + "\n");
+        EXPECT_TRUE(RunBatchFile("t.bat", dir.path(), false, nullptr));
+        return ReadBytes(dir.File(out));
+    }
+
+    TempDir dir;
+};
+
+TEST_F(FakeEmulator, PlaysRecordsAndPlaysBackLikeTheEmulator) {
+    const std::string console =
+        Run("mame ghostrn -ignorecfg -frameskip 2 -soundcard 0" + std::string(kRecordReplayOption));
+    EXPECT_NE(console.find("FPS"), std::string::npos);
+    EXPECT_EQ(console.substr(console.find(':') + 1, 7), " 57.50 ");
+    EXPECT_EQ(console.find('\r'), std::string::npos);
+    EXPECT_EQ(ReadBytes(dir.File("snap/ghostrn.png")).substr(0, 8), "\x89PNG\r\n\x1a\n");
+    for (const char* file : {"inp/x.inp", "hi/ghostrn.hi", "cfg/ghostrn.cfg"}) {
+        EXPECT_TRUE(platform::IsReadableFile(dir.File(file))) << file;
+    }
+
+    // A second play keeps the first snapshot and leaves the game's own files as they are.
+    WriteBytes(dir.File("hi/ghostrn.hi"), "my scores");
+    Run("mame ghostrn -ignorecfg");
+    for (const char* file : {"snap/ghostrn.png", "snap/ghostrn0001.png"}) {
+        EXPECT_TRUE(platform::IsReadableFile(dir.File(file))) << file;
+    }
+    EXPECT_EQ(ReadBytes(dir.File("hi/ghostrn.hi")), "my scores");
+
+    // Playback needs the replay; an unknown game gives an error text and no snapshot.
+    const std::string missing = Run("mame galaxyq -ignorecfg" + PlaybackReplayOption("galaxyq"));
+    EXPECT_EQ(missing.find("FPS"), std::string::npos);
+    EXPECT_FALSE(missing.empty());
+    WriteBytes(dir.File("inp/galaxyq.inp"), "recorded");
+    EXPECT_NE(Run("mame galaxyq -ignorecfg" + PlaybackReplayOption("galaxyq")).find("FPS"),
+              std::string::npos);
+    const std::string unknown = Run("mame nosuch -ignorecfg -soundcard 0");
+    EXPECT_EQ(unknown.find("FPS"), std::string::npos);
+    EXPECT_NE(unknown.find("nosuch"), std::string::npos);
+    EXPECT_FALSE(platform::IsReadableFile(dir.File("snap/nosuch.png")));
 }
 
-#endif
+// The other lists reach the parsers through every catalogue import test.
+TEST_F(FakeEmulator, NeededFileListsComeOutInTheLayoutsTheParsersRead) {
+    EXPECT_EQ(ParseNeededRoms(Run("mame ghostrn -listroms", kNeededFilesFile)),
+              (std::vector<std::string>{"ghostrn.1", "ghostrn.2"}));
+    EXPECT_EQ(ParseNeededSamples(Run("mame ghostrn -listsamples", kNeededFilesFile)),
+              (std::vector<std::string>{"jump.wav", "ghost.wav"}));
+    EXPECT_TRUE(ParseNeededSamples(Run("mame galaxyq -listsamples", kNeededFilesFile)).empty());
+    EXPECT_TRUE(ParseNeededSamples(Run("mame nosuch -listsamples", kNeededFilesFile)).empty());
+}
 
 }  // namespace
 }  // namespace quorvex::catalogue

@@ -12,19 +12,40 @@ std::string DetailsLine(const std::string& name, const std::string& cpu1, const 
                         const std::string& cpu3, const std::string& sound1,
                         const std::string& sound2, const std::string& sound3) {
     std::string line(200, ' ');
-    auto put = [&line](std::size_t column, const std::string& text) {
+    const std::pair<std::size_t, std::string> fields[] = {
+        {1, name},    {10, "driver.c"}, {21, cpu1},    {30, cpu2},         {39, cpu3},
+        {93, sound1}, {105, sound2},    {117, sound3}, {154, "Some Title"}};
+    for (const auto& [column, text] : fields) {
         line.replace(column - 1, text.size(), text);
-    };
-    put(1, name);
-    put(10, "driver.c");
-    put(21, cpu1);
-    put(30, cpu2);
-    put(39, cpu3);
-    put(93, sound1);
-    put(105, sound2);
-    put(117, sound3);
-    put(154, "Some Title");
+    }
     return line;
+}
+
+// Each parsed entry as its chosen fields joined by '|', to compare whole lists.
+template <typename T, typename... Fields>
+std::vector<std::string> Texts(const std::vector<T>& entries, Fields T::*... fields) {
+    std::vector<std::string> texts;
+    for (const T& entry : entries) {
+        std::string text;
+        ((text += "|" + entry.*fields), ...);
+        texts.push_back(text.substr(1));
+    }
+    return texts;
+}
+
+// Name, CPUs and sounds of each details entry, joined by '|'.
+std::vector<std::string> DetailTexts(const std::vector<GameDetails>& details) {
+    std::vector<std::string> texts;
+    for (const GameDetails& entry : details) {
+        std::string text = entry.name;
+        for (const auto& fields : {entry.cpus, entry.sounds}) {
+            for (const std::string& field : fields) {
+                text += "|" + field;
+            }
+        }
+        texts.push_back(text);
+    }
+    return texts;
 }
 
 TEST(EmulatorCommands, BatchTextsNameTheOutputFilesWithoutABlankAfterTheRedirection) {
@@ -52,19 +73,13 @@ TEST(ParseSupportedGames, TakesNameBeforeAndDescriptionBetweenTheQuotes) {
         "error text without any quote\r\n"
         "   \"A title without a name\"\r\n"
         "noclose   \"Unterminated title  \r\n");
-    ASSERT_EQ(games.size(), 3u);
-    EXPECT_EQ(games[0].name, "pacman");
-    EXPECT_EQ(games[0].description, "Pac-Man (Midway)");
-    EXPECT_EQ(games[1].name, "galaga");
-    EXPECT_EQ(games[1].description, "Galaga");
-    EXPECT_EQ(games[2].name, "noclose");
-    EXPECT_EQ(games[2].description, "Unterminated title");
-
+    EXPECT_EQ(Texts(games, &SupportedGame::name, &SupportedGame::description),
+              (std::vector<std::string>{"pacman|Pac-Man (Midway)", "galaga|Galaga",
+                                        "noclose|Unterminated title"}));
     // Line feeds alone end lines too, and only the heading is skipped.
-    const auto lf = ParseSupportedGames("x \"heading with a quote\"\na \"A\"\nb \"B\"");
-    ASSERT_EQ(lf.size(), 2u);
-    EXPECT_EQ(lf[0].name, "a");
-    EXPECT_EQ(lf[1].description, "B");
+    EXPECT_EQ(Texts(ParseSupportedGames("x \"heading with a quote\"\na \"A\"\nb \"B\""),
+                    &SupportedGame::name, &SupportedGame::description),
+              (std::vector<std::string>{"a|A", "b|B"}));
     EXPECT_TRUE(ParseSupportedGames("").empty());
     EXPECT_TRUE(ParseSupportedGames("Name:     Description:\n").empty());
 }
@@ -76,14 +91,9 @@ TEST(ParseClones, CloneFromTheFirstEightColumnsParentFromColumnTen) {
         "abcdefghiParent\n"
         "short\n"
         "\n");
-    ASSERT_EQ(clones.size(), 3u);
-    EXPECT_EQ(clones[0].clone, "puckman");
-    EXPECT_EQ(clones[0].parent, "pacman");
     // Column 9 belongs to neither field.
-    EXPECT_EQ(clones[1].clone, "abcdefgh");
-    EXPECT_EQ(clones[1].parent, "parent");
-    EXPECT_EQ(clones[2].clone, "short");
-    EXPECT_EQ(clones[2].parent, "");
+    EXPECT_EQ(Texts(clones, &CloneEntry::clone, &CloneEntry::parent),
+              (std::vector<std::string>{"puckman|pacman", "abcdefgh|parent", "short|"}));
 }
 
 TEST(ParseDetails, ReadsTheFixedColumnsAfterTwoHeadings) {
@@ -91,25 +101,17 @@ TEST(ParseDetails, ReadsTheFixedColumnsAfterTwoHeadings) {
                              DetailsLine("Galaga", "Z80", "Z80", "Z80", "NAMCO", "Samples", "DAC") +
                              "\r\n" +
                              DetailsLine("short", "M6502", "", "", "", "", "").substr(0, 30);
-    const auto details = ParseDetails(text);
-    ASSERT_EQ(details.size(), 2u);
-    EXPECT_EQ(details[0].name, "galaga");
-    EXPECT_EQ(details[0].cpus, (std::array<std::string, 3>{"Z80", "Z80", "Z80"}));
-    EXPECT_EQ(details[0].sounds, (std::array<std::string, 3>{"NAMCO", "Samples", "DAC"}));
     // A line cut short gives what its columns hold.
-    EXPECT_EQ(details[1].cpus[0], "M6502");
-    EXPECT_EQ(details[1].sounds[2], "");
-}
+    EXPECT_EQ(
+        DetailTexts(ParseDetails(text)),
+        (std::vector<std::string>{"galaga|Z80|Z80|Z80|NAMCO|Samples|DAC", "short|M6502|||||"}));
 
-TEST(ParseDetails, CpuFieldsStopAtTheirLastColumnAndThirdSoundLosesBlankPairs) {
+    // CPU fields stop at their last column; the third sound loses its blank pairs.
     std::string line = DetailsLine("x", "ABCDEFGHIJ", "", "", "YM2151XXXXYY", "", "");
     // Columns 117 to 152: "DAC", an odd run of three blanks, "YM", an even run of four, "K".
     line.replace(116, 36, std::string("DAC   YM    K") + std::string(23, ' '));
-    const auto details = ParseDetails("h1\nh2\n" + line + "\n");
-    ASSERT_EQ(details.size(), 1u);
-    EXPECT_EQ(details[0].cpus[0], "ABCDEFGH");
-    EXPECT_EQ(details[0].sounds[0], "YM2151XXXX");
-    EXPECT_EQ(details[0].sounds[2], "DAC YMK");
+    EXPECT_EQ(DetailTexts(ParseDetails("h1\nh2\n" + line + "\n")),
+              std::vector<std::string>{"x|ABCDEFGH|J||YM2151XXXX||DAC YMK"});
 
     EXPECT_EQ(RemoveBlankPairs("a     b"), "a b");
     EXPECT_EQ(RemoveBlankPairs("  a    b  "), "ab");
@@ -133,13 +135,10 @@ TEST(ParseCompanies, YearManufacturerAndDescriptionAtFixedColumns) {
         "1980 Namco                                Pac-Man (Midway)  \r\n"
         "19811Manufacturer with a very long name..XGalaga\r\n"
         "1999 Only a manufacturer\r\n");
-    ASSERT_EQ(companies.size(), 2u);
-    EXPECT_EQ(companies[0].year, "1980");
-    EXPECT_EQ(companies[0].manufacturer, "Namco");
-    EXPECT_EQ(companies[0].description, "Pac-Man (Midway)");
-    EXPECT_EQ(companies[1].year, "19811");
-    EXPECT_EQ(companies[1].manufacturer, "Manufacturer with a very long name..X");
-    EXPECT_EQ(companies[1].description, "Galaga");
+    EXPECT_EQ(Texts(companies, &CompanyEntry::year, &CompanyEntry::manufacturer,
+                    &CompanyEntry::description),
+              (std::vector<std::string>{"1980|Namco|Pac-Man (Midway)",
+                                        "19811|Manufacturer with a very long name..X|Galaga"}));
 }
 
 TEST(ParseNeededFiles, RomsFollowTheNameHeadingAndAreCutToThirteenCharacters) {

@@ -8,7 +8,9 @@
 #include <optional>
 #include <string>
 
+#include "platform/file_system.h"
 #include "platform/paths.h"
+#include "platform/process.h"
 #include "test_support.h"
 
 namespace quorvex::testing {
@@ -21,6 +23,13 @@ inline void InstallFakeEmulator(const std::string& directory, const std::string&
                                std::filesystem::copy_options::overwrite_existing, error);
     ASSERT_FALSE(error) << error.message();
     WriteBytes(directory + "catalogue.txt", catalogue);
+}
+
+// The emulator a user installs today, where it is installed; empty when it is not.
+inline std::string InstalledEmulator() {
+    if (platform::IsExecutableFile("/usr/games/mame"))
+        return "/usr/games/mame";
+    return platform::FindInSearchPath("mame").value_or(std::string());
 }
 
 // Sets an environment variable for the life of the object.

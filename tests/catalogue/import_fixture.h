@@ -36,6 +36,15 @@ public:
     std::vector<std::string> statuses;
 };
 
+// The descriptions of inserted or removed games, joined by '|'.
+inline std::string Descriptions(const std::vector<store::GameRecord>& games) {
+    std::string text;
+    for (const store::GameRecord& game : games) {
+        text += (text.empty() ? "" : "|") + game.description;
+    }
+    return text;
+}
+
 class ImportTest : public ::testing::Test {
 protected:
     ImportTest() {

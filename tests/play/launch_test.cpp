@@ -9,8 +9,8 @@
 #include "fake_emulator_setup.h"
 #include "platform/file_system.h"
 #include "platform/paths.h"
-#include "platform/process.h"
-#include "play_test_support.h"
+#include "record_fields.h"
+#include "scripted_feedback.h"
 #include "store/default_files.h"
 #include "store/text_utils.h"
 #include "test_support.h"
@@ -29,7 +29,25 @@ std::string Native(const std::string& dosText) {
     return platform::ToNativeSeparators(dosText);
 }
 
-TEST(LaunchBatch, EveryLineIsWrittenInItsOrder) {
+// The names in a directory, in order, separated by blanks.
+std::string Names(const std::string& directory) {
+    std::string names;
+    for (const platform::DirectoryEntry& entry : platform::ListDirectory(directory)) {
+        names += (names.empty() ? "" : " ") + entry.name;
+    }
+    return names;
+}
+
+// What a launch came to and did, in one line.
+std::string Summary(const LaunchResult& result) {
+    const char* outcomes[] = {"no game", "no zip", "played"};
+    return outcomes[static_cast<int>(result.outcome)] +
+           std::string(result.playEnabled ? ", play enabled" : "") +
+           (result.emulatorError ? ", error" : "") + ", " + std::to_string(result.snapshotsFiled) +
+           " snapshots, " + std::to_string(result.replaysFiled) + " replays";
+}
+
+TEST(LaunchBatch, EveryLineIsWrittenInItsOrderForEitherEmulator) {
     LaunchBatchInput input;
     input.emulatorDirectory = Native("\\emu\\");
     input.romDirectory = Native("\\emu\\pacman");
@@ -69,17 +87,11 @@ TEST(LaunchBatch, EveryLineIsWrittenInItsOrder) {
                      "\\prog\\nconvert -s14 -C2 *.*\n"
                      "move *.pcx \\emu\\pcx\\\n"
                      "cd \\emu\\\n"));
-}
 
-TEST(LaunchBatch, TodaysEmulatorGetsItsOwnLineAndKeepsItsPngSnapshots) {
-    LaunchBatchInput input;
-    input.emulatorDirectory = Native("\\emu\\");
-    input.executable = "mame";
+    // Today's emulator gets its own line and keeps its PNG snapshots.
     input.rawName = "pong";
     input.options = "-noscanlines ";
     input.replayPart = ReplayPart({false, true, ""}, "pong", true);
-    input.programDirectory = Native("\\prog\\");
-    input.converterCommandLine = "nconvert -s14 -C2 *.*";
     input.todaysEmulator = true;
     input.todaysDirectories = {Native("\\emu\\roms"), Native("\\emu\\samples")};
     EXPECT_EQ(LaunchBatchText(input),
@@ -112,7 +124,6 @@ protected:
         const std::string program = temp.File("prog") + platform::kSeparator;
         platform::MakeDirectory(emulator);
         platform::MakeDirectory(program);
-        elsewhere = temp.File("zips") + platform::kSeparator;
         platform::MakeDirectory(elsewhere);
         session.emulator = store::MakeEmulatorPaths(emulator);
         store::CreateEmulatorSubdirectories(session.emulator);
@@ -149,11 +160,19 @@ protected:
     int IndexOf(const std::string& description) const {
         return *store::FindGameByDescription(session.games, description);
     }
-    std::string FieldOf(const std::string& description, char code) const {
-        return session.games.Field(IndexOf(description), code);
+    // "K:57.50 T:1" for codes "KT" of the game.
+    std::string Fields(const std::string& description, const char* codes) const {
+        return testing::FieldsOf(session.games[IndexOf(description)].line, codes);
     }
     void SetFieldOf(const std::string& description, char code, const std::string& value) {
         session.games.SetField(IndexOf(description), code, value);
+    }
+    std::vector<std::string> Zips(const std::string& description) const {
+        return ZipsToUnpack(session.games, IndexOf(description), paths());
+    }
+    // The test double's arguments of every run so far, one line each.
+    std::string Runs() const {
+        return ReadBytes(m_log);
     }
 
     LaunchResult Play(const std::string& description, PlayChoices& choices) {
@@ -170,65 +189,62 @@ protected:
     }
 
     // Nothing of the launch is left in the emulator directory.
-    void ExpectCleanedUp(const std::string& rawName) {
-        EXPECT_FALSE(platform::IsDirectory(paths().directory + rawName));
-        EXPECT_FALSE(platform::IsReadableFile(paths().directory + kLaunchBatch));
-        EXPECT_FALSE(platform::IsReadableFile(paths().directory + "fps.QVX"));
-        EXPECT_TRUE(platform::ListDirectory(paths().inp).empty());
+    void ExpectCleanedUp() {
+        EXPECT_EQ(Names(paths().directory),
+                  "catalogue.txt cfg hi inp mame oldmame pcx replay roms samples snap snapshot");
+        EXPECT_EQ(Names(paths().inp), "");
     }
 
     TempDir temp;
-    std::string elsewhere;
+    std::string elsewhere = temp.File("zips") + platform::kSeparator;
     store::Session session;
-    testing::RecordingFeedback feedback{false};
+    testing::ScriptedFeedback feedback{false};
     bool converterInstalled = false;
+
+private:
+    std::string m_log = temp.File("mame.log");
+    ScopedEnvironment m_logging{"QUORVEX_FAKE_MAME_LOG", m_log};
 };
 
 TEST_F(Launch, OnlyRomsTheEmulatorCannotReadInPlaceAreUnpacked) {
-    const store::GameDatabase& games = session.games;
-    EXPECT_TRUE(ZipsToUnpack(games, IndexOf("Galaxy Quest"), paths()).empty());
-    EXPECT_EQ(ZipsToUnpack(games, IndexOf("Star Blaster (Japan)"), paths()),
+    EXPECT_TRUE(Zips("Galaxy Quest").empty());
+    EXPECT_EQ(Zips("Star Blaster (Japan)"),
               (std::vector<std::string>{elsewhere + "starblsj.zip", elsewhere + "starblst.zip",
                                         elsewhere + "samples.zip"}));
     SetFieldOf("Galaxy Quest", 'Z', "mame036");
-    EXPECT_EQ(ZipsToUnpack(games, IndexOf("Galaxy Quest"), paths()),
-              std::vector<std::string>{paths().roms + "galaxyq.zip"});
+    EXPECT_EQ(Zips("Galaxy Quest"), std::vector<std::string>{paths().roms + "galaxyq.zip"});
+    // A Z of "mame" in any case is the current emulator.
+    SetFieldOf("Galaxy Quest", 'Z', "MaMe");
+    EXPECT_TRUE(Zips("Galaxy Quest").empty());
     SetFieldOf("Galaxy Quest", 'Z', "");
     SetFieldOf("Galaxy Quest", 'C', paths().roms + "more" + platform::kSeparator + "g.zip");
-    EXPECT_TRUE(ZipsToUnpack(games, IndexOf("Galaxy Quest"), paths()).empty());
+    EXPECT_TRUE(Zips("Galaxy Quest").empty());
     // A partial set whose parent is not in the database brings its own files only.
     SetFieldOf("Star Blaster (Japan)", 'F', "nosuch");
-    EXPECT_EQ(ZipsToUnpack(games, IndexOf("Star Blaster (Japan)"), paths()),
+    EXPECT_EQ(Zips("Star Blaster (Japan)"),
               (std::vector<std::string>{elsewhere + "starblsj.zip", elsewhere + "samples.zip"}));
     SetFieldOf("Star Blaster (Japan)", 'F', "starblst");
     SetFieldOf("Star Blaster (Japan)", 'W', "Total");
-    EXPECT_EQ(ZipsToUnpack(games, IndexOf("Star Blaster (Japan)"), paths()).size(), 2u);
+    EXPECT_EQ(Zips("Star Blaster (Japan)").size(), 2u);
 }
 
 TEST_F(Launch, AGameInTheRomsDirectoryPlaysAndIsFiled) {
-    const std::string log = temp.File("mame.log");
-    ScopedEnvironment logging("QUORVEX_FAKE_MAME_LOG", log);
     PlayChoices choices;
     const LaunchResult result = Play("Galaxy Quest", choices);
 
-    EXPECT_EQ(result.outcome, LaunchOutcome::Played);
-    EXPECT_TRUE(result.playEnabled);
-    EXPECT_FALSE(result.emulatorError);
+    EXPECT_EQ(Summary(result), converterInstalled ? "played, play enabled, 1 snapshots, 0 replays"
+                                                  : "played, play enabled, 0 snapshots, 0 replays");
     EXPECT_TRUE(feedback.messages.empty());
-    EXPECT_EQ(ReadBytes(log), "galaxyq -ignorecfg -soundcard 0\n");
-    EXPECT_EQ(FieldOf("Galaxy Quest", 'K'), "57.50 (1 frames)");
-    EXPECT_EQ(FieldOf("Galaxy Quest", 'T'), "1");
-    EXPECT_EQ(FieldOf("Galaxy Quest", 'H'), std::to_string(result.seconds));
-    EXPECT_EQ(FieldOf("Galaxy Quest", 'G'), store::CurrentDate());
-    EXPECT_EQ(result.replaysFiled, 0);
-    ExpectCleanedUp("galaxyq");
+    EXPECT_EQ(Runs(), "galaxyq -ignorecfg -soundcard 0\n");
+    EXPECT_EQ(Fields("Galaxy Quest", "KTHG"),
+              "K:57.50 (1 frames) T:1 H:" + std::to_string(result.seconds) +
+                  " G:" + store::CurrentDate());
+    ExpectCleanedUp();
     if (converterInstalled) {
-        EXPECT_EQ(result.snapshotsFiled, 1);
         EXPECT_EQ(ReadBytes(paths().snapshot + "galaxyq000.pcx").substr(0, 1), "\x0A");
         EXPECT_TRUE(platform::ListDirectory(paths().snap).empty());
     } else {
         // Without a converter the picture stays where the emulator put it.
-        EXPECT_EQ(result.snapshotsFiled, 0);
         EXPECT_TRUE(platform::IsReadableFile(paths().snap + "galaxyq.png"));
     }
 
@@ -237,7 +253,7 @@ TEST_F(Launch, AGameInTheRomsDirectoryPlaysAndIsFiled) {
     choices.useUnivbe = true;
     EXPECT_EQ(Play("Galaxy Quest", choices).outcome, LaunchOutcome::Played);
     EXPECT_FALSE(choices.useUnivbe);
-    EXPECT_EQ(FieldOf("Galaxy Quest", 'T'), "2");
+    EXPECT_EQ(Fields("Galaxy Quest", "T"), "T:2");
     if (converterInstalled) {
         EXPECT_TRUE(platform::IsReadableFile(paths().snapshot + "galaxyq001.pcx"));
     }
@@ -250,19 +266,15 @@ TEST_F(Launch, AVanishedRomZipWarnsAndUnlinksTheGame) {
     PlayChoices choices{false, true, paths().replay + "galaxyq000.inp"};
     const LaunchResult result = Play("Galaxy Quest", choices);
 
-    EXPECT_EQ(result.outcome, LaunchOutcome::RomZipMissing);
-    EXPECT_FALSE(result.playEnabled);
+    EXPECT_EQ(Summary(result), "no zip, 0 snapshots, 0 replays");
     EXPECT_EQ(
         feedback.messages,
         std::vector<std::string>{"Warning!\nYou SURELY have done something to the file:\n" + zip +
                                  "\nbecause now it doesn't exists no more!\nSo you are not "
                                  "able to play this game!"});
-    EXPECT_EQ(FieldOf("Galaxy Quest", 'C'), "");
-    EXPECT_EQ(FieldOf("Galaxy Quest", 'W'), "");
-    EXPECT_EQ(FieldOf("Galaxy Quest", 'T'), "");
-    EXPECT_FALSE(platform::IsDirectory(paths().directory + "galaxyq"));
-    EXPECT_FALSE(platform::IsReadableFile(paths().directory + "fps.QVX"));
-    EXPECT_TRUE(platform::ListDirectory(paths().snap).empty());
+    EXPECT_EQ(Fields("Galaxy Quest", "CWT"), "C: W: T:");
+    EXPECT_EQ(Names(paths().snap), "");
+    ExpectCleanedUp();
 }
 
 TEST_F(Launch, TheEmulatorsErrorOutputIsShownWhenItPrintsNoFrameRate) {
@@ -272,32 +284,28 @@ TEST_F(Launch, TheEmulatorsErrorOutputIsShownWhenItPrintsNoFrameRate) {
     PlayChoices choices;
     const LaunchResult result = Play("No Such Game", choices);
 
-    EXPECT_TRUE(result.emulatorError);
+    EXPECT_EQ(Summary(result), "played, play enabled, error, 0 snapshots, 0 replays");
     EXPECT_EQ(feedback.messages, std::vector<std::string>{"Unknown game: nosuch\n"});
-    EXPECT_EQ(FieldOf("No Such Game", 'K'), "60.00");
-    EXPECT_EQ(FieldOf("No Such Game", 'T'), "1");
-    ExpectCleanedUp("nosuch");
+    EXPECT_EQ(Fields("No Such Game", "KT"), "K:60.00 T:1");
+    ExpectCleanedUp();
 
     // A current game that is not in the database plays nothing.
     EXPECT_EQ(Play("Vanished", choices).outcome, LaunchOutcome::NoCurrentGame);
 }
 
 TEST_F(Launch, ARecordedReplayIsFiledAndItsPlaybackRestoresTheGamesFiles) {
-    const std::string log = temp.File("mame.log");
-    ScopedEnvironment logging("QUORVEX_FAKE_MAME_LOG", log);
     PlayChoices choices{false, true, ""};
     EXPECT_EQ(Play("Galaxy Quest", choices).replaysFiled, 1);
     const std::string replay = paths().replay + "galaxyq000.inp";
     EXPECT_EQ(ReadBytes(replay).substr(0, 15), "QVXINP galaxyq\n");
     EXPECT_EQ(ReadBytes(paths().replay + "galaxyq000.hi"), ReadBytes(paths().hi + "galaxyq.hi"));
-    EXPECT_TRUE(platform::IsReadableFile(paths().replay + "galaxyq000.cfg"));
 
     WriteBytes(paths().hi + "galaxyq.hi", "my scores");
     WriteBytes(paths().cfg + "galaxyq.cfg", "my settings");
     choices.replayToPlay = replay;
     const LaunchResult played = Play("Galaxy Quest", choices);
 
-    EXPECT_EQ(ReadBytes(log),
+    EXPECT_EQ(Runs(),
               "galaxyq -ignorecfg -soundcard 0 -record x\n"
               "galaxyq -ignorecfg -soundcard 0 -playback galaxyq\n");
     EXPECT_FALSE(played.emulatorError);
@@ -305,40 +313,9 @@ TEST_F(Launch, ARecordedReplayIsFiledAndItsPlaybackRestoresTheGamesFiles) {
     EXPECT_TRUE(choices.replayToPlay.empty());
     EXPECT_EQ(ReadBytes(paths().hi + "galaxyq.hi"), "my scores");
     EXPECT_EQ(ReadBytes(paths().cfg + "galaxyq.cfg"), "my settings");
-    EXPECT_FALSE(platform::IsReadableFile(paths().hi + "galaxyq.old"));
-    EXPECT_FALSE(platform::IsReadableFile(paths().cfg + "galaxyq.old"));
-    EXPECT_FALSE(platform::IsReadableFile(paths().replay + "galaxyq001.inp"));
-    EXPECT_TRUE(platform::IsReadableFile(replay));
-    ExpectCleanedUp("galaxyq");
-}
-
-#ifndef _WIN32
-TEST_F(Launch, AnOlderExecutablePlaysTheUnpackedSetsOfGameParentAndSamples) {
-    InstallDirectoryLister("mame036");
-    SetFieldOf("Star Blaster (Japan)", 'Z', "mame036");
-    PlayChoices choices;
-    const LaunchResult result = Play("Star Blaster (Japan)", choices);
-
-    EXPECT_FALSE(result.emulatorError) << result.emulatorOutput;
-    EXPECT_EQ(FieldOf("Star Blaster (Japan)", 'K'), "boom.wav sb.2a sb.5e sbj.1a");
-    EXPECT_FALSE(platform::IsReadableFile(paths().directory + "mame036"));
-    EXPECT_TRUE(platform::IsReadableFile(paths().oldmame + "mame036"));
-    ExpectCleanedUp("starblsj");
-}
-
-TEST_F(Launch, AZOfMameInAnyCaseIsTheCurrentEmulator) {
-    // An "oldmame" copy named like the emulator must neither run nor replace it.
-    InstallDirectoryLister("mame");
-    SetFieldOf("Galaxy Quest", 'Z', "MaMe");
-    EXPECT_TRUE(ZipsToUnpack(session.games, IndexOf("Galaxy Quest"), paths()).empty());
-    const std::string emulator = ReadBytes(paths().executable);
-    PlayChoices choices;
-    Play("Galaxy Quest", choices);
-
-    EXPECT_EQ(FieldOf("Galaxy Quest", 'K'), "57.50 (1 frames)");
-    EXPECT_EQ(ReadBytes(paths().executable), emulator);
-    EXPECT_TRUE(platform::IsExecutableFile(paths().executable));
-    EXPECT_EQ(platform::ListDirectory(paths().directory, "QVX*").size(), 0u);
+    EXPECT_EQ(Names(paths().hi) + " / " + Names(paths().cfg), "galaxyq.hi / galaxyq.cfg");
+    EXPECT_EQ(Names(paths().replay), "galaxyq000.cfg galaxyq000.hi galaxyq000.inp");
+    ExpectCleanedUp();
 }
 
 TEST(PlayingTime, IsTheDifferenceOfTwoWholeSecondReadings) {
@@ -348,24 +325,43 @@ TEST(PlayingTime, IsTheDifferenceOfTwoWholeSecondReadings) {
     EXPECT_EQ(PlayingSeconds(start, Clock::time_point{std::chrono::milliseconds(10'900)}), 0);
 }
 
-TEST_F(Launch, AUsersOwnDirectoryOfTheGamesNameKeepsItsFiles) {
+#ifndef _WIN32
+TEST_F(Launch, AnOlderExecutablePlaysTheUnpackedSetsAndLeavesAUsersOwnDirectory) {
     InstallDirectoryLister("mame036");
     SetFieldOf("Star Blaster (Japan)", 'Z', "mame036");
+    PlayChoices choices;
+    const LaunchResult result = Play("Star Blaster (Japan)", choices);
+
+    EXPECT_FALSE(result.emulatorError) << result.emulatorOutput;
+    EXPECT_EQ(Fields("Star Blaster (Japan)", "K"), "K:boom.wav sb.2a sb.5e sbj.1a");
+    EXPECT_FALSE(platform::IsReadableFile(paths().directory + "mame036"));
+    EXPECT_TRUE(platform::IsReadableFile(paths().oldmame + "mame036"));
+    ExpectCleanedUp();
+
+    // A directory of the game's name that the user made keeps its files.
     SetFieldOf("Star Blaster (Japan)", 'F', "notindatabase");
     const std::string own = paths().directory + "starblsj" + platform::kSeparator;
     WriteBytes(own + "notes.txt", "notes");
     WriteBytes(own + "sbj.1a", "my own version");
-    PlayChoices choices;
     Play("Star Blaster (Japan)", choices);
 
-    EXPECT_EQ(FieldOf("Star Blaster (Japan)", 'K'), "boom.wav notes.txt sbj.1a");
-    std::vector<std::string> left;
-    for (const platform::DirectoryEntry& entry : platform::ListDirectory(own)) {
-        left.push_back(entry.name);
-    }
-    EXPECT_EQ(left, (std::vector<std::string>{"notes.txt", "sbj.1a"}));
+    EXPECT_EQ(Fields("Star Blaster (Japan)", "K"), "K:boom.wav notes.txt sbj.1a");
+    EXPECT_EQ(Names(own), "notes.txt sbj.1a");
     EXPECT_EQ(ReadBytes(own + "sbj.1a"), "my own version");
     EXPECT_EQ(platform::ListDirectory(paths().directory, "QVX*").size(), 0u);
+}
+
+TEST_F(Launch, AnOldmameCopyNamedLikeTheEmulatorNeitherRunsNorReplacesIt) {
+    InstallDirectoryLister("mame");
+    SetFieldOf("Galaxy Quest", 'Z', "MaMe");
+    const std::string emulator = ReadBytes(paths().executable);
+    PlayChoices choices;
+    Play("Galaxy Quest", choices);
+
+    EXPECT_EQ(Fields("Galaxy Quest", "K"), "K:57.50 (1 frames)");
+    EXPECT_EQ(ReadBytes(paths().executable), emulator);
+    EXPECT_TRUE(platform::IsExecutableFile(paths().executable));
+    ExpectCleanedUp();
 }
 #endif
 
@@ -374,9 +370,19 @@ TEST_F(Launch, AUsersOwnDirectoryOfTheGamesNameKeepsItsFiles) {
 class TodaysLaunch : public Launch {
 protected:
     TodaysLaunch() {
-        testing::InstallFakeEmulator(paths().directory,
-                                     std::string("@generation\ttoday\n@version\tv0.251\n") +
-                                         kCatalogue + "pong\tPong (Rev E)\t\t\t\t1972\tAtari\n");
+        testing::InstallFakeEmulator(
+            paths().directory, std::string("@generation\ttoday\n@version\tv0.251\n") + kCatalogue +
+                                   "pong\tPong (Rev E)\t\t\t\t1972\tAtari\n");
+        SaveCache();
+        session.games = store::GameDatabase(
+            {Game("galaxyq", "Galaxy Quest", " +:C:" + paths().roms + "galaxyq.zip:+"),
+             Game("starblsj", "Star Blaster (Japan)",
+                  " +:C:" + elsewhere + "starblsj.zip:+ +:F:starblst:+ +:W:Partial:+"),
+             Game("starblst", "Star Blaster", " +:C:" + elsewhere + "starblst.zip:+"),
+             Game("pong", "Pong (Rev E)", "")});
+    }
+    // Pong alone needs no ROM; the cache is stamped with the emulator in place.
+    void SaveCache() {
         catalogue::NeededFileCacheWriter cache;
         for (const char* name : {"galaxyq", "starblst", "starblsj", "pong"}) {
             catalogue::Machine machine;
@@ -388,101 +394,79 @@ protected:
         }
         cache.Save(catalogue::NeededFileCachePath(session.files.directory), "v0.251",
                    catalogue::EmulatorStamp(paths().directory));
-        session.games = store::GameDatabase(
-            {Game("galaxyq", "Galaxy Quest", " +:C:" + paths().roms + "galaxyq.zip:+"),
-             Game("starblsj", "Star Blaster (Japan)",
-                  " +:C:" + elsewhere + "starblsj.zip:+ +:F:starblst:+ +:W:Partial:+"),
-             Game("starblst", "Star Blaster", " +:C:" + elsewhere + "starblst.zip:+"),
-             Game("pong", "Pong (Rev E)", "")});
     }
 };
 
 TEST_F(TodaysLaunch, AGameWithoutRomsPlaysAndItsPngSnapshotAndReplayAreFiled) {
-    const std::string log = temp.File("mame.log");
-    ScopedEnvironment logging("QUORVEX_FAKE_MAME_LOG", log);
     WriteBytes(paths().snapshot + "pong000.pcx", "older picture");
     PlayChoices choices{false, true, ""};
     const LaunchResult result = Play("Pong (Rev E)", choices);
 
-    EXPECT_EQ(result.outcome, LaunchOutcome::Played);
-    EXPECT_TRUE(feedback.messages.empty());
-    EXPECT_FALSE(result.emulatorError);
-    EXPECT_EQ(FieldOf("Pong (Rev E)", 'K'), "57.50% (0 seconds)");
-    EXPECT_EQ(FieldOf("Pong (Rev E)", 'T'), "1");
-    EXPECT_EQ(ReadBytes(log), "pong -rompath " + paths().directory + "roms -samplepath " +
-                                  paths().directory +
-                                  "samples -snapshot_directory snap -snapname %g%i "
-                                  "-input_directory inp -cfg_directory cfg -record x.inp\n");
     // One numbering for both kinds of picture; the PNG stays a PNG.
-    EXPECT_EQ(result.snapshotsFiled, 1);
+    EXPECT_EQ(Summary(result), "played, play enabled, 1 snapshots, 1 replays");
+    EXPECT_TRUE(feedback.messages.empty());
+    EXPECT_EQ(Fields("Pong (Rev E)", "KT"), "K:57.50% (0 seconds) T:1");
+    EXPECT_EQ(Runs(), "pong -rompath " + paths().directory + "roms -samplepath " +
+                          paths().directory +
+                          "samples -snapshot_directory snap -snapname %g%i "
+                          "-input_directory inp -cfg_directory cfg -record x.inp\n");
     EXPECT_EQ(ReadBytes(paths().snapshot + "pong001.png").substr(1, 3), "PNG");
     EXPECT_EQ(ReadBytes(paths().snapshot + "pong000.pcx"), "older picture");
-    EXPECT_EQ(result.replaysFiled, 1);
     EXPECT_EQ(ReadBytes(paths().replay + "pong000.inp"), "QVXINP pong\n");
-    ExpectCleanedUp("pong");
+    ExpectCleanedUp();
 
     // Played back: the file name carries its extension for today's emulator.
     choices.replayToPlay = paths().replay + "pong000.inp";
     EXPECT_FALSE(Play("Pong (Rev E)", choices).emulatorError);
-    EXPECT_NE(ReadBytes(log).find("-playback pong.inp"), std::string::npos);
+    EXPECT_NE(Runs().find("-playback pong.inp"), std::string::npos);
 }
 
 TEST_F(TodaysLaunch, UnpackedRomsAreFoundAndTheEmulatorsErrorsAreShown) {
     PlayChoices choices;
     EXPECT_FALSE(Play("Star Blaster (Japan)", choices).emulatorError);
-    EXPECT_EQ(FieldOf("Star Blaster (Japan)", 'K'), "57.50% (0 seconds)");
-    ExpectCleanedUp("starblsj");
+    EXPECT_EQ(Fields("Star Blaster (Japan)", "K"), "K:57.50% (0 seconds)");
+    ExpectCleanedUp();
 
     // A game that needs ROMs still needs its zip.
     SetFieldOf("Galaxy Quest", 'C', paths().roms + "gone.zip");
     EXPECT_EQ(Play("Galaxy Quest", choices).outcome, LaunchOutcome::RomZipMissing);
 
     // Its errors arrive on standard error and are shown, K unchanged.
+    const std::string zip = paths().roms + "sub" + platform::kSeparator + "galaxyq.zip";
     platform::RemoveFile(paths().roms + "galaxyq.zip");
-    platform::MakeDirectory(paths().roms + "sub");
-    WriteZip(paths().roms + "sub" + platform::kSeparator + "galaxyq.zip", {{"gq_1.bin", "gq"}});
-    SetFieldOf("Galaxy Quest", 'C', paths().roms + "sub" + platform::kSeparator + "galaxyq.zip");
+    WriteZip(zip, {{"gq_1.bin", "gq"}});
+    SetFieldOf("Galaxy Quest", 'C', zip);
     const LaunchResult failed = Play("Galaxy Quest", choices);
     EXPECT_TRUE(failed.emulatorError);
     EXPECT_NE(failed.emulatorOutput.find("NOT FOUND"), std::string::npos);
-    EXPECT_EQ(FieldOf("Galaxy Quest", 'K'), "");
+    EXPECT_EQ(Fields("Galaxy Quest", "K"), "K:");
 }
 
 // The emulator a user installs today, where it is installed: pong needs no
 // ROM, so it plays from an empty roms directory, headless through a
 // mame.ini in the home directory of the test.
 TEST_F(TodaysLaunch, PongPlaysInTheInstalledEmulatorAndItsFilesAreFiled) {
-    const std::string installed = platform::IsExecutableFile("/usr/games/mame")
-                                      ? std::string("/usr/games/mame")
-                                      : platform::FindInSearchPath("mame").value_or("");
+    const std::string installed = testing::InstalledEmulator();
     if (installed.empty()) {
         GTEST_SKIP() << "the emulator (Debian package mame) is not installed";
     }
     platform::RemoveFile(paths().executable);
     std::filesystem::create_symlink(installed, paths().executable);
-    catalogue::NeededFileCacheWriter cache;
-    catalogue::Machine pong;
-    pong.name = "pong";
-    cache.Add(pong);
-    cache.Save(catalogue::NeededFileCachePath(session.files.directory), "v0.251",
-               catalogue::EmulatorStamp(paths().directory));
-    platform::MakeDirectory(temp.File("home"));
-    platform::MakeDirectory(temp.File("home/.mame"));
+    SaveCache();
     WriteBytes(temp.File("home/.mame/mame.ini"), "video none\nsound none\nseconds_to_run 2\n");
     ScopedEnvironment home("HOME", temp.File("home"));
 
     PlayChoices choices{false, true, ""};
     const LaunchResult result = Play("Pong (Rev E)", choices);
 
-    EXPECT_FALSE(result.emulatorError) << result.emulatorOutput;
-    EXPECT_NE(FieldOf("Pong (Rev E)", 'K').find("% ("), std::string::npos);
-    EXPECT_EQ(FieldOf("Pong (Rev E)", 'T'), "1");
-    EXPECT_EQ(result.snapshotsFiled, 1);
+    EXPECT_EQ(Summary(result), "played, play enabled, 1 snapshots, 1 replays")
+        << result.emulatorOutput;
+    EXPECT_NE(Fields("Pong (Rev E)", "K").find("% ("), std::string::npos);
+    EXPECT_EQ(Fields("Pong (Rev E)", "T"), "T:1");
     EXPECT_EQ(ReadBytes(paths().snapshot + "pong000.png").substr(1, 3), "PNG");
-    EXPECT_EQ(result.replaysFiled, 1);
     EXPECT_TRUE(platform::IsReadableFile(paths().replay + "pong000.inp"));
     EXPECT_TRUE(platform::IsReadableFile(paths().replay + "pong000.cfg"));
-    ExpectCleanedUp("pong");
+    ExpectCleanedUp();
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 
 #include "platform/file_system.h"
 #include "store/record_file.h"
+#include "store/record_line.h"
 #include "test_support.h"
 
 namespace quorvex::store {
@@ -13,6 +14,69 @@ namespace {
 
 using testing::ReadBytes;
 using testing::WriteBytes;
+
+const std::string kMarker(1, kSettingsMarker);
+
+TEST(RecordLine, ReadsValuesByKeyWhereverTheyStand) {
+    const std::string line = "+:A:x:+ +:B::+ +:C:y:+ +:AB:long:+";
+    EXPECT_EQ(GetRecordValue(line, "A"), "x");
+    EXPECT_EQ(GetRecordValue(line, "B"), "");
+    EXPECT_EQ(GetRecordValue(line, "C"), "y");
+    EXPECT_EQ(GetRecordValue(line, "AB"), "long");
+    EXPECT_EQ(GetRecordValue(line, "D"), "");
+    // A token keyed AB is not the token keyed A.
+    EXPECT_EQ(GetRecordValue("+:AB:1:+", "A"), "");
+    // Values keep single colons and plus signs, even a trailing colon.
+    EXPECT_EQ(GetRecordValue("+:T:a:b+c:+", "T"), "a:b+c");
+    EXPECT_EQ(GetRecordValue("+:T:ends:+ +:U:1:+", "T"), "ends");
+    EXPECT_EQ(GetRecordValue("+:T:ends with:::+", "T"), "ends with::");
+    // An unclosed token runs to the end of the line.
+    EXPECT_EQ(GetRecordValue("+:T:open", "T"), "open");
+}
+
+// The line after key is set to value, which must be accepted.
+std::string Set(std::string line, const std::string& key, const std::string& value,
+                bool afterMarker = false) {
+    EXPECT_TRUE(SetRecordValue(line, key, value, afterMarker)) << key << "=" << value;
+    return line;
+}
+
+TEST(RecordLine, ChangesAPresentKeyInPlaceInsertsNewTokensInFrontOfTheMarkerOrRemovesThem) {
+    EXPECT_EQ(Set(Set("+:A:x:+ +:B::+ +:C:y:+", "B", "z"), "A", "longer value"),
+              "+:A:longer value:+ +:B:z:+ +:C:y:+");
+    EXPECT_EQ(Set("", "GAMES_COUNT", "0"), " +:GAMES_COUNT:0:+" + kMarker);
+    const std::string line = Set("+:A:x:+" + kMarker + " +:1:ON:+", "B", "new");
+    EXPECT_EQ(line, "+:A:x:+ +:B:new:+" + kMarker + " +:1:ON:+");
+    EXPECT_EQ(Set(line, "2", "7", /*afterMarker=*/true),
+              "+:A:x:+ +:B:new:+" + kMarker + " +:1:ON:+ +:2:7:+");
+    EXPECT_EQ(Set("+:A:x:+", "B", "y"), "+:A:x:+ +:B:y:+" + kMarker);
+
+    // An empty value removes the token and leaves its surroundings.
+    EXPECT_EQ(Set(" +:ONLY:1:+" + kMarker, "ONLY", ""), " " + kMarker);
+    EXPECT_EQ(Set("+:A:1:+ +:B:2:+ +:C:3:+", "B", ""), "+:A:1:+  +:C:3:+");
+    EXPECT_EQ(Set("+:A:1:+", "Q", ""), "+:A:1:+");
+}
+
+TEST(RecordLine, MarkerByteInsideAValueIsNotAMarker) {
+    // "§" in UTF-8 is C2 A7: its second byte is the marker byte.
+    const std::string utf8Section = "Rock\xC2\xA7Roll";
+    const std::string line = Set(Set(Set("", "Y", utf8Section), "1", "ON", true), "X", "Maker");
+    EXPECT_EQ(GetRecordValue(line, "Y"), utf8Section);
+    EXPECT_EQ(GetRecordValue(line, "X"), "Maker");
+    EXPECT_EQ(line, " +:Y:" + utf8Section + ":+ +:X:Maker:+" + kMarker + " +:1:ON:+");
+    EXPECT_EQ(FindSettingsMarker(line), line.find(kMarker + " +:1:"));
+}
+
+TEST(RecordLine, RefusesValuesThatWouldBreakTheLine) {
+    std::string line = "+:A:x:+";
+    EXPECT_FALSE(SetRecordValue(line, "B", "has :+ inside"));
+    // Would be read back as a field of its own: "+:S:99" typed as a category
+    // must not become a rating.
+    EXPECT_FALSE(SetRecordValue(line, "B", "x +:S:99"));
+    EXPECT_FALSE(SetRecordValue(line, "B", "two\r\nlines"));
+    EXPECT_FALSE(SetRecordValue(line, "B:C", "v"));
+    EXPECT_EQ(line, "+:A:x:+");
+}
 
 TEST(RecordFileReading, ReadsLinesCommentsAndHeaders) {
     const std::string longLine(4000, 'x');

@@ -17,8 +17,9 @@ namespace {
 using testing::ReadBytes;
 using testing::WriteBytes;
 
-// Windows that answer from a script and write down what they were asked to show.
-class ScriptedWindows : public StartupWindows {
+// Windows, importer and batch runner in one: answers from a script and writes
+// down, in order, everything it was asked to show or do.
+class ScriptedStart : public StartupWindows, public CatalogueImporter, public BatchRunner {
 public:
     std::optional<std::string> AskEmulatorDirectory() override {
         events.push_back("ask directory");
@@ -44,14 +45,7 @@ public:
         events.push_back("main window");
         session.state.lastGameSelection = "Galaga";
     }
-
-    std::deque<std::optional<std::string>> directoryAnswers;
-    std::vector<std::string> events;
-};
-
-// Inserts one game into the database file, as a first import would.
-class OneGameImporter : public CatalogueImporter {
-public:
+    // Inserts one game into the database file, as a first import would.
     CatalogueChanges Import(Session& session, StartupWindows& windows) override {
         windows.SetSplashStatus("Checking games supported ...");
         CatalogueChanges changes;
@@ -62,17 +56,15 @@ public:
         }
         return changes;
     }
-    bool insert = true;
-};
-
-class RecordingBatches : public BatchRunner {
-public:
     bool WriteAndRun(const std::string& directory, const std::string& fileName,
                      const std::string& text) override {
-        runs.push_back(directory + fileName + "\n" + text);
+        events.push_back("batch " + directory + fileName + "\n" + text);
         return true;
     }
-    std::vector<std::string> runs;
+
+    std::deque<std::optional<std::string>> directoryAnswers;
+    std::vector<std::string> events;
+    bool insert = true;
 };
 
 void MakeRunnable(const std::string& path) {
@@ -82,60 +74,58 @@ void MakeRunnable(const std::string& path) {
 class Startup : public ::testing::Test {
 protected:
     Startup() {
-        m_emulator = m_emulatorDir.path();
         WriteBytes(m_emulator + platform::EmulatorExecutableName(), "#!/bin/sh\n");
         MakeRunnable(m_emulator + platform::EmulatorExecutableName());
     }
 
     bool Start() {
-        StartupServices services{windows, importer, batches};
+        StartupServices services{start, start, start};
         return RunProgram(m_programDir.path(), services);
     }
     std::string ProgramFile(const char* name) const { return m_programDir.File(name); }
+    std::string State(const char* key) const {
+        return GetHeaderValue(ProgramFile("quorvex.qvx"), key);
+    }
 
     testing::TempDir m_programDir;
     testing::TempDir m_emulatorDir;
-    std::string m_emulator;
-    ScriptedWindows windows;
-    OneGameImporter importer;
-    RecordingBatches batches;
+    std::string m_emulator = m_emulatorDir.path();
+    ScriptedStart start;
 };
 
-std::size_t CountStartingWith(const std::vector<std::string>& events, const std::string& prefix) {
-    std::size_t n = 0;
-    for (const auto& event : events) {
-        n += event.rfind(prefix, 0) == 0;
-    }
-    return n;
-}
-
 TEST_F(Startup, FirstStartAsksWarnsImportsAndRemembers) {
-    windows.directoryAnswers.push_back(m_emulator);
+    start.directoryAnswers.push_back(m_emulator);
     ASSERT_TRUE(Start());
 
     // Four warnings (settings, filters, sortings, fields), none for the database.
-    ASSERT_EQ(windows.events.size(), 17u);
-    EXPECT_EQ(windows.events.front(), "ask directory");
-    EXPECT_EQ(std::vector<std::string>(windows.events.begin() + 1, windows.events.begin() + 5),
-              (std::vector<std::string>{
-                  "message 1: Warning!\nSomething has happened at the file settings.qvx!\nI will "
-                  "create another one for you but very incomplete!\nPlease donwload an updated "
-                  "version of the file!",
-                  "message 1: Warning!\nSomething has happened at the file filters.qvx!\nI will "
-                  "create another one of default for you!\n",
-                  "message 1: Warning!\nSomething has happened at the file sortings.qvx!\nI will "
-                  "create another one of default for you!\n",
-                  "message 1: Warning!\nSomething has happened at the file mamefld.qvx!\nI will "
-                  "create another one of default for you!\nBut PLEASE download the latest version "
-                  "of this file!\n"}));
-    const std::vector<std::string> tail(windows.events.begin() + 5, windows.events.end());
-    EXPECT_EQ(tail,
-              (std::vector<std::string>{
-                  "splash", "status Checking games supported ...", "status Loading games ...",
-                  "status Loading settings ...", "status Loading filters ...",
-                  "status Loading sortings ...", "status Loading fields ...",
-                  "status Loading games issues ...", "status Loading games history and tips ...",
-                  "splash closed", "whats new 1/0", "main window"}));
+    const std::string sep(1, platform::kSeparator);
+    std::vector<std::string> expected = {
+        "ask directory",
+        "message 1: Warning!\nSomething has happened at the file settings.qvx!\nI will "
+        "create another one for you but very incomplete!\nPlease donwload an updated "
+        "version of the file!",
+        "message 1: Warning!\nSomething has happened at the file filters.qvx!\nI will "
+        "create another one of default for you!\n",
+        "message 1: Warning!\nSomething has happened at the file sortings.qvx!\nI will "
+        "create another one of default for you!\n",
+        "message 1: Warning!\nSomething has happened at the file mamefld.qvx!\nI will "
+        "create another one of default for you!\nBut PLEASE download the latest version "
+        "of this file!\n",
+        "splash",
+        "status Checking games supported ...",
+        "status Loading games ...",
+        "status Loading settings ...",
+        "status Loading filters ...",
+        "status Loading sortings ...",
+        "status Loading fields ...",
+        "status Loading games issues ...",
+        "status Loading games history and tips ...",
+        "batch " + m_emulator + "QVXLaunch.bat\n@attrib " + m_emulator + "roms" + sep + sep +
+            "*.* -r -a -h -s\n@attrib " + m_emulator + "samples" + sep + sep + "*.* -r -a -h -s\n",
+        "splash closed",
+        "whats new 1/0",
+        "main window"};
+    EXPECT_EQ(start.events, expected);
     for (const char* name :
          {"mamegame.qvx", "settings.qvx", "filters.qvx", "sortings.qvx", "mamefld.qvx"}) {
         EXPECT_TRUE(FileExists(ProgramFile(name))) << name;
@@ -145,16 +135,9 @@ TEST_F(Startup, FirstStartAsksWarnsImportsAndRemembers) {
         EXPECT_TRUE(platform::IsDirectory(m_emulator + sub)) << sub;
     }
     // The state written at the end keeps the directory and what the main window changed.
-    EXPECT_EQ(GetHeaderValue(ProgramFile("quorvex.qvx"), "MAME_DIR"), m_emulator);
-    EXPECT_EQ(GetHeaderValue(ProgramFile("quorvex.qvx"), "LAST_GAME_SELECTION"), "Galaga");
-    EXPECT_EQ(GetHeaderValue(ProgramFile("quorvex.qvx"), "LAST_CONV_COMMAND_LINE"),
-              "nconvert -s14 -C2 *.*");
-
-    ASSERT_EQ(batches.runs.size(), 1u);
-    const std::string sep(1, platform::kSeparator);
-    EXPECT_EQ(batches.runs[0], m_emulator + "QVXLaunch.bat\n@attrib " + m_emulator + "roms" + sep +
-                                   sep + "*.* -r -a -h -s\n@attrib " + m_emulator + "samples" +
-                                   sep + sep + "*.* -r -a -h -s\n");
+    EXPECT_EQ(State("MAME_DIR"), m_emulator);
+    EXPECT_EQ(State("LAST_GAME_SELECTION"), "Galaga");
+    EXPECT_EQ(State("LAST_CONV_COMMAND_LINE"), "nconvert -s14 -C2 *.*");
 
     // A second start asks nothing and warns about nothing, and clears away
     // the temporary file of a save that an earlier run died in.
@@ -162,20 +145,19 @@ TEST_F(Startup, FirstStartAsksWarnsImportsAndRemembers) {
     WriteBytes(debris, "+:GAMES_COUNT:45000:+\r\n+:A:half");
     std::filesystem::last_write_time(
         debris, std::filesystem::file_time_type::clock::now() - std::chrono::hours(1));
-    windows.events.clear();
-    importer.insert = false;
+    start.events.clear();
+    start.insert = false;
     ASSERT_TRUE(Start());
     EXPECT_FALSE(FileExists(debris));
-    EXPECT_EQ(CountStartingWith(windows.events, "message"), 0u);
-    EXPECT_EQ(CountStartingWith(windows.events, "ask"), 0u);
-    EXPECT_EQ(CountStartingWith(windows.events, "whats new"), 0u);
+    expected.erase(expected.begin(), expected.begin() + 5);
+    expected.erase(expected.end() - 2);
+    EXPECT_EQ(start.events, expected);
 }
 
 TEST_F(Startup, CancellingTheDirectoryDialogEndsWithoutWritingAnything) {
     EXPECT_FALSE(Start());
-    EXPECT_EQ(windows.events,
-              (std::vector<std::string>{"ask directory",
-                                        "message 0: Goodbye... but please, do return!"}));
+    EXPECT_EQ(start.events, (std::vector<std::string>{
+                                "ask directory", "message 0: Goodbye... but please, do return!"}));
     EXPECT_TRUE(platform::ListDirectory(m_programDir.path()).empty());
 }
 
@@ -187,34 +169,36 @@ TEST_F(Startup, AVanishedEmulatorIsAskedForAgainButTheOtherStateStays) {
                                                "gone/:+ +:MAME_ACTUAL_VERSION:0.37b16:+ "
                                                "+:LAST_GAME_SELECTION:Galaga:+\xA7\r\n");
     EXPECT_FALSE(Start());
-    EXPECT_EQ(windows.events.back(),
+    EXPECT_EQ(start.events.back(),
               "message 2: Fatal error!\nSomething strange has happened!\nSurely you have moved "
               "the file mame.exe that the\nlast time you launched Quorvex was located in:'\n" +
                   emulator + "' !\nPlease rerun Quorvex for fixing this problem!\n");
-    EXPECT_EQ(GetHeaderValue(ProgramFile("quorvex.qvx"), "MAME_DIR"), "");
-    EXPECT_EQ(GetHeaderValue(ProgramFile("quorvex.qvx"), "MAME_ACTUAL_VERSION"), "");
-    EXPECT_EQ(GetHeaderValue(ProgramFile("quorvex.qvx"), "LAST_GAME_SELECTION"), "Galaga");
+    EXPECT_EQ(State("MAME_DIR") + "|" + State("MAME_ACTUAL_VERSION"), "|");
+    EXPECT_EQ(State("LAST_GAME_SELECTION"), "Galaga");
 
-    windows.events.clear();
-    windows.directoryAnswers.push_back(m_emulator);
+    start.events.clear();
+    start.directoryAnswers.push_back(m_emulator);
     ASSERT_TRUE(Start());
-    EXPECT_EQ(windows.events.front(), "ask directory");
-    EXPECT_EQ(GetHeaderValue(ProgramFile("quorvex.qvx"), "MAME_DIR"), m_emulator);
+    EXPECT_EQ(start.events.front(), "ask directory");
+    EXPECT_EQ(State("MAME_DIR"), m_emulator);
 }
 
 TEST_F(Startup, LeftoverPicturesAreMovedAsideWithOneWarning) {
-    windows.directoryAnswers.push_back(m_emulator);
+    start.directoryAnswers.push_back(m_emulator);
     WriteBytes(m_emulator + "pcx/a.pcx", "1");
     WriteBytes(m_emulator + "pcx/b.pcx", "2");
     platform::MakeDirectory(m_emulator + "inp");
     ASSERT_TRUE(Start());
-    EXPECT_EQ(CountStartingWith(windows.events,
-                                "message 0: Warning!\nQVX has found 2 files in the "
-                                "..." +
-                                    std::string(1, platform::kSeparator) + "mame" +
-                                    std::string(1, platform::kSeparator) + "pcx directory!"),
-              1u);
-    EXPECT_EQ(CountStartingWith(windows.events, "message 0: Warning!\nQVX has found"), 1u);
+    const std::string sep(1, platform::kSeparator);
+    const std::string warning = "message 0: Warning!\nQVX has found 2 files in the ..." + sep +
+                                "mame" + sep + "pcx directory!";
+    std::vector<std::string> warnings;
+    for (const std::string& event : start.events) {
+        if (event.rfind("message 0: Warning!\nQVX has found", 0) == 0) {
+            warnings.push_back(event.substr(0, warning.size()));
+        }
+    }
+    EXPECT_EQ(warnings, std::vector<std::string>{warning});
     EXPECT_EQ(ReadBytes(m_emulator + "pcx/OldPcx/b.pcx"), "2");
     EXPECT_FALSE(FileExists(m_emulator + "pcx/a.pcx"));
     // An empty directory gets its archive all the same.
@@ -227,10 +211,10 @@ TEST(EmulatorDirectory, TypedTextIsNormalised) {
     WriteBytes(temp.File("mame/" + exe), "x");
     MakeRunnable(temp.File("mame/" + exe));
     const std::string expected = temp.File("mame") + platform::kSeparator;
-    EXPECT_EQ(NormaliseEmulatorDirectory("  " + temp.File("mame") + "  "), expected);
-    EXPECT_EQ(NormaliseEmulatorDirectory(temp.File("mame/")), expected);
-    EXPECT_EQ(NormaliseEmulatorDirectory(temp.File("mame/" + exe)), expected);
-    EXPECT_EQ(NormaliseEmulatorDirectory(temp.File("mame/mame.exe")), expected);
+    for (const std::string& typed : {"  " + temp.File("mame") + "  ", temp.File("mame/"),
+                                     temp.File("mame/" + exe), temp.File("mame/mame.exe")}) {
+        EXPECT_EQ(NormaliseEmulatorDirectory(typed), expected) << typed;
+    }
     EXPECT_EQ(NormaliseEmulatorDirectory(temp.File("elsewhere")), std::nullopt);
     EXPECT_EQ(NormaliseEmulatorDirectory("   "), std::nullopt);
 }
