@@ -8,8 +8,13 @@
 #include <filesystem>
 #include <string>
 
+#include "../catalogue/fake_emulator_setup.h"
+#include "catalogue/emulator_generation.h"
+#include "catalogue/machine_list.h"
+#include "catalogue/needed_file_cache.h"
 #include "misc_fixture.h"
 #include "platform/paths.h"
+#include "ui/misc/picture_view.h"
 #include "play/launch.h"
 #include "ui/empty_page.h"
 #include "ui/status_panes.h"
@@ -96,6 +101,47 @@ TEST_F(LaunchFromPage, AVanishedRomZipWarnsOnceAndDisablesPlay) {
     Click(PlayButton());
     QTest::keyClick(games().gamesList(), Qt::Key_Return);
     EXPECT_EQ(feedback.messages.size(), 1u);
+}
+
+// Today's emulator where it is installed: pong needs no ROM, so it plays from
+// the games page without a zip, and the PNG snapshot the emulator takes at
+// its end is shown on the Snaps page.
+TEST_F(LaunchFromPage, PongPlaysInTheInstalledEmulatorAndItsSnapshotIsShown) {
+    const std::string installed = testing::InstalledEmulator();
+    if (installed.empty()) {
+        GTEST_SKIP() << "the emulator (Debian package mame) is not installed";
+    }
+    const std::string executable = session.emulator.directory + platform::EmulatorExecutableName();
+    std::filesystem::remove(executable);
+    std::filesystem::create_symlink(installed, executable);
+    catalogue::NeededFileCacheWriter cache;
+    catalogue::Machine pong;
+    pong.name = "pong";
+    cache.Add(pong);
+    ASSERT_TRUE(cache.Save(catalogue::NeededFileCachePath(session.files.directory), "v0.251",
+                           catalogue::EmulatorStamp(session.emulator.directory)));
+    session.gamesWithoutRoms = catalogue::GamesWithoutRomFiles(session.files.directory);
+    auto records = session.games.MutableRecords();
+    records.push_back(testing::BrowseGame("pong", "Pong (Rev E)", "+:X:Atari:+"));
+    session.games = store::GameDatabase(records);
+    std::filesystem::create_directories(dir.File("home/.mame"));
+    testing::WriteBytes(dir.File("home/.mame/mame.ini"),
+                        "video none\nsound none\nseconds_to_run 2\n");
+    testing::ScopedEnvironment home("HOME", dir.File("home"));
+    OpenWithMiscPages();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+
+    ClickGame("Pong (Rev E)");
+    ASSERT_TRUE(PlayButton()->isEnabled());
+    Click(PlayButton());
+    EXPECT_TRUE(feedback.messages.empty());
+    EXPECT_EQ(FieldOf("Pong (Rev E)", 'T'), "1");
+    EXPECT_NE(FieldOf("Pong (Rev E)", 'K').find("% ("), std::string::npos);
+
+    ShowTab(MainWindow::Snaps);
+    EXPECT_EQ(snapsPage().frame()->title(), " Preview picture 1/1 ");
+    EXPECT_EQ(snapsPage().pictureView()->file(), session.emulator.snapshot + "pong000.png");
+    EXPECT_TRUE(snapsPage().pictureView()->hasPicture());
 }
 
 }  // namespace
