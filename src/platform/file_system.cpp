@@ -411,6 +411,74 @@ bool CopyFileOverwriting(const std::string& from, const std::string& to) {
            !error;
 }
 
+namespace {
+
+bool SameFileContents(const std::string& first, const std::string& second) {
+    std::ifstream a(fs::path(first), std::ios::binary);
+    std::ifstream b(fs::path(second), std::ios::binary);
+    if (!a || !b) {
+        return false;
+    }
+    constexpr std::size_t kChunk = 1 << 16;
+    std::string left(kChunk, '\0');
+    std::string right(kChunk, '\0');
+    while (true) {
+        a.read(left.data(), kChunk);
+        b.read(right.data(), kChunk);
+        const std::streamsize got = a.gcount();
+        if (got != b.gcount() ||
+            std::memcmp(left.data(), right.data(), static_cast<std::size_t>(got)) != 0) {
+            return false;
+        }
+        if (got < static_cast<std::streamsize>(kChunk)) {
+            // Both ended together, without a read error on either side.
+            return a.eof() && b.eof() && !a.bad() && !b.bad();
+        }
+    }
+}
+
+}  // namespace
+
+bool CopyFileVerified(const std::string& from, const std::string& to) {
+    std::error_code error;
+    if (fs::equivalent(fs::path(from), fs::path(to), error)) {
+        return true;
+    }
+    const std::string target = FollowSymbolicLinks(to);
+    const std::string temporary = TemporarySibling(target);
+    auto discard = [&] {
+        std::error_code ignored;
+        fs::remove(fs::path(temporary), ignored);
+        return false;
+    };
+    error.clear();
+    if (!fs::copy_file(fs::path(from), fs::path(temporary), fs::copy_options::none, error) ||
+        error) {
+        return discard();
+    }
+#ifndef _WIN32
+    const int fd = ::open(temporary.c_str(), O_RDONLY | O_CLOEXEC);
+    const bool synced = fd >= 0 && ::fsync(fd) == 0;
+    if (fd >= 0) {
+        ::close(fd);
+    }
+    if (!synced) {
+        return discard();
+    }
+#endif
+    if (!SameFileContents(from, temporary)) {
+        return discard();
+    }
+    fs::rename(fs::path(temporary), fs::path(target), error);
+    if (error) {
+        return discard();
+    }
+#ifndef _WIN32
+    SyncDirectoryOf(target);
+#endif
+    return true;
+}
+
 bool MoveFileNoOverwrite(const std::string& from, const std::string& to) {
 #ifdef _WIN32
     return MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_COPY_ALLOWED) != 0;

@@ -71,6 +71,11 @@ std::vector<DirectoryEntry> ListDirectory(const std::string& directory,
 
 // Copies a file, replacing an existing target.
 bool CopyFileOverwriting(const std::string& from, const std::string& to);
+// Copies a file to a temporary name beside the target, flushes it, reads it
+// back and compares it byte for byte with the source, and only then renames
+// it over the target. On any failure the target is left as it was and the
+// temporary copy removed; only a true result lets a caller delete the source.
+bool CopyFileVerified(const std::string& from, const std::string& to);
 // Renames a file; fails, leaving both in place, when the target exists.
 bool MoveFileNoOverwrite(const std::string& from, const std::string& to);
 // Deletes a file (never a directory).

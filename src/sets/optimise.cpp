@@ -96,7 +96,7 @@ int CopyIntoEmulatorDirectory(store::GameDatabase& games, const store::EmulatorP
                 blocked = blocked || SameFile(games.Field(j, key), destination);
             }
         }
-        if (!blocked && (inPlace || platform::CopyFileOverwriting(link, destination))) {
+        if (!blocked && (inPlace || platform::CopyFileVerified(link, destination))) {
             if (!inPlace && mode == CopyMode::Move)
                 copiedSources.push_back(link);
             games.SetField(i, key, destination);
@@ -150,7 +150,7 @@ int MoveUnusedFiles(const store::GameDatabase& games, const store::EmulatorPaths
         const std::string from = directory + entry.name;
         const std::string to = notNeeded + platform::kSeparator + entry.name;
         if (!entry.isDirectory && store::FindTextNoCase(kNeoGeoBiosZip, entry.name) == 0 &&
-            !SameFile(from, to) && platform::CopyFileOverwriting(from, to)) {
+            !SameFile(from, to) && platform::CopyFileVerified(from, to)) {
             platform::RemoveFile(from);
             ++moved;
         }

@@ -75,7 +75,7 @@ int CheckLeftoverFiles(LeftoverKind kind, const EmulatorPaths& paths, UserFeedba
         }
         const std::string source = place.directory + entry.name;
         // The source goes only once its copy is safely in the archive.
-        if (platform::CopyFileOverwriting(source, archive + entry.name) &&
+        if (platform::CopyFileVerified(source, archive + entry.name) &&
             platform::RemoveFile(source)) {
             ++moved;
         }

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "platform/file_system.h"
 #include "platform/paths.h"
 #include "platform/program_directory.h"
@@ -47,6 +49,34 @@ TEST(Files, ListingIsSortedAndFilteredCopyOverwritesAndMoveNeverDoes) {
     EXPECT_FALSE(RemoveFile(temp.File("sub.zip")));
     EXPECT_TRUE(RemoveEmptyDirectory(temp.File("sub.zip")));
     EXPECT_TRUE(RemoveFile(temp.File("moved")));
+}
+
+// The copy a caller may delete the source after: the target is replaced only
+// by a copy read back whole, and a failed copy leaves no trace.
+TEST(Files, AVerifiedCopyReplacesTheTargetOnlyWhenItIsWhole) {
+    testing::TempDir temp;
+    std::string big;
+    for (int i = 0; big.size() < 200'000; ++i)
+        big += std::to_string(i * 7919) + ",";
+    WriteBytes(temp.File("set.zip"), big);
+    WriteBytes(temp.File("roms/set.zip"), "an older set");
+    EXPECT_TRUE(CopyFileVerified(temp.File("set.zip"), temp.File("roms/set.zip")));
+    EXPECT_EQ(ReadBytes(temp.File("roms/set.zip")), big);
+    EXPECT_EQ(ListDirectory(temp.File("roms")).size(), 1u);
+
+    WriteBytes(temp.File("roms/other.zip"), "kept");
+    EXPECT_FALSE(CopyFileVerified(temp.File("gone.zip"), temp.File("roms/other.zip")));
+    EXPECT_FALSE(CopyFileVerified(temp.File("roms"), temp.File("roms/other.zip")));
+    EXPECT_FALSE(CopyFileVerified(temp.File("set.zip"), temp.File("missing/set.zip")));
+    EXPECT_EQ(ReadBytes(temp.File("roms/other.zip")), "kept");
+    EXPECT_EQ(ListDirectory(temp.File("roms")).size(), 2u);
+#ifndef _WIN32
+    // A target that is a link: what it points to is replaced, the link stays.
+    std::filesystem::create_symlink(temp.File("roms/other.zip"), temp.File("link.zip"));
+    EXPECT_TRUE(CopyFileVerified(temp.File("set.zip"), temp.File("link.zip")));
+    EXPECT_TRUE(std::filesystem::is_symlink(temp.File("link.zip")));
+    EXPECT_EQ(ReadBytes(temp.File("roms/other.zip")), big);
+#endif
 }
 
 TEST(ProgramDirectory, PortableInstallOrTheUsersDataFolder) {
