@@ -64,7 +64,7 @@ void TypeSubstring(const BrowseFixture& f, const QString& text) {
     f.games().gamesList()->setFocus();
 }
 
-TEST(GamesPage, OpensWithEveryGameSortedAndTheRememberedGameSelected) {
+TEST(GamesPage, OpensSortedWithTheRememberedGameSelectedAndAnotherSortingReorders) {
     BrowseFixture f;
     f.Open();
     EXPECT_EQ(f.Rows(), kAllByRawName);
@@ -79,6 +79,14 @@ TEST(GamesPage, OpensWithEveryGameSortedAndTheRememberedGameSelected) {
     ASSERT_NE(InfoPage(f), nullptr);
     EXPECT_EQ(InfoPage(f)->shownGame(), "Pac-Man");
     EXPECT_TRUE(f.Enabled("playButton") && f.Enabled("randomPlayButton"));
+
+    f.Find<QComboBox>("sortingsBox")->setCurrentIndex(1);
+    EXPECT_EQ(f.session.state.lastSortOrder, "1");
+    EXPECT_EQ(f.Rows(), QStringList({"Donkey Kong", "Galaga", "Ghost Run", "Ms. Pac-Man", "Pac-Man",
+                                     "Pac-Man Plus", "Street Fighter II"}));
+    // The database itself is in the new order, and the current game is still selected.
+    EXPECT_EQ(f.session.games[0].description, "Donkey Kong");
+    EXPECT_EQ(f.Rows().at(SelectedRow(f)), "Pac-Man");
 }
 
 TEST(GamesPage, RestoresTheRememberedStateAndPadsShortFilterFlags) {
@@ -107,7 +115,7 @@ TEST(GamesPage, RestoresTheRememberedStateAndPadsShortFilterFlags) {
     EXPECT_EQ(f.session.state.lastGameSelection, "Donkey Kong");
 }
 
-TEST(GamesPage, CheckingFiltersAndSwitchingAndOrRebuildsTheList) {
+TEST(GamesPage, CheckingFiltersSwitchingAndOrAndUnselectAllRebuildTheList) {
     BrowseFixture f;
     f.Open();
     int rebuilds = 0;
@@ -144,23 +152,19 @@ TEST(GamesPage, CheckingFiltersAndSwitchingAndOrRebuildsTheList) {
     EXPECT_FALSE(f.window->busy().IsOn());
     EXPECT_TRUE(f.window->busy().IsRestoring());
     EXPECT_TRUE(f.window->isEnabled());
-}
 
-TEST(GamesPage, UnselectAllDeactivatesEveryFilterAndRandomPlayNeedsAListedGameWithRoms) {
-    BrowseFixture f;
-    f.session.state.lastFilters = "1";
-    f.Open();
-    EXPECT_EQ(f.Rows(), QStringList({"Donkey Kong", "Galaga", "Pac-Man Plus"}));
-    EXPECT_FALSE(f.Enabled("randomPlayButton"));
-
-    Check(f, 2, true);
+    Check(f, 1, true);
     f.Press("unselectAll");
     EXPECT_EQ(f.session.state.lastFilters, "000");
     EXPECT_EQ(f.FilterChecks(), "000");
     EXPECT_EQ(f.Text("selectedCount"), "Selected: 0");
     EXPECT_FALSE(f.Enabled("unselectAll"));
     EXPECT_EQ(f.Rows(), kAllByRawName);
-    EXPECT_TRUE(f.Enabled("randomPlayButton"));
+
+    // Random play needs a listed game with roms.
+    Check(f, 0, true);
+    EXPECT_EQ(f.Rows(), QStringList({"Donkey Kong", "Galaga", "Pac-Man Plus"}));
+    EXPECT_FALSE(f.Enabled("randomPlayButton"));
 }
 
 // Nothing listed leaves the remembered game alone; the rows only come back
@@ -194,18 +198,6 @@ TEST(GamesPage, TheSubstringIsAppliedWhenTheBoxLosesTheFocus) {
     TypeSubstring(f, "FIGHTER");
     EXPECT_EQ(f.session.state.lastFilterSubstring, "FIGHTER");
     EXPECT_EQ(f.Rows(), QStringList({"Street Fighter II"}));
-}
-
-TEST(GamesPage, ChoosingASortingReordersTheList) {
-    BrowseFixture f;
-    f.Open();
-    f.Find<QComboBox>("sortingsBox")->setCurrentIndex(1);
-    EXPECT_EQ(f.session.state.lastSortOrder, "1");
-    EXPECT_EQ(f.Rows(), QStringList({"Donkey Kong", "Galaga", "Ghost Run", "Ms. Pac-Man", "Pac-Man",
-                                     "Pac-Man Plus", "Street Fighter II"}));
-    // The database itself is in the new order, and the current game is still selected.
-    EXPECT_EQ(f.session.games[0].description, "Donkey Kong");
-    EXPECT_EQ(f.Rows().at(SelectedRow(f)), "Pac-Man");
 }
 
 TEST(GamesPage, FamilyShowsTheOriginalAndItsClonesAndGoesBack) {
@@ -242,23 +234,6 @@ TEST(GamesPage, FamilyShowsTheOriginalAndItsClonesAndGoesBack) {
     EXPECT_EQ(f.Rows(), QStringList({"Donkey Kong", "Galaga", "Pac-Man Plus"}));
 }
 
-TEST(GamesPage, RowSelectionMakesTheGameCurrentAndDecidesPlay) {
-    BrowseFixture f;
-    f.Open();
-    ClickRow(f, "Galaga");
-    EXPECT_EQ(f.session.state.lastGameSelection, "Galaga");
-    EXPECT_EQ(InfoPage(f)->shownGame(), "Galaga");
-    EXPECT_FALSE(f.Enabled("playButton"));
-    EXPECT_TRUE(f.Enabled("randomPlayButton"));
-
-    // Several rows may be selected; the one clicked last is current.
-    ClickRow(f, "Street Fighter II", Qt::ControlModifier);
-    EXPECT_EQ(f.session.state.lastGameSelection, "Street Fighter II");
-    EXPECT_TRUE(f.Enabled("playButton"));
-    EXPECT_EQ(f.games().SelectedDescriptions(),
-              (std::vector<std::string>{"Galaga", "Street Fighter II"}));
-}
-
 TEST(GamesPage, PlayEnterDoubleClickAndRandomPlayLaunchPlayableGames) {
     BrowseFixture f;
     f.Open();
@@ -291,8 +266,7 @@ TEST(GamesPage, PlayEnterDoubleClickAndRandomPlayLaunchPlayableGames) {
     ASSERT_EQ(f.window->focusWidget(), f.games().gamesList());
     QTest::keyClick(f.window->focusWidget(), Qt::Key_Up);
     QTest::keyClick(f.window->focusWidget(), Qt::Key_Return);
-    EXPECT_EQ(launched,
-              (std::vector<std::string>{"Pac-Man", "Pac-Man", "Pac-Man", "Ms. Pac-Man"}));
+    EXPECT_EQ(launched, (std::vector<std::string>{"Pac-Man", "Pac-Man", "Pac-Man", "Ms. Pac-Man"}));
 
     // Enter in the substring box plays the current game; the substring waits
     // until the box loses the focus.
@@ -340,23 +314,20 @@ TEST(GamesPage, PlayEnterDoubleClickAndRandomPlayLaunchPlayableGames) {
     EXPECT_EQ(f.Rows().at(SelectedRow(f)), QString::fromStdString(launched.back()));
 }
 
-struct MenuLine {
-    QString text;
-    bool enabled;
-    bool operator==(const MenuLine&) const = default;
-};
-
-std::vector<MenuLine> MenuLines(BrowseFixture& f, QMenu& menu) {
+// The menu's entries as a person reads them; "-" for a separator, "(off) " before
+// an entry that cannot be chosen.
+QStringList MenuTexts(BrowseFixture& f, QMenu& menu) {
     f.games().FillGameMenu(menu);
-    std::vector<MenuLine> lines;
-    for (QAction* action : menu.actions()) {
-        lines.push_back({action->isSeparator() ? QStringLiteral("-") : action->text(),
-                         action->isSeparator() || action->isEnabled()});
+    QStringList texts;
+    for (const QAction* action : menu.actions()) {
+        texts << (action->isSeparator() ? QStringLiteral("-")
+                  : action->isEnabled() ? action->text()
+                                        : "(off) " + action->text());
     }
-    return lines;
+    return texts;
 }
 
-TEST(GamesPage, ContextMenuFollowsTheCurrentGamesLinksAndGoesThroughTheMainWindow) {
+TEST(GamesPage, TheCurrentGameDecidesPlayAndTheContextMenuWhichGoesThroughTheMainWindow) {
     BrowseFixture f;
     f.Open();
     std::vector<GameCommand> sent;
@@ -367,7 +338,7 @@ TEST(GamesPage, ContextMenuFollowsTheCurrentGamesLinksAndGoesThroughTheMainWindo
 
     // Nothing carries out the link commands yet, so they cannot be chosen.
     QMenu first;
-    EXPECT_EQ(MenuLines(f, first)[2], (MenuLine{"Release Roms link", false}));
+    EXPECT_EQ(MenuTexts(f, first)[2], "(off) Release Roms link");
     first.actions().at(0)->trigger();
     EXPECT_EQ(sent, std::vector<GameCommand>{GameCommand::Play});
     EXPECT_EQ(launches, 1);
@@ -381,41 +352,42 @@ TEST(GamesPage, ContextMenuFollowsTheCurrentGamesLinksAndGoesThroughTheMainWindo
     }
     ClickRow(f, "Ghost Run");
     QMenu linked;
-    const std::vector<MenuLine> withLinks = {
-        {"Play 'Ghost Run' !", true},
-        {"-", true},
-        {"Release Roms link", true},
-        {"Release Samples link", true},
-        {"-", true},
-        {"Change Roms file ...", true},
-        {"Change Samples file ...", true},
-        {"-", true},
-        {"Try to create Stand Alone zip files for all his family!", false},
-        {"Try to create Splitted zip files for all his family!", false},
-        {"Try to create one big Merged file for all his family!", false},
-        {"-", true},
-        {"Reset High Score table", true},
-        {"Reset Dip-Switch Settings", false},
-        {"-", true},
-        {"Cancel", true}};
-    EXPECT_EQ(MenuLines(f, linked), withLinks);
+    EXPECT_EQ(
+        MenuTexts(f, linked),
+        QStringList({"Play 'Ghost Run' !", "-", "Release Roms link", "Release Samples link", "-",
+                     "Change Roms file ...", "Change Samples file ...", "-",
+                     "(off) Try to create Stand Alone zip files for all his family!",
+                     "(off) Try to create Splitted zip files for all his family!",
+                     "(off) Try to create one big Merged file for all his family!", "-",
+                     "Reset High Score table", "(off) Reset Dip-Switch Settings", "-", "Cancel"}));
     linked.actions().at(2)->trigger();
     EXPECT_EQ(sent.back(), GameCommand::ReleaseRomsLink);
     EXPECT_EQ(launches, 1);
 
     ClickRow(f, "Donkey Kong");
     QMenu unlinked;
-    const std::vector<MenuLine> lines = MenuLines(f, unlinked);
-    EXPECT_EQ(lines[0], (MenuLine{"Play 'Donkey Kong' !", false}));
-    EXPECT_EQ(lines[2], (MenuLine{"Release Roms link", false}));
-    EXPECT_EQ(lines[3], (MenuLine{"Release Samples link", false}));
-    EXPECT_EQ(lines[5], (MenuLine{"Select Roms file ...", true}));
-    EXPECT_EQ(lines[6], (MenuLine{"Select Samples file ...", true}));
-    EXPECT_EQ(lines[12], (MenuLine{"Reset High Score table", false}));
+    const QStringList lines = MenuTexts(f, unlinked);
+    EXPECT_EQ(lines[0], "(off) Play 'Donkey Kong' !");
+    EXPECT_EQ(lines[2], "(off) Release Roms link");
+    EXPECT_EQ(lines[3], "(off) Release Samples link");
+    EXPECT_EQ(lines[5], "Select Roms file ...");
+    EXPECT_EQ(lines[6], "Select Samples file ...");
+    EXPECT_EQ(lines[12], "(off) Reset High Score table");
 
     ClickRow(f, "Galaga");
+    EXPECT_EQ(f.session.state.lastGameSelection, "Galaga");
+    EXPECT_EQ(InfoPage(f)->shownGame(), "Galaga");
+    EXPECT_FALSE(f.Enabled("playButton"));
+    EXPECT_TRUE(f.Enabled("randomPlayButton"));
     QMenu noSamples;
-    EXPECT_EQ(MenuLines(f, noSamples)[6], (MenuLine{"Select Samples file....", false}));
+    EXPECT_EQ(MenuTexts(f, noSamples)[6], "(off) Select Samples file....");
+
+    // Several rows may be selected; the one clicked last is current.
+    ClickRow(f, "Street Fighter II", Qt::ControlModifier);
+    EXPECT_EQ(f.session.state.lastGameSelection, "Street Fighter II");
+    EXPECT_TRUE(f.Enabled("playButton"));
+    EXPECT_EQ(f.games().SelectedDescriptions(),
+              (std::vector<std::string>{"Galaga", "Street Fighter II"}));
 }
 
 TEST(GamesPage, UseUnivbeAsksForTheProgramAndGetReplayIsRemembered) {

@@ -11,13 +11,13 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMimeData>
-#include <QProgressBar>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
 #include <QTreeView>
 #include <QUrl>
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -72,19 +72,14 @@ protected:
     }
 
     // extra: more tokens per game, by raw name.
-    void AddGames(const std::vector<std::pair<std::string, std::string>>& extra = {}) {
+    void AddGames(const std::map<std::string, std::string>& extra = {}) {
         const std::vector<std::string> lines = {
             "+:A:orig:+ +:B:Original Game:+", "+:A:clone1:+ +:B:Clone One:+ +:F:orig:+",
             "+:A:clone2:+ +:B:Clone Two:+ +:F:orig:+", "+:A:lonely:+ +:B:Lonely Game:+"};
         std::vector<store::GameRecord> records;
         for (std::string line : lines) {
-            const std::string name = store::GetRecordValue(line, "A");
-            for (const auto& [game, tokens] : extra) {
-                if (game == name) {
-                    line += " " + tokens;
-                }
-            }
-            line += " \xA7";
+            const auto tokens = extra.find(store::GetRecordValue(line, "A"));
+            line += (tokens == extra.end() ? "" : " " + tokens->second) + " \xA7";
             records.push_back({line, "", store::GetRecordValue(line, "B")});
         }
         session.games = store::GameDatabase(records);
@@ -122,6 +117,7 @@ protected:
     }
     QString CountsPane() const { return window->statusPanes()->PaneText(1); }
     QPushButton* PlayButton() const { return gamesPage->findChild<QPushButton*>("playButton"); }
+    static void Click(QAbstractButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
 
     void TypeSourceDirectory(const std::string& text) {
         page->sourceBox()->clear();
@@ -190,7 +186,7 @@ TEST_F(SetupPageTest, ShowsItsControlsSwitchesBetweenRomsAndSamplesAndSelectsAll
 
     page->veryFastBox()->setChecked(true);
     TypeSourceDirectory(source);
-    QTest::mouseClick(page->themeButton(), Qt::LeftButton);
+    Click(page->themeButton());
     EXPECT_EQ(page->themeButton()->text(), "Samples ");
     EXPECT_FALSE(page->veryFastBox()->isEnabled());
     EXPECT_FALSE(page->veryFastBox()->isChecked());
@@ -203,11 +199,11 @@ TEST_F(SetupPageTest, ShowsItsControlsSwitchesBetweenRomsAndSamplesAndSelectsAll
         EXPECT_EQ(start, "/remembered/samples/");
         return ToQString(dir.path() + "chosen");
     });
-    QTest::mouseClick(page->browseButton(), Qt::LeftButton);
+    Click(page->browseButton());
     EXPECT_EQ(ToBytes(page->sourceBox()->text()), Directory("chosen"));
     EXPECT_EQ(session.state.lastSamplesDirZipSelection, Directory("chosen"));
 
-    QTest::mouseClick(page->themeButton(), Qt::LeftButton);
+    Click(page->themeButton());
     EXPECT_EQ(page->themeButton()->text(), "Roms");
     EXPECT_TRUE(page->veryFastBox()->isEnabled());
     EXPECT_TRUE(page->assumptionList()->isEnabled());
@@ -223,7 +219,7 @@ TEST_F(SetupPageTest, ShowsItsControlsSwitchesBetweenRomsAndSamplesAndSelectsAll
     static_cast<QObject*>(page->sourceBox())->event(&drop);
     EXPECT_EQ(ToBytes(page->sourceBox()->text()), dir.path() + "dropped");
 
-    QTest::mouseClick(page->selectAllButton(), Qt::LeftButton);
+    Click(page->selectAllButton());
     EXPECT_EQ(gamesPage->SelectedDescriptions(),
               (std::vector<std::string>{"Original Game", "Clone One", "Clone Two", "Lonely Game"}));
 }
@@ -239,7 +235,7 @@ TEST_F(SetupPageTest, ScanLinksTheZipsShowsTheLogAndCountsTheLinks) {
     EXPECT_FALSE(PlayButton()->isEnabled());
 
     TypeSourceDirectory(source);
-    QTest::mouseClick(page->scanButton(), Qt::LeftButton);
+    Click(page->scanButton());
 
     EXPECT_EQ(
         CountsPane(),
@@ -266,14 +262,28 @@ TEST_F(SetupPageTest, ScanLinksTheZipsShowsTheLogAndCountsTheLinks) {
     EXPECT_TRUE(PlayButton()->isEnabled());
 }
 
-TEST_F(SetupPageTest, MissingDirectoryAndDeclinedFastScanChangeNothing) {
-    AddGames({{"orig", "+:C:" + source + "orig.zip:+"}});
+TEST_F(SetupPageTest, AMissingDirectoryADeclinedFastScanOrACancelledScanChangeNothing) {
+    AddGames({{"orig", "+:C:" + source + "orig.zip:+"},
+              {"clone1", "+:C:" + source + "gone.zip:+ +:W:Partial:+"}});
     Zip(source + "orig.zip", {"a.rom", "b.rom"});
+    Zip(source + "clone1.zip", {"a.rom", "c.rom"});
+    Zip(source + "lonely.zip", {"l.rom"});
     OpenWindow();
+    const std::vector<store::GameRecord> before = session.games.records();
     const QString counts = CountsPane();
+    const auto expectNothingChanged = [&]() {
+        ASSERT_EQ(session.games.count(), static_cast<int>(before.size()));
+        for (int i = 0; i < session.games.count(); ++i) {
+            EXPECT_EQ(session.games[i].line, before[static_cast<std::size_t>(i)].line);
+        }
+        EXPECT_EQ(CountsPane(), counts);
+        EXPECT_TRUE(openedLogs.empty());
+        EXPECT_FALSE(platform::IsReadableFile(session.files.gameDatabase));
+        EXPECT_TRUE(window->isEnabled());
+    };
 
     TypeSourceDirectory(dir.path() + "nowhere");
-    QTest::mouseClick(page->scanButton(), Qt::LeftButton);
+    Click(page->scanButton());
     EXPECT_EQ(feedback.messages,
               std::vector<std::string>{"The specified directory doesn't exist!"});
 
@@ -281,57 +291,34 @@ TEST_F(SetupPageTest, MissingDirectoryAndDeclinedFastScanChangeNothing) {
     page->veryFastBox()->setChecked(true);
     page->rescanAllBox()->setChecked(true);
     feedback.answers = {true, false};
-    QTest::mouseClick(page->scanButton(), Qt::LeftButton);
+    Click(page->scanButton());
     EXPECT_EQ(feedback.questions,
               (std::vector<std::string>{sets::kVeryFastWarning, sets::kVeryFastSure}));
-
-    EXPECT_EQ(Field("Original Game", 'C'), source + "orig.zip");
-    EXPECT_EQ(CountsPane(), counts);
-    EXPECT_TRUE(openedLogs.empty());
-    EXPECT_FALSE(platform::IsReadableFile(session.files.gameDatabase));
-    EXPECT_TRUE(window->isEnabled());
-}
-
-TEST_F(SetupPageTest, CancelDuringTheScanPutsEveryRecordBack) {
-    const std::string kept = source + "orig.zip";
-    const std::string vanished = source + "gone.zip";
-    AddGames({{"orig", "+:C:" + kept + ":+"}, {"clone1", "+:C:" + vanished + ":+ +:W:Partial:+"}});
-    Zip(kept, {"a.rom", "b.rom"});
-    Zip(source + "clone1.zip", {"a.rom", "c.rom"});
-    Zip(source + "lonely.zip", {"l.rom"});
-    OpenWindow();
-    const std::vector<store::GameRecord> before = session.games.records();
-    const QString counts = CountsPane();
+    expectNothingChanged();
 
     // The user presses Cancel as soon as the scanning itself can be cancelled.
+    page->veryFastBox()->setChecked(false);
+    feedback.questions.clear();
+    feedback.messages.clear();
     QStringList progressTexts;
     QTimer user;
     QObject::connect(&user, &QTimer::timeout, [&]() {
         for (auto* progress : window->findChildren<ProgressDialog*>()) {
             progressTexts << progress->text()->text();
             if (progress->isVisible() && progress->cancelButton()->isEnabled()) {
-                QTest::mouseClick(progress->cancelButton(), Qt::LeftButton);
+                Click(progress->cancelButton());
             }
         }
     });
     user.start(0);
     feedback.answers = {true};
-    page->rescanAllBox()->setChecked(true);
-    TypeSourceDirectory(source);
-    QTest::mouseClick(page->scanButton(), Qt::LeftButton);
+    Click(page->scanButton());
     user.stop();
 
     EXPECT_EQ(feedback.questions,
               std::vector<std::string>{"Do you really want to stop the process?"});
     EXPECT_EQ(feedback.messages, std::vector<std::string>{"Scansion cancelled!"});
-    ASSERT_EQ(session.games.count(), static_cast<int>(before.size()));
-    for (int i = 0; i < session.games.count(); ++i) {
-        EXPECT_EQ(session.games[i].line, before[static_cast<std::size_t>(i)].line);
-    }
-    EXPECT_EQ(CountsPane(), counts);
-    EXPECT_TRUE(openedLogs.empty());
-    EXPECT_FALSE(platform::IsReadableFile(session.files.gameDatabase));
-    EXPECT_TRUE(window->isEnabled());
+    expectNothingChanged();
     EXPECT_TRUE(window->findChildren<ProgressDialog*>().isEmpty());
     EXPECT_TRUE(progressTexts.contains("Scanning 'Original Game' ...."));
 }
@@ -354,7 +341,7 @@ TEST_F(SetupPageTest, MergedTransformationOfTheSelectedFamily) {
     ClickRow("Clone One");
     // No viewer on this desktop: the user is told where the log is.
     viewerWorks = false;
-    QTest::mouseClick(page->mergedButton(), Qt::LeftButton);
+    Click(page->mergedButton());
 
     const std::string merged = session.emulator.roms + "orig.zip";
     EXPECT_EQ(Field("Original Game", 'C'), merged);
@@ -380,12 +367,14 @@ TEST_F(SetupPageTest, MergedTransformationOfTheSelectedFamily) {
     EXPECT_EQ(gamesPage->SelectedDescriptions(), std::vector<std::string>{"Clone One"});
 }
 
-TEST_F(SetupPageTest, ReleasingAnOriginalsRomsLinkWarnsAboutTheClonesThatDependOnIt) {
+TEST_F(SetupPageTest, ReleasingAnOriginalsLinkWarnsAboutItsClonesAndAFileChosenByHandIsChecked) {
     const std::string zip = source + "orig.zip";
     AddGames({{"orig", "+:C:" + zip + ":+"},
               {"clone1", "+:C:" + zip + ":+ +:W:Total:+"},
               {"clone2", "+:C:" + source + "clone2.zip:+ +:W:Partial:+"},
               {"lonely", "+:C:" + source + "lonely.zip:+"}});
+    Zip(zip, {"a.rom", "b.rom"});
+    Zip(source + "wrong.zip", {"a.rom"});
     OpenWindow();
     ASSERT_TRUE(PlayButton()->isEnabled());
     const std::string warning =
@@ -410,7 +399,7 @@ TEST_F(SetupPageTest, ReleasingAnOriginalsRomsLinkWarnsAboutTheClonesThatDependO
         "Games: 1/3 [ Originals: 1/1 ] [ Clones: 0/2 (0 stand alone, 0 splitted, 0 merged) ]");
     EXPECT_FALSE(PlayButton()->isEnabled());
 
-    // A clone's link goes alone, after the plain question.
+    // A game without clones loses its link alone, after the plain question.
     session.state.lastGameSelection = "Lonely Game";
     gamesPage->SelectCurrentGame();
     feedback.questions.clear();
@@ -419,26 +408,20 @@ TEST_F(SetupPageTest, ReleasingAnOriginalsRomsLinkWarnsAboutTheClonesThatDependO
     EXPECT_EQ(feedback.questions,
               std::vector<std::string>{"Are you sure you want to release this roms link?"});
     EXPECT_EQ(Field("Lonely Game", 'C'), "");
-}
 
-TEST_F(SetupPageTest, ChoosingARomsFileByHandValidatesIt) {
-    AddGames();
-    Zip(source + "orig.zip", {"a.rom", "b.rom"});
-    Zip(source + "wrong.zip", {"a.rom"});
-    OpenWindow();
     std::string chosen = source + "wrong.zip";
     commands->SetZipChooser([&](sets::NeededFileKind theme) {
         EXPECT_EQ(theme, sets::NeededFileKind::Roms);
         return chosen;
     });
-
+    ClickRow("Original Game");
     ChooseFromMenu(GameCommand::SelectRomsFile);
     EXPECT_EQ(feedback.messages, std::vector<std::string>{
                                      "Something went wrong!\nThe roms set found is not valid!\nTry "
                                      "again!"});
     EXPECT_EQ(Field("Original Game", 'C'), "");
 
-    chosen = source + "orig.zip";
+    chosen = zip;
     ChooseFromMenu(GameCommand::SelectRomsFile);
     EXPECT_EQ(feedback.messages.back(),
               "Operation accomplished successfully!\nThe roms set found is valid!\n");
