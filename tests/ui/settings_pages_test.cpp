@@ -43,7 +43,7 @@ protected:
     bool Checked(int row) const { return List().item(row)->checkState() == Qt::Checked; }
 };
 
-TEST_F(SettingsPageTest, ShowsTheGamesMarksAndItsValueInThePickList) {
+TEST_F(SettingsPageTest, ShowsTheGamesMarksAndValueAndStoresEachChangeEvenOnAnUnselectedRow) {
     GiveSettings("Pac-Man", " +:1:ON:+ +:2:1:+");
     OpenOnSettings();
 
@@ -73,17 +73,14 @@ TEST_F(SettingsPageTest, ShowsTheGamesMarksAndItsValueInThePickList) {
     EXPECT_EQ(ValueOf("Pac-Man", "2"), "3");
     EXPECT_EQ(play::OptionsText(LineOf("Pac-Man"), session.settings), "-noscanlines -soundcard 3 ");
 
+    List().item(1)->setCheckState(Qt::Unchecked);
+    EXPECT_EQ(ValueOf("Pac-Man", "2"), "");
+    EXPECT_EQ(settings().countLabel()->text(), "Checked: 1");
+
     ClickItem(&List(), 0);
     EXPECT_FALSE(settings().pickList()->isEnabled());
     EXPECT_EQ(settings().pickList()->count(), 0);
     EXPECT_FALSE(settings().valueBox()->isEnabled());
-}
-
-TEST_F(SettingsPageTest, ChangingAMarkStoresItAndCountsEvenOnAnotherRowThanTheSelectedOne) {
-    GiveSettings("Pac-Man", " +:1:ON:+");
-    OpenOnSettings();
-    ClickItem(&List(), 0);
-
     // The sound card is checked while -noscanlines is the selected row.
     List().item(1)->setCheckState(Qt::Checked);
     EXPECT_EQ(List().currentRow(), 1);
@@ -108,22 +105,32 @@ TEST_F(SettingsPageTest, ChangingAMarkStoresItAndCountsEvenOnAnotherRowThanTheSe
     EXPECT_TRUE(settings().helpLabel()->text().isEmpty());
 }
 
-TEST_F(SettingsPageTest, ApplyAllGivesThreeSelectedRowsTheCurrentGamesValues) {
+TEST_F(SettingsPageTest, ApplySingleCopiesOneSettingAndApplyAllEveryOneToTheSelectedRows) {
     GiveSettings("Pac-Man", " +:1:ON:+ +:2:5:+");
     GiveSettings("Galaga", " +:2:7:+");
     GiveSettings("Ghost Run", " +:1:ON:+");
     OpenOnSettings();
     const std::string ghostRunBefore = LineOf("Ghost Run");
 
+    ClickItem(&List(), 1);
+    settings().pickList()->setCurrentIndex(2);
+    AddRowsToSelection({kDonkeyKong, kGalaga});
+    Click(settings().applySingleButton());
+    EXPECT_EQ(ValueOf("Galaga", "2"), "2");
+    EXPECT_EQ(ValueOf("Donkey Kong", "2"), "2");
+    EXPECT_EQ(ValueOf("Galaga", "1"), "");
+    EXPECT_EQ(ValueOf("Donkey Kong", "1"), "");
+    EXPECT_EQ(ValueOf("Ms. Pac-Man", "2"), "");
+    EXPECT_EQ(SelectedGameRows(), std::vector<int>({kPacMan}));
+
     AddRowsToSelection({kGalaga, kMsPacMan, kStreetFighter});
     Click(settings().applyAllButton());
-
     const std::string wanted(play::SettingsPart(LineOf("Pac-Man")));
     for (const char* game : {"Galaga", "Ms. Pac-Man", "Street Fighter II"}) {
         EXPECT_EQ(play::SettingsPart(LineOf(game)), wanted) << game;
     }
     EXPECT_EQ(ValueOf("Ms. Pac-Man", "C"), "mspacman.zip");
-    EXPECT_EQ(ValueOf("Donkey Kong", "2"), "");
+    EXPECT_EQ(ValueOf("Donkey Kong", "1"), "");
     EXPECT_EQ(LineOf("Ghost Run"), ghostRunBefore);
     EXPECT_TRUE(window->isEnabled());
     EXPECT_FALSE(window->busy().IsOn());
@@ -133,23 +140,6 @@ TEST_F(SettingsPageTest, ApplyAllGivesThreeSelectedRowsTheCurrentGamesValues) {
     EXPECT_EQ(SelectedGameRows(), std::vector<int>({kGalaga, kMsPacMan, kPacMan, kStreetFighter}));
     Click(settings().selectAllButton());
     EXPECT_EQ(SelectedGameRows().size(), 7u);
-}
-
-TEST_F(SettingsPageTest, ApplySingleCopiesOnlyTheSelectedSetting) {
-    GiveSettings("Pac-Man", " +:1:ON:+ +:2:5:+");
-    GiveSettings("Galaga", " +:2:7:+");
-    OpenOnSettings();
-    ClickItem(&List(), 1);
-    settings().pickList()->setCurrentIndex(2);
-
-    AddRowsToSelection({kDonkeyKong, kGalaga});
-    Click(settings().applySingleButton());
-
-    EXPECT_EQ(ValueOf("Galaga", "2"), "2");
-    EXPECT_EQ(ValueOf("Donkey Kong", "2"), "2");
-    EXPECT_EQ(ValueOf("Galaga", "1"), "");
-    EXPECT_EQ(ValueOf("Donkey Kong", "1"), "");
-    EXPECT_EQ(ValueOf("Ms. Pac-Man", "2"), "");
 }
 
 TEST_F(SettingsPageTest, WithEqualSettingsOnAGameWithoutValuesFindsTheOthersWithout) {
@@ -194,7 +184,7 @@ protected:
     }
 };
 
-TEST_F(CreateSettingsTest, OpensOnTheFirstDefinitionAndStartsANewOneWithItsPrompts) {
+TEST_F(CreateSettingsTest, NewShowsItsPromptsAndAFailedCompositionShowsItsMessageAndWritesNothing) {
     OpenOnCreateSettings();
     EXPECT_TRUE(Browsing());
     EXPECT_TRUE(Page().deleteButton()->isVisible());
@@ -225,10 +215,7 @@ TEST_F(CreateSettingsTest, OpensOnTheFirstDefinitionAndStartsANewOneWithItsPromp
     Click(Page().cancelButton());
     EXPECT_TRUE(Browsing());
     EXPECT_EQ(Page().nameBox()->text(), "\"-soundcard\" is a...");
-}
 
-TEST_F(CreateSettingsTest, CompositionFailuresShowTheirMessageAndWriteNothing) {
-    OpenOnCreateSettings();
     const std::string before = testing::ReadBytes(session.files.settings);
     struct Case {
         QString name;
