@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
-#include <QProgressBar>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
@@ -232,7 +231,7 @@ TEST(CreateFiltersPage, TestCountsTheGamesTheEditedConditionMatches) {
     EXPECT_EQ(page.mode(), CreateFiltersPage::Mode::New);
 }
 
-TEST(CreateSortingsPage, OpensOnTheFirstAndANewSortingIsSavedAndOfferedOnTheGamesPage) {
+TEST(CreateSortingsPage, ANewSortingIsOfferedOnTheGamesPageAndDeletingResortsByTheFirst) {
     BrowseFixture f;
     f.session.state.lastSortOrder = "1";
     f.Open();
@@ -292,37 +291,33 @@ TEST(CreateSortingsPage, OpensOnTheFirstAndANewSortingIsSavedAndOfferedOnTheGame
     EXPECT_EQ(box->currentText(), "Descriptions");
     EXPECT_EQ(f.session.state.lastSortOrder, "0");
     EXPECT_EQ(f.Rows(), rows);
-}
 
-TEST(CreateSortingsPage, DeleteResortsTheGamesListByTheFirstSorting) {
-    BrowseFixture f;
-    f.session.state.lastSortOrder = "1";
-    f.Open();
-    ShowTab(f, 2);
-    CreateSortingsPage& page = *f.pages.sortings;
+    // Deleting re-sorts the games list by the first sorting.
+    box->setCurrentIndex(1);
     EXPECT_EQ(f.Rows().at(2), "Ghost Run");
-
     ClickItem(*page.sortingsList(), "Raw Names");
     EXPECT_EQ(Selected(*page.fieldsList()), "Description");
     f.feedback.answer = false;
     f.Press("deleteSorting");
-    EXPECT_EQ(page.sortingsList()->count(), 2);
+    EXPECT_EQ(page.sortingsList()->count(), 3);
     f.feedback.answer = true;
     f.Press("deleteSorting");
     EXPECT_EQ(f.feedback.questions.size(), 2u);
-
-    const std::vector<std::string> lines = Lines(f.session.files.sortings);
-    ASSERT_EQ(lines.size(), 2u);
-    EXPECT_EQ(store::GetRecordValue(lines[0], "SORTINGS_COUNT"), "1");
-    EXPECT_EQ(Definition(lines[1], "SORTING_NAME"), "1|Descriptions|A");
-    EXPECT_EQ(Items(*page.sortingsList()), QStringList({"Descriptions"}));
-    EXPECT_FALSE(f.Enabled("deleteSorting"));
-
-    auto* box = f.Find<QComboBox>("sortingsBox");
-    EXPECT_EQ(box->count(), 1);
+    const std::vector<std::string> left = Lines(f.session.files.sortings);
+    ASSERT_EQ(left.size(), 3u);
+    EXPECT_EQ(store::GetRecordValue(left[0], "SORTINGS_COUNT"), "2");
+    EXPECT_EQ(Definition(left[1], "SORTING_NAME"), "1|Descriptions|A");
+    EXPECT_EQ(Definition(left[2], "SORTING_NAME"), "2|By year|JA");
+    EXPECT_EQ(Items(*page.sortingsList()), QStringList({"Descriptions", "By year"}));
+    EXPECT_EQ(box->count(), 2);
     EXPECT_EQ(f.session.state.lastSortOrder, "0");
     // Ordered by raw name again: Ghost Run (vghost) comes last.
     EXPECT_EQ(f.Rows().last(), "Ghost Run");
+    // The last sorting stays.
+    ClickItem(*page.sortingsList(), "By year");
+    f.Press("deleteSorting");
+    EXPECT_EQ(Items(*page.sortingsList()), QStringList({"Descriptions"}));
+    EXPECT_FALSE(f.Enabled("deleteSorting"));
 }
 
 // The window opens on the visible screen: made smaller, or moved back where

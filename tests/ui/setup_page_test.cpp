@@ -71,8 +71,8 @@ protected:
         session.state.lastGameSelection = "Original Game";
     }
 
-    // extra: more tokens per game, by raw name.
-    void AddGames(const std::map<std::string, std::string>& extra = {}) {
+    // The four games, with more tokens for some (by raw name), and the window.
+    void OpenWindow(const std::map<std::string, std::string>& extra = {}) {
         const std::vector<std::string> lines = {
             "+:A:orig:+ +:B:Original Game:+", "+:A:clone1:+ +:B:Clone One:+ +:F:orig:+",
             "+:A:clone2:+ +:B:Clone Two:+ +:F:orig:+", "+:A:lonely:+ +:B:Lonely Game:+"};
@@ -83,9 +83,6 @@ protected:
             records.push_back({line, "", store::GetRecordValue(line, "B")});
         }
         session.games = store::GameDatabase(records);
-    }
-
-    void OpenWindow() {
         window = std::make_unique<MainWindow>(session, feedback);
         gamesPage = InstallBrowsePages(*window, session, feedback).games;
         const SetPages pages = InstallSetPages(*window, *gamesPage, session, feedback);
@@ -115,7 +112,7 @@ protected:
         const auto game = store::FindGameByDescription(session.games, description);
         return game ? session.games.Field(*game, code) : "<no game>";
     }
-    QString CountsPane() const { return window->statusPanes()->PaneText(1); }
+    QString Counts() const { return window->statusPanes()->PaneText(1); }
     QPushButton* PlayButton() const { return gamesPage->findChild<QPushButton*>("playButton"); }
     static void Click(QAbstractButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
 
@@ -163,7 +160,6 @@ protected:
 };
 
 TEST_F(SetupPageTest, ShowsItsControlsSwitchesBetweenRomsAndSamplesAndSelectsAllGames) {
-    AddGames();
     session.state.lastSamplesDirZipSelection = "/remembered/samples/";
     OpenWindow();
 
@@ -225,12 +221,11 @@ TEST_F(SetupPageTest, ShowsItsControlsSwitchesBetweenRomsAndSamplesAndSelectsAll
 }
 
 TEST_F(SetupPageTest, ScanLinksTheZipsShowsTheLogAndCountsTheLinks) {
-    AddGames();
     Zip(source + "orig.zip", {"a.rom", "b.rom"});
     Zip(source + "clone1.zip", {"c.rom"});
     OpenWindow();
     EXPECT_EQ(
-        CountsPane(),
+        Counts(),
         "Games: 0/4 [ Originals: 0/2 ] [ Clones: 0/2 (0 stand alone, 0 splitted, 0 merged) ]");
     EXPECT_FALSE(PlayButton()->isEnabled());
 
@@ -238,7 +233,7 @@ TEST_F(SetupPageTest, ScanLinksTheZipsShowsTheLogAndCountsTheLinks) {
     Click(page->scanButton());
 
     EXPECT_EQ(
-        CountsPane(),
+        Counts(),
         "Games: 3/1 [ Originals: 1/1 ] [ Clones: 2/0 (0 stand alone, 1 splitted, 1 merged) ]");
     EXPECT_EQ(Field("Original Game", 'C'), source + "orig.zip");
     EXPECT_EQ(Field("Clone One", 'C'), source + "clone1.zip");
@@ -263,20 +258,19 @@ TEST_F(SetupPageTest, ScanLinksTheZipsShowsTheLogAndCountsTheLinks) {
 }
 
 TEST_F(SetupPageTest, AMissingDirectoryADeclinedFastScanOrACancelledScanChangeNothing) {
-    AddGames({{"orig", "+:C:" + source + "orig.zip:+"},
-              {"clone1", "+:C:" + source + "gone.zip:+ +:W:Partial:+"}});
     Zip(source + "orig.zip", {"a.rom", "b.rom"});
     Zip(source + "clone1.zip", {"a.rom", "c.rom"});
     Zip(source + "lonely.zip", {"l.rom"});
-    OpenWindow();
+    OpenWindow({{"orig", "+:C:" + source + "orig.zip:+"},
+                {"clone1", "+:C:" + source + "gone.zip:+ +:W:Partial:+"}});
     const std::vector<store::GameRecord> before = session.games.records();
-    const QString counts = CountsPane();
+    const QString counts = Counts();
     const auto expectNothingChanged = [&]() {
         ASSERT_EQ(session.games.count(), static_cast<int>(before.size()));
         for (int i = 0; i < session.games.count(); ++i) {
             EXPECT_EQ(session.games[i].line, before[static_cast<std::size_t>(i)].line);
         }
-        EXPECT_EQ(CountsPane(), counts);
+        EXPECT_EQ(Counts(), counts);
         EXPECT_TRUE(openedLogs.empty());
         EXPECT_FALSE(platform::IsReadableFile(session.files.gameDatabase));
         EXPECT_TRUE(window->isEnabled());
@@ -324,16 +318,15 @@ TEST_F(SetupPageTest, AMissingDirectoryADeclinedFastScanOrACancelledScanChangeNo
 }
 
 TEST_F(SetupPageTest, MergedTransformationOfTheSelectedFamily) {
-    AddGames({{"orig", "+:C:" + source + "orig.zip:+"},
-              {"clone1", "+:C:" + source + "clone1.zip:+"},
-              {"clone2", "+:C:" + source + "clone2.zip:+ +:W:Partial:+"}});
     Zip(source + "orig.zip", {"a.rom", "b.rom"});
     Zip(source + "clone1.zip", {"a.rom", "c.rom"});
     Zip(source + "clone2.zip", {"b.rom"});
     // A transformation a crash cut short is told about when the window opens.
     testing::WriteBytes(session.emulator.directory + "TMPQVX/QVXjournal.txt",
                         "Family of 'Original Game' to 'SPLITTED' format:\n");
-    OpenWindow();
+    OpenWindow({{"orig", "+:C:" + source + "orig.zip:+"},
+                {"clone1", "+:C:" + source + "clone1.zip:+"},
+                {"clone2", "+:C:" + source + "clone2.zip:+ +:W:Partial:+"}});
     ASSERT_EQ(feedback.messages.size(), 1u);
     EXPECT_NE(feedback.messages[0].find("Family of 'Original Game' to 'SPLITTED' format:"),
               std::string::npos);
@@ -360,7 +353,7 @@ TEST_F(SetupPageTest, MergedTransformationOfTheSelectedFamily) {
     const std::string log = ReadBytes(session.files.transformLog);
     EXPECT_EQ(log.rfind("Quorvex Roms Transformation\r\nto 'MERGED' format!\r\n\r\n", 0), 0u);
     EXPECT_EQ(
-        CountsPane(),
+        Counts(),
         "Games: 3/1 [ Originals: 1/1 ] [ Clones: 2/0 (0 stand alone, 0 splitted, 2 merged) ]");
     EXPECT_NE(ReadBytes(session.files.gameDatabase).find(merged), std::string::npos);
     EXPECT_TRUE(window->isEnabled());
@@ -369,13 +362,12 @@ TEST_F(SetupPageTest, MergedTransformationOfTheSelectedFamily) {
 
 TEST_F(SetupPageTest, ReleasingAnOriginalsLinkWarnsAboutItsClonesAndAFileChosenByHandIsChecked) {
     const std::string zip = source + "orig.zip";
-    AddGames({{"orig", "+:C:" + zip + ":+"},
-              {"clone1", "+:C:" + zip + ":+ +:W:Total:+"},
-              {"clone2", "+:C:" + source + "clone2.zip:+ +:W:Partial:+"},
-              {"lonely", "+:C:" + source + "lonely.zip:+"}});
     Zip(zip, {"a.rom", "b.rom"});
     Zip(source + "wrong.zip", {"a.rom"});
-    OpenWindow();
+    OpenWindow({{"orig", "+:C:" + zip + ":+"},
+                {"clone1", "+:C:" + zip + ":+ +:W:Total:+"},
+                {"clone2", "+:C:" + source + "clone2.zip:+ +:W:Partial:+"},
+                {"lonely", "+:C:" + source + "lonely.zip:+"}});
     ASSERT_TRUE(PlayButton()->isEnabled());
     const std::string warning =
         "Warning!\nBy releasing the roms link of ' Original Game '\nQVX have to release also the "
@@ -395,7 +387,7 @@ TEST_F(SetupPageTest, ReleasingAnOriginalsLinkWarnsAboutItsClonesAndAFileChosenB
     EXPECT_EQ(Field("Clone Two", 'W'), "");
     EXPECT_EQ(Field("Lonely Game", 'C'), source + "lonely.zip");
     EXPECT_EQ(
-        CountsPane(),
+        Counts(),
         "Games: 1/3 [ Originals: 1/1 ] [ Clones: 0/2 (0 stand alone, 0 splitted, 0 merged) ]");
     EXPECT_FALSE(PlayButton()->isEnabled());
 
@@ -427,7 +419,7 @@ TEST_F(SetupPageTest, ReleasingAnOriginalsLinkWarnsAboutItsClonesAndAFileChosenB
               "Operation accomplished successfully!\nThe roms set found is valid!\n");
     EXPECT_EQ(Field("Original Game", 'C'), chosen);
     EXPECT_EQ(
-        CountsPane(),
+        Counts(),
         "Games: 1/3 [ Originals: 1/1 ] [ Clones: 0/2 (0 stand alone, 0 splitted, 0 merged) ]");
     EXPECT_TRUE(PlayButton()->isEnabled());
     EXPECT_TRUE(window->isEnabled());
