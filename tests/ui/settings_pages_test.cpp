@@ -22,15 +22,6 @@ constexpr int kMsPacMan = 2;
 constexpr int kPacMan = 3;
 constexpr int kStreetFighter = 5;
 
-const QStringList kSoundCards = {"Silence",
-                                 "Sound Blaster",
-                                 "Sound Blaster AWE32",
-                                 "Pro Audio Spectrum",
-                                 "Ultrasound Max (CS4231 Codec)",
-                                 "Ultrasound",
-                                 "Windows Sound System",
-                                 "Ensoniq Soundscape"};
-
 // The marks of the rows, "1" for a checked one, and the count below them.
 std::string MarksOf(const SettingsPage& page) {
     std::string marks;
@@ -70,7 +61,10 @@ TEST_F(SettingsPageTest, ShowsTheGamesMarksAndValueAndStoresEachChangeEvenOnAnUn
     EXPECT_TRUE(settings().applySingleButton()->isVisible());
     EXPECT_TRUE(settings().pickList()->isEnabled());
     EXPECT_FALSE(settings().valueBox()->isEnabled());
-    EXPECT_EQ(Items(*settings().pickList()), kSoundCards);
+    EXPECT_EQ(Items(*settings().pickList()),
+              QStringList({"Silence", "Sound Blaster", "Sound Blaster AWE32", "Pro Audio Spectrum",
+                           "Ultrasound Max (CS4231 Codec)", "Ultrasound", "Windows Sound System",
+                           "Ensoniq Soundscape"}));
     EXPECT_EQ(settings().pickList()->currentText(), "Sound Blaster");
     EXPECT_EQ(settings().helpLabel()->text(),
               "select sound card (if this is not specified, you will be asked interactively)");
