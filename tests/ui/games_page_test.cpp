@@ -154,6 +154,8 @@ TEST(GamesPage, CheckingFiltersSwitchingAndOrAndUnselectAllRebuildTheList) {
     EXPECT_TRUE(f.window->isEnabled());
 
     Check(f, 1, true);
+    f.Press("andOrSwitch");
+    EXPECT_EQ(f.Rows(), QStringList({"Ms. Pac-Man", "Pac-Man", "Street Fighter II"}));
     f.Press("unselectAll");
     EXPECT_EQ(f.session.state.lastFilters, "000");
     EXPECT_EQ(f.FilterChecks(), "000");
