@@ -282,8 +282,7 @@ TEST(CreateSortingsPage, ANewSortingIsOfferedOnTheGamesPageAndDeletingResortsByT
     EXPECT_EQ(Selected(*page.sortingsList()), "By year");
     EXPECT_EQ(page.nameBox()->text(), "\"By year\" means an order by ...");
 
-    // The games page's box is filled again and selects its first entry; the
-    // list is not sorted again.
+    // The games page's box is refilled and selects its first entry; no re-sort.
     auto* box = f.Find<QComboBox>("sortingsBox");
     EXPECT_EQ(box->count(), 3);
     EXPECT_EQ(box->itemText(2), "By year");
@@ -320,9 +319,8 @@ TEST(CreateSortingsPage, ANewSortingIsOfferedOnTheGamesPageAndDeletingResortsByT
     EXPECT_FALSE(f.Enabled("deleteSorting"));
 }
 
-// The window opens on the visible screen: made smaller, or moved back where
-// its minimum size does not fit. At that minimum every page of both tab sets
-// gets the room its controls need and the filter editor shows its texts whole.
+// Opened past the screen's edges the window is made smaller or moved back; at its minimum
+// size every page gets the room its controls need and the filter texts show whole.
 TEST(WindowSize, TheWindowOpensOnTheScreenAndEveryPageFitsAtTheMinimumSize) {
     testing::PlayFixture f;
     f.session.state.lastWindowPosition = "500.400";

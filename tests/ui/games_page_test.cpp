@@ -169,8 +169,6 @@ TEST(GamesPage, CheckingFiltersSwitchingAndOrAndUnselectAllRebuildTheList) {
     EXPECT_FALSE(f.Enabled("randomPlayButton"));
 }
 
-// Nothing listed leaves the remembered game alone; the rows only come back
-// once the box is left.
 TEST(GamesPage, TheSubstringIsAppliedWhenTheBoxLosesTheFocus) {
     BrowseFixture f;
     f.Open();
@@ -255,8 +253,7 @@ TEST(GamesPage, PlayEnterDoubleClickAndRandomPlayLaunchPlayableGames) {
     ASSERT_NE(focus, nullptr);
     QTest::keyClick(focus, Qt::Key_Return);
     EXPECT_EQ(launched, (std::vector<std::string>{"Pac-Man"}));
-    // On a real desktop the left tab bar has it; Enter there plays too and
-    // the focus stays where it was.
+    // On a real desktop the left tab bar has the focus; Enter there plays and keeps it.
     QWidget* tabBar = f.window->leftTabs()->tabBar();
     tabBar->setFocus();
     QTest::keyClick(tabBar, Qt::Key_Return);
@@ -270,8 +267,7 @@ TEST(GamesPage, PlayEnterDoubleClickAndRandomPlayLaunchPlayableGames) {
     QTest::keyClick(f.window->focusWidget(), Qt::Key_Return);
     EXPECT_EQ(launched, (std::vector<std::string>{"Pac-Man", "Pac-Man", "Pac-Man", "Ms. Pac-Man"}));
 
-    // Enter in the substring box plays the current game; the substring waits
-    // until the box loses the focus.
+    // Enter in the substring box plays; the substring waits until the box is left.
     auto* box = f.Find<QLineEdit>("substringBox");
     box->setFocus();
     QTest::keyClicks(box, "galaga");
@@ -316,8 +312,7 @@ TEST(GamesPage, PlayEnterDoubleClickAndRandomPlayLaunchPlayableGames) {
     EXPECT_EQ(f.Rows().at(SelectedRow(f)), QString::fromStdString(launched.back()));
 }
 
-// The menu's entries as a person reads them; "-" for a separator, "(off) " before
-// an entry that cannot be chosen.
+// The entries as read: "-" for a separator, "(off) " before one that cannot be chosen.
 QStringList MenuTexts(BrowseFixture& f, QMenu& menu) {
     f.games().FillGameMenu(menu);
     QStringList texts;
@@ -421,8 +416,7 @@ TEST(GamesPage, UseUnivbeAsksForTheProgramAndGetReplayIsRemembered) {
     f.Press("useUnivbe");
     EXPECT_EQ(asked, 2);
 
-    // "Change ..." always asks; cancelling it unchecks the box and leaves
-    // LAST_UNIVBE_STATUS as it was.
+    // "Change ..." always asks; cancelling unchecks the box, LAST_UNIVBE_STATUS stays.
     answer.reset();
     f.Press("changeUnivbe");
     EXPECT_EQ(asked, 3);

@@ -1,6 +1,4 @@
-// The Setup page and the set commands of the games list's context menu, with
-// the emulator test double answering the needed-file questions, real zips in
-// a temporary directory and the real archiver for the transformations.
+// The Setup page and the menu's set commands over the emulator test double and real zips.
 
 #include "ui/sets/setup_page.h"
 
@@ -48,9 +46,7 @@ namespace {
 
 using testing::ReadBytes;
 
-// An original with two clones and a game without clones. The first clone
-// needs a file of the original and one of its own, the second only files of
-// the original.
+// An original with two clones (only the first needs a file of its own) and a lone game.
 constexpr const char* kCatalogue =
     "@delay\t0\n"
     "orig\tOriginal Game\t\tZ80\tAY8910\t1981\tMaker\ta.rom,b.rom\n"
@@ -210,8 +206,7 @@ TEST_F(SetupPageTest, ShowsItsControlsSwitchesBetweenRomsAndSamplesAndSelectsAll
     dropped.setUrls({QUrl::fromLocalFile(ToQString(dir.path() + "dropped")),
                      QUrl::fromLocalFile(QStringLiteral("/second"))});
     QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
-    // Offscreen there is no drag in progress for the application to route
-    // the drop through, so the box gets it directly.
+    // Offscreen no drag is in progress to route the drop, so the box gets it directly.
     static_cast<QObject*>(page->sourceBox())->event(&drop);
     EXPECT_EQ(ToBytes(page->sourceBox()->text()), dir.path() + "dropped");
 
@@ -242,8 +237,7 @@ TEST_F(SetupPageTest, ScanLinksTheZipsShowsTheLogAndCountsTheLinks) {
     EXPECT_EQ(Field("Clone Two", 'W'), "Total");
     EXPECT_EQ(Field("Lonely Game", 'C'), "");
 
-    // The zips lie outside the emulator's directory: the user is offered to
-    // gather them there (and says No here).
+    // The zips lie outside the emulator's directory: gathering them there is offered (No).
     EXPECT_EQ(feedback.questions,
               std::vector<std::string>{sets::OptimiseQuestion(sets::NeededFileKind::Roms)});
     ASSERT_EQ(openedLogs, std::vector<std::string>{session.files.romScanLog});
