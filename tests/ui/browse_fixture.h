@@ -2,9 +2,11 @@
 // A program directory with the default definition files, a small collection
 // of games and the main window with the browsing pages in it.
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QLabel>
 #include <QListWidget>
+#include <QTest>
 #include <QTreeView>
 
 #include <memory>
@@ -89,6 +91,19 @@ public:
         return window->findChild<T*>(QString::fromLatin1(name));
     }
     QString Text(const char* label) const { return Find<QLabel>(label)->text(); }
+    void Press(const char* button) const {
+        QTest::mouseClick(Find<QAbstractButton>(button), Qt::LeftButton);
+    }
+    bool Enabled(const char* widget) const { return Find<QWidget>(widget)->isEnabled(); }
+    // The games page's filter check marks in order, "1" for a checked one.
+    std::string FilterChecks() const {
+        std::string checks;
+        const auto* list = Find<QListWidget>("filterCheckList");
+        for (int row = 0; row < list->count(); ++row) {
+            checks += list->item(row)->checkState() == Qt::Checked ? '1' : '0';
+        }
+        return checks;
+    }
 
     TempDir dir;
     store::Session session;

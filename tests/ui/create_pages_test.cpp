@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
-#include <QProgressBar>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
@@ -57,14 +56,6 @@ void Type(QLineEdit& box, const QString& text) {
     QTest::keyClicks(&box, text);
 }
 
-bool Enabled(const BrowseFixture& f, const char* button) {
-    return f.Find<QPushButton>(button)->isEnabled();
-}
-
-void Press(const BrowseFixture& f, const char* button) {
-    QTest::mouseClick(f.Find<QPushButton>(button), Qt::LeftButton);
-}
-
 std::string LastMessage(const BrowseFixture& f) {
     return f.feedback.messages.empty() ? std::string() : f.feedback.messages.back().text;
 }
@@ -73,9 +64,17 @@ std::vector<std::string> Lines(const std::string& path) {
     return store::SplitRecordLines(testing::ReadBytes(path));
 }
 
-TEST(CreateFiltersPage, OpensInBrowseShowingTheFirstDefinition) {
+// A definition line's code, name and condition: "4|Capcom games|X$Contains(capcom)".
+std::string Definition(const std::string& line, const char* nameKey) {
+    return store::GetRecordValue(line, "CODE") + "|" + store::GetRecordValue(line, nameKey) + "|" +
+           store::GetRecordValue(line, "CONDITION");
+}
+
+TEST(CreateFiltersPage, OpensOnTheFirstAndANewFilterNeedsNameFieldAndOperatorAndStartsInactive) {
     BrowseFixture f;
+    f.session.state.lastFilters = "1";
     f.Open();
+    ShowTab(f, 1);
     CreateFiltersPage& page = *f.pages.filters;
     EXPECT_EQ(Items(*page.filtersList()),
               QStringList({"Games without roms", "Games with roms", "Games without samples"}));
@@ -84,37 +83,27 @@ TEST(CreateFiltersPage, OpensInBrowseShowingTheFirstDefinition) {
     EXPECT_EQ(Selected(*page.operatorsList()), "is empty!");
     EXPECT_EQ(page.operatorsList()->count(), 8);
     EXPECT_EQ(page.testResult()->text(), "Press test!");
-    EXPECT_TRUE(Enabled(f, "newFilter") && Enabled(f, "modifyFilter") &&
-                Enabled(f, "deleteFilter"));
-    EXPECT_FALSE(Enabled(f, "saveFilter") || Enabled(f, "cancelFilter"));
-}
+    EXPECT_TRUE(f.Enabled("newFilter") && f.Enabled("modifyFilter") && f.Enabled("deleteFilter"));
+    EXPECT_FALSE(f.Enabled("saveFilter") || f.Enabled("cancelFilter"));
 
-TEST(CreateFiltersPage, NewFilterNeedsNameFieldAndOperatorAndStartsInactive) {
-    BrowseFixture f;
-    f.session.state.lastFilters = "1";
-    f.Open();
-    ShowTab(f, 1);
-    CreateFiltersPage& page = *f.pages.filters;
-
-    Press(f, "newFilter");
+    f.Press("newFilter");
     EXPECT_EQ(page.mode(), CreateFiltersPage::Mode::New);
     EXPECT_EQ(page.nameBox()->text(), "Type here the name of the new filter!");
     EXPECT_EQ(page.nameBox()->selectedText(), page.nameBox()->text());
     EXPECT_TRUE(Selected(*page.fieldsList()).isEmpty());
     EXPECT_TRUE(Selected(*page.operatorsList()).isEmpty());
     EXPECT_FALSE(page.filtersList()->isEnabled());
-    EXPECT_FALSE(Enabled(f, "newFilter") || Enabled(f, "modifyFilter") ||
-                 Enabled(f, "deleteFilter"));
-    EXPECT_TRUE(Enabled(f, "saveFilter") && Enabled(f, "cancelFilter"));
+    EXPECT_FALSE(f.Enabled("newFilter") || f.Enabled("modifyFilter") || f.Enabled("deleteFilter"));
+    EXPECT_TRUE(f.Enabled("saveFilter") && f.Enabled("cancelFilter"));
 
     Type(*page.nameBox(), "   ");
-    Press(f, "saveFilter");
+    f.Press("saveFilter");
     EXPECT_EQ(LastMessage(f), "Please type a name for this filter!");
     Type(*page.nameBox(), "Capcom games");
-    Press(f, "saveFilter");
+    f.Press("saveFilter");
     EXPECT_EQ(LastMessage(f), "Please select a MAME field!");
     ClickItem(*page.fieldsList(), "Manufacturer");
-    Press(f, "saveFilter");
+    f.Press("saveFilter");
     EXPECT_EQ(LastMessage(f), "Please select an operator!");
     EXPECT_EQ(f.feedback.messages.back().icon, store::MessageIcon::Exclamation);
     EXPECT_EQ(page.mode(), CreateFiltersPage::Mode::New);
@@ -122,14 +111,12 @@ TEST(CreateFiltersPage, NewFilterNeedsNameFieldAndOperatorAndStartsInactive) {
 
     ClickItem(*page.operatorsList(), "Contains...");
     Type(*page.valueBox(), " capcom ");
-    Press(f, "saveFilter");
+    f.Press("saveFilter");
     EXPECT_EQ(f.feedback.messages.size(), 3u);
     const std::vector<std::string> lines = Lines(f.session.files.filters);
     ASSERT_EQ(lines.size(), 5u);
     EXPECT_EQ(store::GetRecordValue(lines[0], "FILTERS_COUNT"), "4");
-    EXPECT_EQ(store::GetRecordValue(lines[4], "CODE"), "4");
-    EXPECT_EQ(store::GetRecordValue(lines[4], "FILTER_NAME"), "Capcom games");
-    EXPECT_EQ(store::GetRecordValue(lines[4], "CONDITION"), "X$Contains(capcom)");
+    EXPECT_EQ(Definition(lines[4], "FILTER_NAME"), "4|Capcom games|X$Contains(capcom)");
 
     EXPECT_EQ(page.mode(), CreateFiltersPage::Mode::Browse);
     EXPECT_EQ(Selected(*page.filtersList()), "Capcom games");
@@ -138,13 +125,11 @@ TEST(CreateFiltersPage, NewFilterNeedsNameFieldAndOperatorAndStartsInactive) {
     EXPECT_EQ(page.valueBox()->text(), "capcom");
     // The games page knows the new filter; it starts inactive and the first stays on.
     EXPECT_EQ(f.Text("filtersCount"), "Filters: 4");
-    QListWidget& checks = *f.Find<QListWidget>("filterCheckList");
-    EXPECT_EQ(checks.item(3)->text(), "Capcom games");
-    EXPECT_EQ(checks.item(3)->checkState(), Qt::Unchecked);
-    EXPECT_EQ(checks.item(0)->checkState(), Qt::Checked);
+    EXPECT_EQ(f.Find<QListWidget>("filterCheckList")->item(3)->text(), "Capcom games");
+    EXPECT_EQ(f.FilterChecks(), "1000");
 }
 
-TEST(CreateFiltersPage, ModifyingAnActiveFilterRefreshesTheGamesList) {
+TEST(CreateFiltersPage, ModifyingAnActiveFilterRefreshesTheListAndDeletingMakesAllInactive) {
     BrowseFixture f;
     f.session.state.lastFilters = "010";
     f.Open();
@@ -154,51 +139,41 @@ TEST(CreateFiltersPage, ModifyingAnActiveFilterRefreshesTheGamesList) {
 
     ClickItem(*page.filtersList(), "Games with roms");
     EXPECT_EQ(Selected(*page.operatorsList()), "is not empty!");
-    Press(f, "modifyFilter");
+    f.Press("modifyFilter");
     EXPECT_EQ(page.nameBox()->text(), "Games with roms");
     Type(*page.nameBox(), "Namco games");
     ClickItem(*page.fieldsList(), "Manufacturer");
     ClickItem(*page.operatorsList(), "Equals to...");
     Type(*page.valueBox(), "NAMCO");
-    Press(f, "saveFilter");
+    f.Press("saveFilter");
 
-    const std::vector<std::string> lines = Lines(f.session.files.filters);
+    std::vector<std::string> lines = Lines(f.session.files.filters);
     ASSERT_EQ(lines.size(), 4u);
-    EXPECT_EQ(store::GetRecordValue(lines[2], "CODE"), "2");
-    EXPECT_EQ(store::GetRecordValue(lines[2], "CONDITION"), "X==NAMCO");
+    EXPECT_EQ(Definition(lines[2], "FILTER_NAME"), "2|Namco games|X==NAMCO");
     EXPECT_EQ(f.session.filters[1].name, "Namco games");
     EXPECT_EQ(f.Find<QListWidget>("filterCheckList")->item(1)->text(), "Namco games");
     EXPECT_EQ(f.Rows(), QStringList({"Galaga", "Pac-Man", "Pac-Man Plus"}));
 
     // Cancel writes nothing and shows the stored definition again.
-    Press(f, "modifyFilter");
+    f.Press("modifyFilter");
     Type(*page.nameBox(), "Something else");
-    Press(f, "cancelFilter");
+    f.Press("cancelFilter");
     EXPECT_EQ(page.nameBox()->text(), "\"Namco games\" means...");
-    EXPECT_EQ(Lines(f.session.files.filters), lines);
-}
-
-TEST(CreateFiltersPage, DeleteAsksRenumbersAndMakesEveryFilterInactive) {
-    BrowseFixture f;
-    f.session.state.lastFilters = "011";
-    f.Open();
-    ShowTab(f, 1);
-    CreateFiltersPage& page = *f.pages.filters;
     const std::string before = testing::ReadBytes(f.session.files.filters);
+    EXPECT_EQ(store::SplitRecordLines(before), lines);
 
-    ClickItem(*page.filtersList(), "Games with roms");
+    f.Find<QListWidget>("filterCheckList")->item(2)->setCheckState(Qt::Checked);
     f.feedback.answer = false;
-    Press(f, "deleteFilter");
+    f.Press("deleteFilter");
     EXPECT_EQ(f.feedback.questions, std::vector<std::string>{"Are you sure?"});
     EXPECT_EQ(testing::ReadBytes(f.session.files.filters), before);
 
     f.feedback.answer = true;
-    Press(f, "deleteFilter");
-    const std::vector<std::string> lines = Lines(f.session.files.filters);
+    f.Press("deleteFilter");
+    lines = Lines(f.session.files.filters);
     ASSERT_EQ(lines.size(), 3u);
     EXPECT_EQ(store::GetRecordValue(lines[0], "FILTERS_COUNT"), "2");
-    EXPECT_EQ(store::GetRecordValue(lines[2], "CODE"), "2");
-    EXPECT_EQ(store::GetRecordValue(lines[2], "FILTER_NAME"), "Games without samples");
+    EXPECT_EQ(Definition(lines[2], "FILTER_NAME"), "2|Games without samples|D==NULL");
     EXPECT_EQ(Items(*page.filtersList()),
               QStringList({"Games without roms", "Games without samples"}));
     EXPECT_EQ(Selected(*page.filtersList()), "Games without roms");
@@ -206,12 +181,12 @@ TEST(CreateFiltersPage, DeleteAsksRenumbersAndMakesEveryFilterInactive) {
     EXPECT_EQ(f.Text("filtersCount"), "Filters: 2");
     EXPECT_EQ(f.Text("selectedCount"), "Selected: 0");
     EXPECT_EQ(f.Rows().size(), 7);
-    EXPECT_TRUE(Enabled(f, "deleteFilter"));
+    EXPECT_TRUE(f.Enabled("deleteFilter"));
 
-    Press(f, "deleteFilter");
+    f.Press("deleteFilter");
     EXPECT_EQ(Items(*page.filtersList()), QStringList({"Games without samples"}));
     // The last filter stays.
-    EXPECT_FALSE(Enabled(f, "deleteFilter"));
+    EXPECT_FALSE(f.Enabled("deleteFilter"));
 }
 
 TEST(CreateFiltersPage, TestCountsTheGamesTheEditedConditionMatches) {
@@ -235,7 +210,7 @@ TEST(CreateFiltersPage, TestCountsTheGamesTheEditedConditionMatches) {
     });
     watch.start(0);
     // The active filters of the games page play no part: only the editor's condition counts.
-    Press(f, "testFilter");
+    f.Press("testFilter");
     EXPECT_EQ(page.testResult()->text(), "3");
     watch.stop();
     EXPECT_EQ(progressText, "Counting occorrences...");
@@ -245,20 +220,23 @@ TEST(CreateFiltersPage, TestCountsTheGamesTheEditedConditionMatches) {
     ClickItem(*page.fieldsList(), "Manufacturer");
     ClickItem(*page.operatorsList(), "Contains...");
     Type(*page.valueBox(), "nam");
-    Press(f, "testFilter");
+    f.Press("testFilter");
     EXPECT_EQ(page.testResult()->text(), "3");
     EXPECT_EQ(page.mode(), CreateFiltersPage::Mode::Browse);
 
-    Press(f, "newFilter");
+    f.Press("newFilter");
     EXPECT_EQ(page.testResult()->text(), "Press test!");
-    Press(f, "testFilter");
+    f.Press("testFilter");
     EXPECT_EQ(LastMessage(f), "Not all fields have a valid data!");
     EXPECT_EQ(page.mode(), CreateFiltersPage::Mode::New);
 }
 
-TEST(CreateSortingsPage, OpensShowingTheFirstSortingAsStoredDirection) {
+TEST(CreateSortingsPage, ANewSortingIsOfferedOnTheGamesPageAndDeletingResortsByTheFirst) {
     BrowseFixture f;
+    f.session.state.lastSortOrder = "1";
     f.Open();
+    const QStringList rows = f.Rows();
+    ShowTab(f, 2);
     CreateSortingsPage& page = *f.pages.sortings;
     EXPECT_EQ(Items(*page.sortingsList()), QStringList({"Descriptions", "Raw Names"}));
     EXPECT_EQ(page.nameBox()->text(), "\"Descriptions\" means an order by ...");
@@ -266,57 +244,45 @@ TEST(CreateSortingsPage, OpensShowingTheFirstSortingAsStoredDirection) {
     // A condition of a field code alone shows the Descending picture.
     EXPECT_FALSE(page.ascendingShown());
     EXPECT_EQ(page.directionButton()->text(), "Descending");
-    EXPECT_TRUE(Enabled(f, "newSorting") && Enabled(f, "deleteSorting"));
-    EXPECT_FALSE(Enabled(f, "saveSorting") || Enabled(f, "cancelSorting"));
-}
+    EXPECT_TRUE(f.Enabled("newSorting") && f.Enabled("deleteSorting"));
+    EXPECT_FALSE(f.Enabled("saveSorting") || f.Enabled("cancelSorting"));
 
-TEST(CreateSortingsPage, NewSortingIsSavedAndOfferedOnTheGamesPage) {
-    BrowseFixture f;
-    f.session.state.lastSortOrder = "1";
-    f.Open();
-    const QStringList rows = f.Rows();
-    ShowTab(f, 2);
-    CreateSortingsPage& page = *f.pages.sortings;
-
-    Press(f, "newSorting");
+    f.Press("newSorting");
     EXPECT_EQ(page.nameBox()->text(), "Type here the name of the new sorting!");
     EXPECT_TRUE(Selected(*page.fieldsList()).isEmpty());
     EXPECT_FALSE(page.sortingsList()->isEnabled());
-    EXPECT_FALSE(Enabled(f, "newSorting") || Enabled(f, "deleteSorting"));
+    EXPECT_FALSE(f.Enabled("newSorting") || f.Enabled("deleteSorting"));
     Type(*page.nameBox(), "");
-    Press(f, "saveSorting");
+    f.Press("saveSorting");
     EXPECT_EQ(LastMessage(f), "Please type a name for this new sorting!");
     // A failed Save ends New as well: back to browsing, the typed name still shown.
     EXPECT_EQ(page.mode(), CreateSortingsPage::Mode::Browse);
     EXPECT_TRUE(page.sortingsList()->isEnabled());
-    EXPECT_TRUE(Enabled(f, "newSorting") && Enabled(f, "deleteSorting"));
-    EXPECT_FALSE(Enabled(f, "saveSorting") || Enabled(f, "cancelSorting"));
-    Press(f, "newSorting");
+    EXPECT_TRUE(f.Enabled("newSorting") && f.Enabled("deleteSorting"));
+    EXPECT_FALSE(f.Enabled("saveSorting") || f.Enabled("cancelSorting"));
+    f.Press("newSorting");
     Type(*page.nameBox(), "By year");
-    Press(f, "saveSorting");
+    f.Press("saveSorting");
     EXPECT_EQ(LastMessage(f), "Please select a MAME field!");
     EXPECT_EQ(page.mode(), CreateSortingsPage::Mode::Browse);
     EXPECT_EQ(page.nameBox()->text(), "By year");
     EXPECT_EQ(Lines(f.session.files.sortings).size(), 3u);
 
-    Press(f, "newSorting");
+    f.Press("newSorting");
     Type(*page.nameBox(), "By year");
     ClickItem(*page.fieldsList(), "Year");
     QTest::mouseClick(page.directionButton(), Qt::LeftButton);
     EXPECT_TRUE(page.ascendingShown());
-    Press(f, "saveSorting");
+    f.Press("saveSorting");
     const std::vector<std::string> lines = Lines(f.session.files.sortings);
     ASSERT_EQ(lines.size(), 4u);
     EXPECT_EQ(store::GetRecordValue(lines[0], "SORTINGS_COUNT"), "3");
-    EXPECT_EQ(store::GetRecordValue(lines[3], "CODE"), "3");
-    EXPECT_EQ(store::GetRecordValue(lines[3], "SORTING_NAME"), "By year");
-    EXPECT_EQ(store::GetRecordValue(lines[3], "CONDITION"), "JA");
+    EXPECT_EQ(Definition(lines[3], "SORTING_NAME"), "3|By year|JA");
     EXPECT_EQ(page.mode(), CreateSortingsPage::Mode::Browse);
     EXPECT_EQ(Selected(*page.sortingsList()), "By year");
     EXPECT_EQ(page.nameBox()->text(), "\"By year\" means an order by ...");
 
-    // The games page's box is filled again and selects its first entry; the
-    // list is not sorted again.
+    // The games page's box is refilled and selects its first entry; no re-sort.
     auto* box = f.Find<QComboBox>("sortingsBox");
     EXPECT_EQ(box->count(), 3);
     EXPECT_EQ(box->itemText(2), "By year");
@@ -324,45 +290,54 @@ TEST(CreateSortingsPage, NewSortingIsSavedAndOfferedOnTheGamesPage) {
     EXPECT_EQ(box->currentText(), "Descriptions");
     EXPECT_EQ(f.session.state.lastSortOrder, "0");
     EXPECT_EQ(f.Rows(), rows);
-}
 
-TEST(CreateSortingsPage, DeleteResortsTheGamesListByTheFirstSorting) {
-    BrowseFixture f;
-    f.session.state.lastSortOrder = "1";
-    f.Open();
-    ShowTab(f, 2);
-    CreateSortingsPage& page = *f.pages.sortings;
+    // Deleting re-sorts the games list by the first sorting.
+    box->setCurrentIndex(1);
     EXPECT_EQ(f.Rows().at(2), "Ghost Run");
-
     ClickItem(*page.sortingsList(), "Raw Names");
     EXPECT_EQ(Selected(*page.fieldsList()), "Description");
     f.feedback.answer = false;
-    Press(f, "deleteSorting");
-    EXPECT_EQ(page.sortingsList()->count(), 2);
+    f.Press("deleteSorting");
+    EXPECT_EQ(page.sortingsList()->count(), 3);
     f.feedback.answer = true;
-    Press(f, "deleteSorting");
+    f.Press("deleteSorting");
     EXPECT_EQ(f.feedback.questions.size(), 2u);
-
-    const std::vector<std::string> lines = Lines(f.session.files.sortings);
-    ASSERT_EQ(lines.size(), 2u);
-    EXPECT_EQ(store::GetRecordValue(lines[0], "SORTINGS_COUNT"), "1");
-    EXPECT_EQ(store::GetRecordValue(lines[1], "SORTING_NAME"), "Descriptions");
-    EXPECT_EQ(Items(*page.sortingsList()), QStringList({"Descriptions"}));
-    EXPECT_FALSE(Enabled(f, "deleteSorting"));
-
-    auto* box = f.Find<QComboBox>("sortingsBox");
-    EXPECT_EQ(box->count(), 1);
+    const std::vector<std::string> left = Lines(f.session.files.sortings);
+    ASSERT_EQ(left.size(), 3u);
+    EXPECT_EQ(store::GetRecordValue(left[0], "SORTINGS_COUNT"), "2");
+    EXPECT_EQ(Definition(left[1], "SORTING_NAME"), "1|Descriptions|A");
+    EXPECT_EQ(Definition(left[2], "SORTING_NAME"), "2|By year|JA");
+    EXPECT_EQ(Items(*page.sortingsList()), QStringList({"Descriptions", "By year"}));
+    EXPECT_EQ(box->count(), 2);
     EXPECT_EQ(f.session.state.lastSortOrder, "0");
     // Ordered by raw name again: Ghost Run (vghost) comes last.
     EXPECT_EQ(f.Rows().last(), "Ghost Run");
+    // The last sorting stays.
+    ClickItem(*page.sortingsList(), "By year");
+    f.Press("deleteSorting");
+    EXPECT_EQ(Items(*page.sortingsList()), QStringList({"Descriptions"}));
+    EXPECT_FALSE(f.Enabled("deleteSorting"));
 }
 
-// Every page of both tab sets gets at least the room its controls need at the
-// window's smallest size, and the filter editor shows its texts whole there.
-TEST(WindowSize, EveryPageFitsAtTheMinimumSize) {
+// Opened past the screen's edges the window is made smaller or moved back; at its minimum
+// size every page gets the room its controls need and the filter texts show whole.
+TEST(WindowSize, TheWindowOpensOnTheScreenAndEveryPageFitsAtTheMinimumSize) {
     testing::PlayFixture f;
+    f.session.state.lastWindowPosition = "500.400";
     f.OpenWithPlayPages();
     InstallSetPages(*f.window, f.games(), f.session, f.feedback);
+    f.window->Open();
+    QCoreApplication::processEvents();
+    const QRect area = f.window->screen()->availableGeometry();
+    const QRect frame = f.window->frameGeometry();
+    EXPECT_TRUE(area.contains(frame.topLeft()));
+    if (f.window->minimumSize().width() <= area.width()) {
+        EXPECT_LE(frame.right(), area.right());
+    }
+    if (f.window->minimumSize().height() <= area.height()) {
+        EXPECT_LE(frame.bottom(), area.bottom());
+    }
+
     f.window->resize(1, 1);
     QCoreApplication::processEvents();
     EXPECT_EQ(f.window->size(), f.window->minimumSize());
@@ -389,25 +364,6 @@ TEST(WindowSize, EveryPageFitsAtTheMinimumSize) {
     const QLabel& result = *filters.testResult();
     EXPECT_EQ(result.text(), "Press test!");
     EXPECT_LE(result.fontMetrics().horizontalAdvance(result.text()), result.contentsRect().width());
-}
-
-// A window that would reach past the screen's edges is made smaller, or moved
-// back onto the screen where its minimum size does not fit.
-TEST(WindowSize, TheWindowOpensOnTheVisibleScreen) {
-    testing::PlayFixture f;
-    f.session.state.lastWindowPosition = "500.400";
-    f.OpenWithPlayPages();
-    f.window->Open();
-    QCoreApplication::processEvents();
-    const QRect area = f.window->screen()->availableGeometry();
-    const QRect frame = f.window->frameGeometry();
-    EXPECT_TRUE(area.contains(frame.topLeft()));
-    if (f.window->minimumSize().width() <= area.width()) {
-        EXPECT_LE(frame.right(), area.right());
-    }
-    if (f.window->minimumSize().height() <= area.height()) {
-        EXPECT_LE(frame.bottom(), area.bottom());
-    }
 }
 
 }  // namespace

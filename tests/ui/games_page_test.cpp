@@ -28,24 +28,20 @@ const QStringList kAllByRawName = {"Donkey Kong", "Galaga",       "Ms. Pac-Man",
                                    "Pac-Man",     "Pac-Man Plus", "Street Fighter II",
                                    "Ghost Run"};
 
-QListWidget& Filters(const BrowseFixture& f) {
-    return *f.Find<QListWidget>("filterCheckList");
-}
-
 void Check(const BrowseFixture& f, int filter, bool checked) {
-    Filters(f).item(filter)->setCheckState(checked ? Qt::Checked : Qt::Unchecked);
-}
-
-void Click(const BrowseFixture& f, const char* button) {
-    QTest::mouseClick(f.Find<QAbstractButton>(button), Qt::LeftButton);
+    f.Find<QListWidget>("filterCheckList")
+        ->item(filter)
+        ->setCheckState(checked ? Qt::Checked : Qt::Unchecked);
 }
 
 QPoint RowCentre(const BrowseFixture& f, int row) {
     return f.games().gamesList()->visualRect(f.games().model().index(row, 0)).center();
 }
 
-void ClickRow(const BrowseFixture& f, int row) {
-    QTest::mouseClick(f.games().gamesList()->viewport(), Qt::LeftButton, {}, RowCentre(f, row));
+void ClickRow(const BrowseFixture& f, const QString& description,
+              Qt::KeyboardModifiers modifiers = {}) {
+    QTest::mouseClick(f.games().gamesList()->viewport(), Qt::LeftButton, modifiers,
+                      RowCentre(f, f.Rows().indexOf(description)));
 }
 
 int SelectedRow(const BrowseFixture& f) {
@@ -68,7 +64,7 @@ void TypeSubstring(const BrowseFixture& f, const QString& text) {
     f.games().gamesList()->setFocus();
 }
 
-TEST(GamesPage, OpensWithEveryGameSortedAndTheRememberedGameSelected) {
+TEST(GamesPage, OpensSortedWithTheRememberedGameSelectedAndAnotherSortingReorders) {
     BrowseFixture f;
     f.Open();
     EXPECT_EQ(f.Rows(), kAllByRawName);
@@ -78,12 +74,19 @@ TEST(GamesPage, OpensWithEveryGameSortedAndTheRememberedGameSelected) {
     EXPECT_EQ(f.Text("sortingsCount"), "Sortings: 2");
     EXPECT_EQ(f.Find<QComboBox>("sortingsBox")->currentText(), "Descriptions");
     EXPECT_EQ(f.Find<QPushButton>("andOrSwitch")->text(), "And...");
-    EXPECT_FALSE(f.Find<QPushButton>("unselectAll")->isEnabled());
+    EXPECT_FALSE(f.Enabled("unselectAll"));
     EXPECT_EQ(SelectedRow(f), 3);
     ASSERT_NE(InfoPage(f), nullptr);
     EXPECT_EQ(InfoPage(f)->shownGame(), "Pac-Man");
-    EXPECT_TRUE(f.Find<QPushButton>("playButton")->isEnabled());
-    EXPECT_TRUE(f.Find<QPushButton>("randomPlayButton")->isEnabled());
+    EXPECT_TRUE(f.Enabled("playButton") && f.Enabled("randomPlayButton"));
+
+    f.Find<QComboBox>("sortingsBox")->setCurrentIndex(1);
+    EXPECT_EQ(f.session.state.lastSortOrder, "1");
+    EXPECT_EQ(f.Rows(), QStringList({"Donkey Kong", "Galaga", "Ghost Run", "Ms. Pac-Man", "Pac-Man",
+                                     "Pac-Man Plus", "Street Fighter II"}));
+    // The database itself is in the new order, and the current game is still selected.
+    EXPECT_EQ(f.session.games[0].description, "Donkey Kong");
+    EXPECT_EQ(f.Rows().at(SelectedRow(f)), "Pac-Man");
 }
 
 TEST(GamesPage, RestoresTheRememberedStateAndPadsShortFilterFlags) {
@@ -96,13 +99,10 @@ TEST(GamesPage, RestoresTheRememberedStateAndPadsShortFilterFlags) {
     f.session.filters.push_back({"4", "Capcom games", "X$Contains(capcom)"});
     f.Open();
 
-    EXPECT_EQ(Filters(f).item(0)->checkState(), Qt::Checked);
-    EXPECT_EQ(Filters(f).item(1)->checkState(), Qt::Unchecked);
-    EXPECT_EQ(Filters(f).item(2)->checkState(), Qt::Checked);
-    EXPECT_EQ(Filters(f).item(3)->checkState(), Qt::Unchecked);
+    EXPECT_EQ(f.FilterChecks(), "1010");
     EXPECT_EQ(f.session.state.lastFilters, "1 1 ");
     EXPECT_EQ(f.Text("selectedCount"), "Selected: 2");
-    EXPECT_TRUE(f.Find<QPushButton>("unselectAll")->isEnabled());
+    EXPECT_TRUE(f.Enabled("unselectAll"));
     EXPECT_EQ(f.Find<QPushButton>("andOrSwitch")->text(), "Or...");
     EXPECT_EQ(f.Find<QComboBox>("sortingsBox")->currentText(), "Raw Names");
     EXPECT_TRUE(f.Find<QCheckBox>("getReplay")->isChecked());
@@ -115,7 +115,7 @@ TEST(GamesPage, RestoresTheRememberedStateAndPadsShortFilterFlags) {
     EXPECT_EQ(f.session.state.lastGameSelection, "Donkey Kong");
 }
 
-TEST(GamesPage, CheckingFiltersAndSwitchingAndOrRebuildsTheList) {
+TEST(GamesPage, CheckingFiltersSwitchingAndOrAndUnselectAllRebuildTheList) {
     BrowseFixture f;
     f.Open();
     int rebuilds = 0;
@@ -126,23 +126,23 @@ TEST(GamesPage, CheckingFiltersAndSwitchingAndOrRebuildsTheList) {
     EXPECT_EQ(f.Rows(), QStringList({"Ms. Pac-Man", "Pac-Man", "Street Fighter II", "Ghost Run"}));
     EXPECT_EQ(f.session.state.lastFilters, " 1 ");
     EXPECT_EQ(f.Text("selectedCount"), "Selected: 1");
-    EXPECT_TRUE(f.Find<QPushButton>("unselectAll")->isEnabled());
+    EXPECT_TRUE(f.Enabled("unselectAll"));
     EXPECT_EQ(InfoPage(f)->shownGame(), "Pac-Man");
 
     // With one active filter the switch changes its text but not the list.
     const int before = rebuilds;
-    Click(f, "andOrSwitch");
+    f.Press("andOrSwitch");
     EXPECT_EQ(f.Find<QPushButton>("andOrSwitch")->text(), "Or...");
     EXPECT_EQ(f.session.state.lastSwitchAndOr, "1");
     EXPECT_EQ(rebuilds, before);
-    Click(f, "andOrSwitch");
+    f.Press("andOrSwitch");
     EXPECT_EQ(f.session.state.lastSwitchAndOr, "0");
 
     Check(f, 2, true);  // without samples
     EXPECT_EQ(f.Rows(), QStringList({"Ms. Pac-Man", "Pac-Man", "Street Fighter II"}));
     EXPECT_EQ(f.Header(), "3 are listed");
     EXPECT_EQ(f.session.state.lastFilters, " 11");
-    Click(f, "andOrSwitch");
+    f.Press("andOrSwitch");
     EXPECT_EQ(f.Rows(), kAllByRawName);
 
     Check(f, 1, false);
@@ -152,26 +152,24 @@ TEST(GamesPage, CheckingFiltersAndSwitchingAndOrRebuildsTheList) {
     EXPECT_FALSE(f.window->busy().IsOn());
     EXPECT_TRUE(f.window->busy().IsRestoring());
     EXPECT_TRUE(f.window->isEnabled());
+
+    Check(f, 1, true);
+    f.Press("andOrSwitch");
+    EXPECT_EQ(f.Rows(), QStringList({"Ms. Pac-Man", "Pac-Man", "Street Fighter II"}));
+    f.Press("unselectAll");
+    EXPECT_EQ(f.session.state.lastFilters, "000");
+    EXPECT_EQ(f.FilterChecks(), "000");
+    EXPECT_EQ(f.Text("selectedCount"), "Selected: 0");
+    EXPECT_FALSE(f.Enabled("unselectAll"));
+    EXPECT_EQ(f.Rows(), kAllByRawName);
+
+    // Random play needs a listed game with roms.
+    Check(f, 0, true);
+    EXPECT_EQ(f.Rows(), QStringList({"Donkey Kong", "Galaga", "Pac-Man Plus"}));
+    EXPECT_FALSE(f.Enabled("randomPlayButton"));
 }
 
 TEST(GamesPage, TheSubstringIsAppliedWhenTheBoxLosesTheFocus) {
-    BrowseFixture f;
-    f.Open();
-
-    TypeSubstring(f, "  pac ");
-    EXPECT_EQ(f.Rows(), QStringList({"Ms. Pac-Man", "Pac-Man", "Pac-Man Plus"}));
-    EXPECT_EQ(f.session.state.lastFilterSubstring, "  pac ");
-
-    // Together with a filter: both must hold.
-    Check(f, 1, true);
-    EXPECT_EQ(f.Rows(), QStringList({"Ms. Pac-Man", "Pac-Man"}));
-
-    TypeSubstring(f, "FIGHTER");
-    EXPECT_EQ(f.session.state.lastFilterSubstring, "FIGHTER");
-    EXPECT_EQ(f.Rows(), QStringList({"Street Fighter II"}));
-}
-
-TEST(GamesPage, NothingListedShowsTheSingleRowAndDisablesPlaying) {
     BrowseFixture f;
     f.Open();
     int launches = 0;
@@ -181,30 +179,25 @@ TEST(GamesPage, NothingListedShowsTheSingleRowAndDisablesPlaying) {
     EXPECT_EQ(f.Rows(), QStringList({"No games found!"}));
     EXPECT_EQ(f.Header(), "0 are listed");
     EXPECT_EQ(SelectedRow(f), 0);
-    EXPECT_FALSE(f.Find<QPushButton>("playButton")->isEnabled());
-    EXPECT_FALSE(f.Find<QPushButton>("randomPlayButton")->isEnabled());
+    EXPECT_FALSE(f.Enabled("playButton") || f.Enabled("randomPlayButton"));
     EXPECT_FALSE(f.window->rightTabs()->isEnabled());
     // The remembered game is not listed, so a double click cannot start it.
     QTest::mouseDClick(f.games().gamesList()->viewport(), Qt::LeftButton, {}, RowCentre(f, 0));
     EXPECT_EQ(launches, 0);
     EXPECT_EQ(f.session.state.lastGameSelection, "Pac-Man");
-
     TypeSubstring(f, "");
     EXPECT_EQ(f.Rows(), kAllByRawName);
     EXPECT_TRUE(f.window->rightTabs()->isEnabled());
-}
 
-TEST(GamesPage, ChoosingASortingReordersTheList) {
-    BrowseFixture f;
-    f.Open();
-    auto* box = f.Find<QComboBox>("sortingsBox");
-    box->setCurrentIndex(1);
-    EXPECT_EQ(f.session.state.lastSortOrder, "1");
-    EXPECT_EQ(f.Rows(), QStringList({"Donkey Kong", "Galaga", "Ghost Run", "Ms. Pac-Man", "Pac-Man",
-                                     "Pac-Man Plus", "Street Fighter II"}));
-    // The database itself is in the new order, and the current game is still selected.
-    EXPECT_EQ(f.session.games[0].description, "Donkey Kong");
-    EXPECT_EQ(f.Rows().at(SelectedRow(f)), "Pac-Man");
+    TypeSubstring(f, "  pac ");
+    EXPECT_EQ(f.Rows(), QStringList({"Ms. Pac-Man", "Pac-Man", "Pac-Man Plus"}));
+    EXPECT_EQ(f.session.state.lastFilterSubstring, "  pac ");
+    // Together with a filter: both must hold.
+    Check(f, 1, true);
+    EXPECT_EQ(f.Rows(), QStringList({"Ms. Pac-Man", "Pac-Man"}));
+    TypeSubstring(f, "FIGHTER");
+    EXPECT_EQ(f.session.state.lastFilterSubstring, "FIGHTER");
+    EXPECT_EQ(f.Rows(), QStringList({"Street Fighter II"}));
 }
 
 TEST(GamesPage, FamilyShowsTheOriginalAndItsClonesAndGoesBack) {
@@ -212,28 +205,28 @@ TEST(GamesPage, FamilyShowsTheOriginalAndItsClonesAndGoesBack) {
     f.session.state.lastFilters = "0 1";
     f.Open();
     TypeSubstring(f, "a");
-    ClickRow(f, f.Rows().indexOf("Ms. Pac-Man"));
+    ClickRow(f, "Ms. Pac-Man");
     EXPECT_EQ(f.session.state.lastGameSelection, "Ms. Pac-Man");
 
-    Click(f, "familyButton");
+    f.Press("familyButton");
     EXPECT_TRUE(f.games().familyMode());
     EXPECT_EQ(f.Rows(), QStringList({"Pac-Man", "Ms. Pac-Man", "Pac-Man Plus"}));
     EXPECT_EQ(f.Header(), "3 are listed");
     EXPECT_EQ(f.Rows().at(SelectedRow(f)), "Ms. Pac-Man");
     EXPECT_EQ(f.session.state.lastFilters, "000");
-    EXPECT_EQ(Filters(f).item(2)->checkState(), Qt::Unchecked);
+    EXPECT_EQ(f.FilterChecks(), "000");
     EXPECT_EQ(f.Text("selectedCount"), "Selected: 0");
     EXPECT_TRUE(f.Find<QLineEdit>("substringBox")->text().isEmpty());
     EXPECT_TRUE(f.session.state.lastFilterSubstring.empty());
-    EXPECT_FALSE(f.Find<QPushButton>("randomPlayButton")->isEnabled());
+    EXPECT_FALSE(f.Enabled("randomPlayButton"));
 
-    Click(f, "familyButton");
+    f.Press("familyButton");
     EXPECT_FALSE(f.games().familyMode());
     EXPECT_EQ(f.Rows(), kAllByRawName);
 
     // A game without clones is its own family.
-    ClickRow(f, f.Rows().indexOf("Galaga"));
-    Click(f, "familyButton");
+    ClickRow(f, "Galaga");
+    f.Press("familyButton");
     EXPECT_EQ(f.Rows(), QStringList({"Galaga"}));
     // A filter check leaves the family.
     Check(f, 0, true);
@@ -241,44 +234,11 @@ TEST(GamesPage, FamilyShowsTheOriginalAndItsClonesAndGoesBack) {
     EXPECT_EQ(f.Rows(), QStringList({"Donkey Kong", "Galaga", "Pac-Man Plus"}));
 }
 
-TEST(GamesPage, UnselectAllDeactivatesEveryFilter) {
-    BrowseFixture f;
-    f.session.state.lastFilters = "011";
-    f.Open();
-    EXPECT_EQ(f.Rows().size(), 3);
-    Click(f, "unselectAll");
-    EXPECT_EQ(f.session.state.lastFilters, "000");
-    for (int i = 0; i < Filters(f).count(); ++i) {
-        EXPECT_EQ(Filters(f).item(i)->checkState(), Qt::Unchecked);
-    }
-    EXPECT_EQ(f.Text("selectedCount"), "Selected: 0");
-    EXPECT_FALSE(f.Find<QPushButton>("unselectAll")->isEnabled());
-    EXPECT_EQ(f.Rows(), kAllByRawName);
-}
-
-TEST(GamesPage, RowSelectionMakesTheGameCurrentAndDecidesPlay) {
-    BrowseFixture f;
-    f.Open();
-    ClickRow(f, f.Rows().indexOf("Galaga"));
-    EXPECT_EQ(f.session.state.lastGameSelection, "Galaga");
-    EXPECT_EQ(InfoPage(f)->shownGame(), "Galaga");
-    EXPECT_FALSE(f.Find<QPushButton>("playButton")->isEnabled());
-    EXPECT_TRUE(f.Find<QPushButton>("randomPlayButton")->isEnabled());
-
-    // Several rows may be selected; the one clicked last is current.
-    QTest::mouseClick(f.games().gamesList()->viewport(), Qt::LeftButton, Qt::ControlModifier,
-                      RowCentre(f, f.Rows().indexOf("Street Fighter II")));
-    EXPECT_EQ(f.session.state.lastGameSelection, "Street Fighter II");
-    EXPECT_TRUE(f.Find<QPushButton>("playButton")->isEnabled());
-    EXPECT_EQ(f.games().SelectedDescriptions(),
-              (std::vector<std::string>{"Galaga", "Street Fighter II"}));
-}
-
 TEST(GamesPage, PlayEnterDoubleClickAndRandomPlayLaunchPlayableGames) {
     BrowseFixture f;
     f.Open();
     // Nothing plays until the launch is set.
-    Click(f, "playButton");
+    f.Press("playButton");
     EXPECT_TRUE(f.feedback.messages.empty());
 
     std::vector<std::string> launched;
@@ -293,8 +253,7 @@ TEST(GamesPage, PlayEnterDoubleClickAndRandomPlayLaunchPlayableGames) {
     ASSERT_NE(focus, nullptr);
     QTest::keyClick(focus, Qt::Key_Return);
     EXPECT_EQ(launched, (std::vector<std::string>{"Pac-Man"}));
-    // On a real desktop the left tab bar has it; Enter there plays too and
-    // the focus stays where it was.
+    // On a real desktop the left tab bar has the focus; Enter there plays and keeps it.
     QWidget* tabBar = f.window->leftTabs()->tabBar();
     tabBar->setFocus();
     QTest::keyClick(tabBar, Qt::Key_Return);
@@ -302,15 +261,13 @@ TEST(GamesPage, PlayEnterDoubleClickAndRandomPlayLaunchPlayableGames) {
     EXPECT_EQ(f.window->focusWidget(), tabBar);
 
     // After Play the focus is on the list: the arrows and Enter work at once.
-    Click(f, "playButton");
+    f.Press("playButton");
     ASSERT_EQ(f.window->focusWidget(), f.games().gamesList());
     QTest::keyClick(f.window->focusWidget(), Qt::Key_Up);
     QTest::keyClick(f.window->focusWidget(), Qt::Key_Return);
-    EXPECT_EQ(launched,
-              (std::vector<std::string>{"Pac-Man", "Pac-Man", "Pac-Man", "Ms. Pac-Man"}));
+    EXPECT_EQ(launched, (std::vector<std::string>{"Pac-Man", "Pac-Man", "Pac-Man", "Ms. Pac-Man"}));
 
-    // Enter in the substring box plays the current game; the substring waits
-    // until the box loses the focus.
+    // Enter in the substring box plays; the substring waits until the box is left.
     auto* box = f.Find<QLineEdit>("substringBox");
     box->setFocus();
     QTest::keyClicks(box, "galaga");
@@ -344,7 +301,7 @@ TEST(GamesPage, PlayEnterDoubleClickAndRandomPlayLaunchPlayableGames) {
     EXPECT_TRUE(launched.empty());
 
     for (int i = 0; i < 8; ++i) {
-        Click(f, "randomPlayButton");
+        f.Press("randomPlayButton");
     }
     ASSERT_EQ(launched.size(), 8u);
     for (const std::string& game : launched) {
@@ -355,78 +312,19 @@ TEST(GamesPage, PlayEnterDoubleClickAndRandomPlayLaunchPlayableGames) {
     EXPECT_EQ(f.Rows().at(SelectedRow(f)), QString::fromStdString(launched.back()));
 }
 
-TEST(GamesPage, RandomPlayIsOffWhenNoListedGameHasRoms) {
-    BrowseFixture f;
-    f.session.state.lastFilters = "1";
-    f.Open();
-    EXPECT_EQ(f.Rows(), QStringList({"Donkey Kong", "Galaga", "Pac-Man Plus"}));
-    EXPECT_FALSE(f.Find<QPushButton>("randomPlayButton")->isEnabled());
-}
-
-struct MenuLine {
-    QString text;
-    bool enabled;
-    bool operator==(const MenuLine&) const = default;
-};
-
-std::vector<MenuLine> MenuLines(BrowseFixture& f, QMenu& menu) {
+// The entries as read: "-" for a separator, "(off) " before one that cannot be chosen.
+QStringList MenuTexts(BrowseFixture& f, QMenu& menu) {
     f.games().FillGameMenu(menu);
-    std::vector<MenuLine> lines;
-    for (QAction* action : menu.actions()) {
-        lines.push_back({action->isSeparator() ? QStringLiteral("-") : action->text(),
-                         action->isSeparator() || action->isEnabled()});
+    QStringList texts;
+    for (const QAction* action : menu.actions()) {
+        texts << (action->isSeparator() ? QStringLiteral("-")
+                  : action->isEnabled() ? action->text()
+                                        : "(off) " + action->text());
     }
-    return lines;
+    return texts;
 }
 
-TEST(GamesPage, ContextMenuFollowsTheCurrentGamesLinks) {
-    BrowseFixture f;
-    f.Open();
-    testing::WriteBytes(f.session.emulator.hi + "vghost.hi", "scores");
-    for (const GameCommand command :
-         {GameCommand::ReleaseRomsLink, GameCommand::ReleaseSamplesLink,
-          GameCommand::SelectRomsFile, GameCommand::SelectSamplesFile, GameCommand::ResetHighScores,
-          GameCommand::ResetDipSwitches}) {
-        f.games().SetCommandAvailable(command, true);
-    }
-
-    ClickRow(f, f.Rows().indexOf("Ghost Run"));
-    QMenu linked;
-    const std::vector<MenuLine> withLinks = {
-        {"Play 'Ghost Run' !", true},
-        {"-", true},
-        {"Release Roms link", true},
-        {"Release Samples link", true},
-        {"-", true},
-        {"Change Roms file ...", true},
-        {"Change Samples file ...", true},
-        {"-", true},
-        {"Try to create Stand Alone zip files for all his family!", false},
-        {"Try to create Splitted zip files for all his family!", false},
-        {"Try to create one big Merged file for all his family!", false},
-        {"-", true},
-        {"Reset High Score table", true},
-        {"Reset Dip-Switch Settings", false},
-        {"-", true},
-        {"Cancel", true}};
-    EXPECT_EQ(MenuLines(f, linked), withLinks);
-
-    ClickRow(f, f.Rows().indexOf("Donkey Kong"));
-    QMenu unlinked;
-    const std::vector<MenuLine> lines = MenuLines(f, unlinked);
-    EXPECT_EQ(lines[0], (MenuLine{"Play 'Donkey Kong' !", false}));
-    EXPECT_EQ(lines[2], (MenuLine{"Release Roms link", false}));
-    EXPECT_EQ(lines[3], (MenuLine{"Release Samples link", false}));
-    EXPECT_EQ(lines[5], (MenuLine{"Select Roms file ...", true}));
-    EXPECT_EQ(lines[6], (MenuLine{"Select Samples file ...", true}));
-    EXPECT_EQ(lines[12], (MenuLine{"Reset High Score table", false}));
-
-    ClickRow(f, f.Rows().indexOf("Galaga"));
-    QMenu noSamples;
-    EXPECT_EQ(MenuLines(f, noSamples)[6], (MenuLine{"Select Samples file....", false}));
-}
-
-TEST(GamesPage, ContextMenuCommandsGoThroughTheMainWindow) {
+TEST(GamesPage, TheCurrentGameDecidesPlayAndTheContextMenuWhichGoesThroughTheMainWindow) {
     BrowseFixture f;
     f.Open();
     std::vector<GameCommand> sent;
@@ -435,22 +333,58 @@ TEST(GamesPage, ContextMenuCommandsGoThroughTheMainWindow) {
     int launches = 0;
     f.games().SetLaunchGame([&launches]() { ++launches; });
 
-    QMenu menu;
-    f.games().FillGameMenu(menu);
     // Nothing carries out the link commands yet, so they cannot be chosen.
-    QAction* release = menu.actions().at(2);
-    EXPECT_FALSE(release->isEnabled());
-    menu.actions().at(0)->trigger();
+    QMenu first;
+    EXPECT_EQ(MenuTexts(f, first)[2], "(off) Release Roms link");
+    first.actions().at(0)->trigger();
     EXPECT_EQ(sent, std::vector<GameCommand>{GameCommand::Play});
     EXPECT_EQ(launches, 1);
 
-    f.games().SetCommandAvailable(GameCommand::ReleaseRomsLink, true);
-    QMenu again;
-    f.games().FillGameMenu(again);
-    ASSERT_TRUE(again.actions().at(2)->isEnabled());
-    again.actions().at(2)->trigger();
+    testing::WriteBytes(f.session.emulator.hi + "vghost.hi", "scores");
+    for (const GameCommand command :
+         {GameCommand::ReleaseRomsLink, GameCommand::ReleaseSamplesLink,
+          GameCommand::SelectRomsFile, GameCommand::SelectSamplesFile, GameCommand::ResetHighScores,
+          GameCommand::ResetDipSwitches}) {
+        f.games().SetCommandAvailable(command, true);
+    }
+    ClickRow(f, "Ghost Run");
+    QMenu linked;
+    EXPECT_EQ(
+        MenuTexts(f, linked),
+        QStringList({"Play 'Ghost Run' !", "-", "Release Roms link", "Release Samples link", "-",
+                     "Change Roms file ...", "Change Samples file ...", "-",
+                     "(off) Try to create Stand Alone zip files for all his family!",
+                     "(off) Try to create Splitted zip files for all his family!",
+                     "(off) Try to create one big Merged file for all his family!", "-",
+                     "Reset High Score table", "(off) Reset Dip-Switch Settings", "-", "Cancel"}));
+    linked.actions().at(2)->trigger();
     EXPECT_EQ(sent.back(), GameCommand::ReleaseRomsLink);
     EXPECT_EQ(launches, 1);
+
+    ClickRow(f, "Donkey Kong");
+    QMenu unlinked;
+    const QStringList lines = MenuTexts(f, unlinked);
+    EXPECT_EQ(lines[0], "(off) Play 'Donkey Kong' !");
+    EXPECT_EQ(lines[2], "(off) Release Roms link");
+    EXPECT_EQ(lines[3], "(off) Release Samples link");
+    EXPECT_EQ(lines[5], "Select Roms file ...");
+    EXPECT_EQ(lines[6], "Select Samples file ...");
+    EXPECT_EQ(lines[12], "(off) Reset High Score table");
+
+    ClickRow(f, "Galaga");
+    EXPECT_EQ(f.session.state.lastGameSelection, "Galaga");
+    EXPECT_EQ(InfoPage(f)->shownGame(), "Galaga");
+    EXPECT_FALSE(f.Enabled("playButton"));
+    EXPECT_TRUE(f.Enabled("randomPlayButton"));
+    QMenu noSamples;
+    EXPECT_EQ(MenuTexts(f, noSamples)[6], "(off) Select Samples file....");
+
+    // Several rows may be selected; the one clicked last is current.
+    ClickRow(f, "Street Fighter II", Qt::ControlModifier);
+    EXPECT_EQ(f.session.state.lastGameSelection, "Street Fighter II");
+    EXPECT_TRUE(f.Enabled("playButton"));
+    EXPECT_EQ(f.games().SelectedDescriptions(),
+              (std::vector<std::string>{"Galaga", "Street Fighter II"}));
 }
 
 TEST(GamesPage, UseUnivbeAsksForTheProgramAndGetReplayIsRemembered) {
@@ -466,34 +400,33 @@ TEST(GamesPage, UseUnivbeAsksForTheProgramAndGetReplayIsRemembered) {
     });
     auto* box = f.Find<QCheckBox>("useUnivbe");
 
-    Click(f, "useUnivbe");
+    f.Press("useUnivbe");
     EXPECT_EQ(asked, 1);
     EXPECT_FALSE(box->isChecked());
     EXPECT_TRUE(f.session.state.lastUnivbeStatus.empty());
 
     answer = univbe;
-    Click(f, "useUnivbe");
+    f.Press("useUnivbe");
     EXPECT_TRUE(box->isChecked());
     EXPECT_EQ(f.session.state.lastUnivbeStatus, "1");
     EXPECT_EQ(f.session.state.lastUnivbeDir, univbe);
-    Click(f, "useUnivbe");
+    f.Press("useUnivbe");
     EXPECT_TRUE(f.session.state.lastUnivbeStatus.empty());
     // A known univbe.exe is not asked for again.
-    Click(f, "useUnivbe");
+    f.Press("useUnivbe");
     EXPECT_EQ(asked, 2);
 
-    // "Change ..." always asks; cancelling it unchecks the box and leaves
-    // LAST_UNIVBE_STATUS as it was.
+    // "Change ..." always asks; cancelling unchecks the box, LAST_UNIVBE_STATUS stays.
     answer.reset();
-    Click(f, "changeUnivbe");
+    f.Press("changeUnivbe");
     EXPECT_EQ(asked, 3);
     EXPECT_FALSE(box->isChecked());
     EXPECT_EQ(f.session.state.lastUnivbeStatus, "1");
     EXPECT_TRUE(f.session.state.lastUnivbeDir.empty());
 
-    Click(f, "getReplay");
+    f.Press("getReplay");
     EXPECT_EQ(f.session.state.lastReplayStatus, "1");
-    Click(f, "getReplay");
+    f.Press("getReplay");
     EXPECT_EQ(f.session.state.lastReplayStatus, "");
 }
 

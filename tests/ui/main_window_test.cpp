@@ -4,12 +4,12 @@
 
 #include <QMenu>
 #include <QMessageBox>
-#include <QTimer>
 #include <QPointer>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QTest>
+#include <QTimer>
 
 #include <vector>
 
@@ -25,25 +25,8 @@
 namespace quorvex::ui {
 namespace {
 
-using testing::RecordingFeedback;
-using testing::TempDir;
-
 store::GameRecord Game(const std::string& tokens, const std::string& description) {
     return {tokens + " +:B:" + description + ":+ \xA7", "", description};
-}
-
-store::Session MakeSession(const TempDir& dir) {
-    store::Session session;
-    session.files = store::MakeProgramFiles(dir.path());
-    testing::WriteBytes(session.files.state,
-                        " +:MAME_DIR:/emu/:+ +:MAME_ACTUAL_VERSION:0.37b7:+ \xA7\r\n");
-    session.games = store::GameDatabase({
-        Game("+:A:pacman:+ +:C:pacman.zip:+", "Pac-Man"),
-        Game("+:A:galaga:+", "Galaga"),
-        Game("+:A:mspacman:+ +:F:pacman:+ +:C:pacman.zip:+ +:W:Total:+", "Ms. Pac-Man"),
-    });
-    session.state.lastGameSelection = "Pac-Man";
-    return session;
 }
 
 QStringList TabTexts(const QTabWidget& tabs) {
@@ -58,12 +41,28 @@ EmptyPage* RightEmptyPage(const MainWindow& window, int index) {
     return qobject_cast<EmptyPage*>(window.rightTabs()->widget(index));
 }
 
-TEST(MainWindow, ShowsBothTabSetsInOrderWithGamesAndInfoInFront) {
-    TempDir dir;
-    store::Session session = MakeSession(dir);
-    RecordingFeedback feedback;
-    MainWindow window(session, feedback);
+// Two originals, one of them with a merged clone; Pac-Man is the current game.
+class MainWindowTest : public ::testing::Test {
+protected:
+    MainWindowTest() {
+        session.files = store::MakeProgramFiles(dir.path());
+        testing::WriteBytes(session.files.state,
+                            " +:MAME_DIR:/emu/:+ +:MAME_ACTUAL_VERSION:0.37b7:+ \xA7\r\n");
+        session.games = store::GameDatabase({
+            Game("+:A:pacman:+ +:C:pacman.zip:+", "Pac-Man"),
+            Game("+:A:galaga:+", "Galaga"),
+            Game("+:A:mspacman:+ +:F:pacman:+ +:C:pacman.zip:+ +:W:Total:+", "Ms. Pac-Man"),
+        });
+        session.state.lastGameSelection = "Pac-Man";
+    }
 
+    testing::TempDir dir;
+    store::Session session;
+    testing::RecordingFeedback feedback;
+};
+
+TEST_F(MainWindowTest, ShowsBothTabSetsInOrderWithGamesAndInfoInFront) {
+    MainWindow window(session, feedback);
     EXPECT_EQ(window.windowTitle(), "Quorvex 1.2");
     EXPECT_EQ(
         TabTexts(*window.leftTabs()),
@@ -82,10 +81,7 @@ TEST(MainWindow, ShowsBothTabSetsInOrderWithGamesAndInfoInFront) {
     EXPECT_EQ(quit->toolTip(), "Quits Quorvex!");
 }
 
-TEST(MainWindow, StatusPanesShowReadyTheCountsAndTheEmulatorVersion) {
-    TempDir dir;
-    store::Session session = MakeSession(dir);
-    RecordingFeedback feedback;
+TEST_F(MainWindowTest, StatusPanesShowReadyTheCountsAndTheEmulatorVersion) {
     MainWindow window(session, feedback);
     window.resize(980, 600);
     window.show();
@@ -115,13 +111,10 @@ TEST(MainWindow, StatusPanesShowReadyTheCountsAndTheEmulatorVersion) {
     EXPECT_EQ(unversioned.statusPanes()->PaneText(2), "Mame ");
 }
 
-TEST(MainWindow, RemembersWhereItWasMovedButNotTheTopLeftCorner) {
-    TempDir dir;
-    store::Session session = MakeSession(dir);
+TEST_F(MainWindowTest, RemembersWhereItWasMovedButNotTheTopLeftCorner) {
     session.state.lastWindowPosition = "40.30";
     // Small enough to fit beside that corner on the test screen.
     session.state.lastWindowSize = "700.450";
-    RecordingFeedback feedback;
     MainWindow window(session, feedback);
     window.Open();
     QCoreApplication::processEvents();
@@ -134,7 +127,6 @@ TEST(MainWindow, RemembersWhereItWasMovedButNotTheTopLeftCorner) {
     window.move(0, 0);
     QTRY_COMPARE(window.pos(), QPoint(0, 0));
     EXPECT_EQ(session.state.lastWindowPosition, "40.30");
-
     window.move(120, 85);
     QTRY_COMPARE(window.pos(), QPoint(120, 85));
     EXPECT_EQ(session.state.lastWindowPosition, "120.85");
@@ -147,17 +139,12 @@ TEST(MainWindow, RemembersWhereItWasMovedButNotTheTopLeftCorner) {
     EXPECT_NE(elsewhere.pos(), QPoint(-30000, -30000));
 }
 
-TEST(MainWindow, NewGamesBringTheSetupPageAndTheWelcomeRemovedOnesDoNot) {
-    TempDir dir;
-    store::Session session = MakeSession(dir);
+TEST_F(MainWindowTest, NewGamesBringTheSetupPageAndTheWelcomeRemovedOnesDoNot) {
     session.changes.inserted.push_back(Game("+:A:dkong:+", "Donkey Kong"));
-    RecordingFeedback feedback;
     MainWindow window(session, feedback);
     window.Open();
-
     EXPECT_EQ(window.rightTabs()->currentIndex(), MainWindow::Setup);
     ASSERT_EQ(feedback.messages.size(), 1u);
-    EXPECT_EQ(feedback.messages[0].text, kWelcomeMessage);
     EXPECT_EQ(feedback.messages[0].icon, store::MessageIcon::None);
     EXPECT_EQ(feedback.messages[0].text.substr(0, 35), "Welcome!\nNew games have been found!");
 
@@ -170,25 +157,30 @@ TEST(MainWindow, NewGamesBringTheSetupPageAndTheWelcomeRemovedOnesDoNot) {
     EXPECT_TRUE(feedback.messages.empty());
 }
 
-TEST(MainWindow, BringingAPageToTheFrontRefillsItForTheSelectedGame) {
-    TempDir dir;
-    store::Session session = MakeSession(dir);
-    RecordingFeedback feedback;
+TEST_F(MainWindowTest, ANewCurrentGameReachesTheVisiblePageAndOthersRefillWhenBroughtToFront) {
     MainWindow window(session, feedback);
-
+    EmptyPage* info = RightEmptyPage(window, MainWindow::Info);
+    EmptyPage* snaps = RightEmptyPage(window, MainWindow::Snaps);
     // The information and settings pages are filled when the window starts.
-    EXPECT_EQ(RightEmptyPage(window, MainWindow::Info)->shownGame(), "Pac-Man");
+    EXPECT_EQ(info->shownGame(), "Pac-Man");
     EXPECT_EQ(RightEmptyPage(window, MainWindow::Settings)->shownGame(), "Pac-Man");
-    EXPECT_EQ(RightEmptyPage(window, MainWindow::Snaps)->refillCount(), 0);
+    EXPECT_EQ(snaps->refillCount(), 0);
+
+    // The same game in other letters is no news; only the visible page hears of a new one.
+    const int before = info->refillCount();
+    window.CurrentGameChanged("PAC-MAN");
+    EXPECT_EQ(info->refillCount(), before);
+    window.CurrentGameChanged("Galaga");
+    EXPECT_EQ(info->shownGame(), "Galaga");
+    EXPECT_EQ(RightEmptyPage(window, MainWindow::Settings)->shownGame(), "Pac-Man");
 
     session.state.lastGameSelection = "Galaga";
     window.rightTabs()->setCurrentIndex(MainWindow::Snaps);
-    EXPECT_EQ(RightEmptyPage(window, MainWindow::Snaps)->shownGame(), "Galaga");
-
+    EXPECT_EQ(snaps->shownGame(), "Galaga");
     // Coming back forces a refill even for the game already shown.
     window.rightTabs()->setCurrentIndex(MainWindow::Help);
     window.rightTabs()->setCurrentIndex(MainWindow::Snaps);
-    EXPECT_EQ(RightEmptyPage(window, MainWindow::Snaps)->refillCount(), 2);
+    EXPECT_EQ(snaps->refillCount(), 2);
 
     window.rightTabs()->setCurrentIndex(MainWindow::Setup);
     window.rightTabs()->setCurrentIndex(MainWindow::Utils);
@@ -196,25 +188,7 @@ TEST(MainWindow, BringingAPageToTheFrontRefillsItForTheSelectedGame) {
     EXPECT_EQ(RightEmptyPage(window, MainWindow::Utils)->refillCount(), 0);
 }
 
-TEST(MainWindow, ANewCurrentGameReachesOnlyTheVisiblePageUnforced) {
-    TempDir dir;
-    store::Session session = MakeSession(dir);
-    RecordingFeedback feedback;
-    MainWindow window(session, feedback);
-    EmptyPage* info = RightEmptyPage(window, MainWindow::Info);
-    const int before = info->refillCount();
-
-    window.CurrentGameChanged("PAC-MAN");
-    EXPECT_EQ(info->refillCount(), before);
-    window.CurrentGameChanged("Galaga");
-    EXPECT_EQ(info->shownGame(), "Galaga");
-    EXPECT_EQ(RightEmptyPage(window, MainWindow::Settings)->shownGame(), "Pac-Man");
-}
-
-TEST(MainWindow, APageSetInPlaceTakesOverItsTab) {
-    TempDir dir;
-    store::Session session = MakeSession(dir);
-    RecordingFeedback feedback;
+TEST_F(MainWindowTest, APageSetInPlaceTakesOverItsTab) {
     MainWindow window(session, feedback);
     QPointer<QWidget> old = window.rightTabs()->widget(MainWindow::Info);
 
@@ -239,36 +213,15 @@ TEST(MainWindow, APageSetInPlaceTakesOverItsTab) {
     EXPECT_EQ(window.leftTabs()->count(), MainWindow::kLeftPageCount);
 }
 
-TEST(MainWindow, QuitSavesTheGamesAndCloses) {
-    TempDir dir;
-    store::Session session = MakeSession(dir);
-    RecordingFeedback feedback;
-    MainWindow window(session, feedback);
-    QSignalSpy closed(&window, &MainWindow::Closed);
-    window.Open();
-
-    QTest::mouseClick(window.findChild<QPushButton*>("quitButton"), Qt::LeftButton);
-
-    EXPECT_EQ(closed.count(), 1);
-    EXPECT_FALSE(window.isVisible());
-    EXPECT_TRUE(feedback.messages.empty());
-    const std::string saved = testing::ReadBytes(session.files.gameDatabase);
-    EXPECT_EQ(saved.substr(0, 21), "+:GAMES_COUNT:3:+\r\n+:");
-    EXPECT_NE(saved.find("+:B:Ms. Pac-Man:+"), std::string::npos);
-}
-
-TEST(MainWindow, AFailedSaveIsReportedAndTheWindowStaysOpen) {
-    TempDir dir;
-    store::Session session = MakeSession(dir);
+TEST_F(MainWindowTest, AFailedSaveKeepsTheWindowOpenAndQuitSavesOnceItCan) {
+    const std::string database = session.files.gameDatabase;
     session.files.gameDatabase = dir.File("missing-folder/mamegame.qvx");
-    RecordingFeedback feedback;
     MainWindow window(session, feedback);
     QSignalSpy closed(&window, &MainWindow::Closed);
     window.Open();
 
     EXPECT_FALSE(window.Quit());
     EXPECT_FALSE(window.close());
-
     EXPECT_EQ(closed.count(), 0);
     EXPECT_TRUE(window.isVisible());
     EXPECT_TRUE(window.isEnabled());
@@ -276,13 +229,21 @@ TEST(MainWindow, AFailedSaveIsReportedAndTheWindowStaysOpen) {
     EXPECT_EQ(feedback.messages[0].icon, store::MessageIcon::Exclamation);
     EXPECT_NE(feedback.messages[0].text.find("mamegame.qvx"), std::string::npos);
     EXPECT_FALSE(window.busy().IsOn());
+
+    session.files.gameDatabase = database;
+    QTest::mouseClick(window.findChild<QPushButton*>("quitButton"), Qt::LeftButton);
+    EXPECT_EQ(closed.count(), 1);
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_EQ(feedback.messages.size(), 2u);
+    const std::string saved = testing::ReadBytes(session.files.gameDatabase);
+    EXPECT_EQ(saved.substr(0, 21), "+:GAMES_COUNT:3:+\r\n+:");
+    EXPECT_NE(saved.find("+:B:Ms. Pac-Man:+"), std::string::npos);
 }
 
-TEST(MainWindow, ContextMenuCommandsAreOfferedInOrderAndPassedOn) {
+TEST_F(MainWindowTest, ContextMenuCommandsAreOfferedInOrderAndPassedOn) {
     QMenu menu;
     std::vector<GameCommand> chosen;
     PopulateGameMenu(menu, [&chosen](GameCommand command) { chosen.push_back(command); });
-
     QStringList texts;
     for (const QAction* action : menu.actions()) {
         texts << (action->isSeparator() ? QStringLiteral("--") : action->text());
@@ -297,9 +258,6 @@ TEST(MainWindow, ContextMenuCommandsAreOfferedInOrderAndPassedOn) {
     menu.actions()[5]->trigger();
     EXPECT_EQ(chosen, std::vector<GameCommand>{GameCommand::SelectRomsFile});
 
-    TempDir dir;
-    store::Session session = MakeSession(dir);
-    RecordingFeedback feedback;
     MainWindow window(session, feedback);
     QSignalSpy requested(&window, &MainWindow::GameCommandRequested);
     window.RunGameCommand(GameCommand::Cancel);

@@ -22,14 +22,14 @@ constexpr int kMsPacMan = 2;
 constexpr int kPacMan = 3;
 constexpr int kStreetFighter = 5;
 
-const QStringList kSoundCards = {"Silence",
-                                 "Sound Blaster",
-                                 "Sound Blaster AWE32",
-                                 "Pro Audio Spectrum",
-                                 "Ultrasound Max (CS4231 Codec)",
-                                 "Ultrasound",
-                                 "Windows Sound System",
-                                 "Ensoniq Soundscape"};
+// The marks of the rows, "1" for a checked one, and the count below them.
+std::string MarksOf(const SettingsPage& page) {
+    std::string marks;
+    for (int row = 0; row < page.definitionList()->count(); ++row) {
+        marks += page.definitionList()->item(row)->checkState() == Qt::Checked ? '1' : '0';
+    }
+    return marks + " " + page.countLabel()->text().toStdString();
+}
 
 class SettingsPageTest : public ::testing::Test, public PlayFixture {
 protected:
@@ -40,19 +40,17 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
     }
     QListWidget& List() const { return *settings().definitionList(); }
-    bool Checked(int row) const { return List().item(row)->checkState() == Qt::Checked; }
+    std::string Marks() const { return MarksOf(settings()); }
 };
 
-TEST_F(SettingsPageTest, ShowsTheGamesMarksAndItsValueInThePickList) {
+TEST_F(SettingsPageTest, ShowsTheGamesMarksAndValueAndStoresEachChangeEvenOnAnUnselectedRow) {
     GiveSettings("Pac-Man", " +:1:ON:+ +:2:1:+");
     OpenOnSettings();
 
     ASSERT_EQ(List().count(), 2);
     EXPECT_EQ(List().item(0)->text().trimmed(), "-noscanlines");
     EXPECT_EQ(List().item(1)->text().trimmed(), "-soundcard");
-    EXPECT_TRUE(Checked(0));
-    EXPECT_TRUE(Checked(1));
-    EXPECT_EQ(settings().countLabel()->text(), "Checked: 2");
+    EXPECT_EQ(Marks(), "11 Checked: 2");
     EXPECT_EQ(settings().countLabel()->toolTip(), "Number of active settings!");
     EXPECT_EQ(settings().countLabel()->palette().color(QPalette::WindowText), QColor(39, 94, 36));
     EXPECT_TRUE(List().selectedItems().isEmpty());
@@ -63,7 +61,10 @@ TEST_F(SettingsPageTest, ShowsTheGamesMarksAndItsValueInThePickList) {
     EXPECT_TRUE(settings().applySingleButton()->isVisible());
     EXPECT_TRUE(settings().pickList()->isEnabled());
     EXPECT_FALSE(settings().valueBox()->isEnabled());
-    EXPECT_EQ(Items(*settings().pickList()), kSoundCards);
+    EXPECT_EQ(Items(*settings().pickList()),
+              QStringList({"Silence", "Sound Blaster", "Sound Blaster AWE32", "Pro Audio Spectrum",
+                           "Ultrasound Max (CS4231 Codec)", "Ultrasound", "Windows Sound System",
+                           "Ensoniq Soundscape"}));
     EXPECT_EQ(settings().pickList()->currentText(), "Sound Blaster");
     EXPECT_EQ(settings().helpLabel()->text(),
               "select sound card (if this is not specified, you will be asked interactively)");
@@ -73,57 +74,62 @@ TEST_F(SettingsPageTest, ShowsTheGamesMarksAndItsValueInThePickList) {
     EXPECT_EQ(ValueOf("Pac-Man", "2"), "3");
     EXPECT_EQ(play::OptionsText(LineOf("Pac-Man"), session.settings), "-noscanlines -soundcard 3 ");
 
+    List().item(1)->setCheckState(Qt::Unchecked);
+    EXPECT_EQ(ValueOf("Pac-Man", "2"), "");
+    EXPECT_EQ(Marks(), "10 Checked: 1");
+
     ClickItem(&List(), 0);
     EXPECT_FALSE(settings().pickList()->isEnabled());
     EXPECT_EQ(settings().pickList()->count(), 0);
     EXPECT_FALSE(settings().valueBox()->isEnabled());
-}
-
-TEST_F(SettingsPageTest, ChangingAMarkStoresItAndCountsEvenOnAnotherRowThanTheSelectedOne) {
-    GiveSettings("Pac-Man", " +:1:ON:+");
-    OpenOnSettings();
-    ClickItem(&List(), 0);
-
     // The sound card is checked while -noscanlines is the selected row.
     List().item(1)->setCheckState(Qt::Checked);
     EXPECT_EQ(List().currentRow(), 1);
     EXPECT_EQ(ValueOf("Pac-Man", "2"), "0");
     EXPECT_EQ(settings().pickList()->currentText(), "Silence");
-    EXPECT_EQ(settings().countLabel()->text(), "Checked: 2");
+    EXPECT_EQ(Marks(), "11 Checked: 2");
 
     List().item(0)->setCheckState(Qt::Unchecked);
     EXPECT_EQ(ValueOf("Pac-Man", "1"), "");
-    EXPECT_EQ(settings().countLabel()->text(), "Checked: 1");
+    EXPECT_EQ(Marks(), "01 Checked: 1");
     EXPECT_EQ(settings().helpLabel()->text().left(27), "if the default mode doesn't");
 
     // The same game in other letters is not shown again; another game is.
     settings().ShowGame("PAC-MAN", false);
     EXPECT_EQ(List().currentRow(), 0);
-    EXPECT_EQ(settings().countLabel()->text(), "Checked: 1");
+    EXPECT_EQ(Marks(), "01 Checked: 1");
     settings().ShowGame("Galaga", false);
-    EXPECT_FALSE(Checked(0));
-    EXPECT_FALSE(Checked(1));
-    EXPECT_EQ(settings().countLabel()->text(), "Checked: 0");
+    EXPECT_EQ(Marks(), "00 Checked: 0");
     EXPECT_TRUE(List().selectedItems().isEmpty());
     EXPECT_TRUE(settings().helpLabel()->text().isEmpty());
 }
 
-TEST_F(SettingsPageTest, ApplyAllGivesThreeSelectedRowsTheCurrentGamesValues) {
+TEST_F(SettingsPageTest, ApplySingleCopiesOneSettingAndApplyAllEveryOneToTheSelectedRows) {
     GiveSettings("Pac-Man", " +:1:ON:+ +:2:5:+");
     GiveSettings("Galaga", " +:2:7:+");
     GiveSettings("Ghost Run", " +:1:ON:+");
     OpenOnSettings();
     const std::string ghostRunBefore = LineOf("Ghost Run");
 
+    ClickItem(&List(), 1);
+    settings().pickList()->setCurrentIndex(2);
+    AddRowsToSelection({kDonkeyKong, kGalaga});
+    Click(settings().applySingleButton());
+    EXPECT_EQ(ValueOf("Galaga", "2"), "2");
+    EXPECT_EQ(ValueOf("Donkey Kong", "2"), "2");
+    EXPECT_EQ(ValueOf("Galaga", "1"), "");
+    EXPECT_EQ(ValueOf("Donkey Kong", "1"), "");
+    EXPECT_EQ(ValueOf("Ms. Pac-Man", "2"), "");
+    EXPECT_EQ(SelectedGameRows(), std::vector<int>({kPacMan}));
+
     AddRowsToSelection({kGalaga, kMsPacMan, kStreetFighter});
     Click(settings().applyAllButton());
-
     const std::string wanted(play::SettingsPart(LineOf("Pac-Man")));
     for (const char* game : {"Galaga", "Ms. Pac-Man", "Street Fighter II"}) {
         EXPECT_EQ(play::SettingsPart(LineOf(game)), wanted) << game;
     }
     EXPECT_EQ(ValueOf("Ms. Pac-Man", "C"), "mspacman.zip");
-    EXPECT_EQ(ValueOf("Donkey Kong", "2"), "");
+    EXPECT_EQ(ValueOf("Donkey Kong", "1"), "");
     EXPECT_EQ(LineOf("Ghost Run"), ghostRunBefore);
     EXPECT_TRUE(window->isEnabled());
     EXPECT_FALSE(window->busy().IsOn());
@@ -133,23 +139,6 @@ TEST_F(SettingsPageTest, ApplyAllGivesThreeSelectedRowsTheCurrentGamesValues) {
     EXPECT_EQ(SelectedGameRows(), std::vector<int>({kGalaga, kMsPacMan, kPacMan, kStreetFighter}));
     Click(settings().selectAllButton());
     EXPECT_EQ(SelectedGameRows().size(), 7u);
-}
-
-TEST_F(SettingsPageTest, ApplySingleCopiesOnlyTheSelectedSetting) {
-    GiveSettings("Pac-Man", " +:1:ON:+ +:2:5:+");
-    GiveSettings("Galaga", " +:2:7:+");
-    OpenOnSettings();
-    ClickItem(&List(), 1);
-    settings().pickList()->setCurrentIndex(2);
-
-    AddRowsToSelection({kDonkeyKong, kGalaga});
-    Click(settings().applySingleButton());
-
-    EXPECT_EQ(ValueOf("Galaga", "2"), "2");
-    EXPECT_EQ(ValueOf("Donkey Kong", "2"), "2");
-    EXPECT_EQ(ValueOf("Galaga", "1"), "");
-    EXPECT_EQ(ValueOf("Donkey Kong", "1"), "");
-    EXPECT_EQ(ValueOf("Ms. Pac-Man", "2"), "");
 }
 
 TEST_F(SettingsPageTest, WithEqualSettingsOnAGameWithoutValuesFindsTheOthersWithout) {
@@ -194,7 +183,7 @@ protected:
     }
 };
 
-TEST_F(CreateSettingsTest, OpensOnTheFirstDefinitionAndStartsANewOneWithItsPrompts) {
+TEST_F(CreateSettingsTest, NewShowsItsPromptsAndAFailedCompositionShowsItsMessageAndWritesNothing) {
     OpenOnCreateSettings();
     EXPECT_TRUE(Browsing());
     EXPECT_TRUE(Page().deleteButton()->isVisible());
@@ -225,10 +214,7 @@ TEST_F(CreateSettingsTest, OpensOnTheFirstDefinitionAndStartsANewOneWithItsPromp
     Click(Page().cancelButton());
     EXPECT_TRUE(Browsing());
     EXPECT_EQ(Page().nameBox()->text(), "\"-soundcard\" is a...");
-}
 
-TEST_F(CreateSettingsTest, CompositionFailuresShowTheirMessageAndWriteNothing) {
-    OpenOnCreateSettings();
     const std::string before = testing::ReadBytes(session.files.settings);
     struct Case {
         QString name;
@@ -236,25 +222,17 @@ TEST_F(CreateSettingsTest, CompositionFailuresShowTheirMessageAndWriteNothing) {
         QString fixed;
         std::string message;
     };
+    const std::string syntax = "Plese check the syntax for this setting!\n";
     const std::vector<Case> cases = {
         {"   ", 0, {}, "Please type a NAME for this setting!"},
         {"-vesa", -1, {}, "Please select the TYPE of the setting!"},
         {"-sound", 2, "  ",
-         "You have to specify a Value Part and a Description Part for this "
-         "setting!"},
-        {"-sound", 2, ";Silence",
-         "Plese check the syntax for this setting!\nThe Value Part "
-         "CAN'T be empty!"},
+         "You have to specify a Value Part and a Description Part for this setting!"},
+        {"-sound", 2, ";Silence", syntax + "The Value Part CAN'T be empty!"},
         {"-sound", 2, "0;Silence\n\n1;Mono",
-         "Plese check the syntax for this setting!\nYou "
-         "missed the SEPARATOR ' ; ' between Value and "
-         "Description Parts"},
-        {"-sound", 2, "0 1;Silence",
-         "Plese check the syntax for this setting!\nSpaces are NOT "
-         "allowed in the Value Part!"},
-        {"-sound", 2, "0;",
-         "Plese check the syntax for this setting!\nThe Description Part "
-         "CAN'T be empty!"},
+         syntax + "You missed the SEPARATOR ' ; ' between Value and Description Parts"},
+        {"-sound", 2, "0 1;Silence", syntax + "Spaces are NOT allowed in the Value Part!"},
+        {"-sound", 2, "0;", syntax + "The Description Part CAN'T be empty!"},
     };
     for (const Case& c : cases) {
         SaveNew(c.name, c.type, c.fixed);
@@ -325,8 +303,7 @@ TEST_F(CreateSettingsTest, DeletingRenumbersTheGamesValuesAndKeepsTheLastDefinit
 
     // The Settings page shows the renumbered marks of the current game.
     ASSERT_EQ(settings().definitionList()->count(), 2);
-    EXPECT_EQ(settings().definitionList()->item(1)->checkState(), Qt::Checked);
-    EXPECT_EQ(settings().countLabel()->text(), "Checked: 2");
+    EXPECT_EQ(MarksOf(settings()), "11 Checked: 2");
 
     Click(Page().deleteButton());
     ASSERT_EQ(session.settings.size(), 1u);

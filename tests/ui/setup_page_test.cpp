@@ -1,6 +1,4 @@
-// The Setup page and the set commands of the games list's context menu, with
-// the emulator test double answering the needed-file questions, real zips in
-// a temporary directory and the real archiver for the transformations.
+// The Setup page and the menu's set commands over the emulator test double and real zips.
 
 #include "ui/sets/setup_page.h"
 
@@ -11,13 +9,13 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMimeData>
-#include <QProgressBar>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
 #include <QTreeView>
 #include <QUrl>
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -48,9 +46,7 @@ namespace {
 
 using testing::ReadBytes;
 
-// An original with two clones and a game without clones. The first clone
-// needs a file of the original and one of its own, the second only files of
-// the original.
+// An original with two clones (only the first needs a file of its own) and a lone game.
 constexpr const char* kCatalogue =
     "@delay\t0\n"
     "orig\tOriginal Game\t\tZ80\tAY8910\t1981\tMaker\ta.rom,b.rom\n"
@@ -71,26 +67,18 @@ protected:
         session.state.lastGameSelection = "Original Game";
     }
 
-    // extra: more tokens per game, by raw name.
-    void AddGames(const std::vector<std::pair<std::string, std::string>>& extra = {}) {
+    // The four games, with more tokens for some (by raw name), and the window.
+    void OpenWindow(const std::map<std::string, std::string>& extra = {}) {
         const std::vector<std::string> lines = {
             "+:A:orig:+ +:B:Original Game:+", "+:A:clone1:+ +:B:Clone One:+ +:F:orig:+",
             "+:A:clone2:+ +:B:Clone Two:+ +:F:orig:+", "+:A:lonely:+ +:B:Lonely Game:+"};
         std::vector<store::GameRecord> records;
         for (std::string line : lines) {
-            const std::string name = store::GetRecordValue(line, "A");
-            for (const auto& [game, tokens] : extra) {
-                if (game == name) {
-                    line += " " + tokens;
-                }
-            }
-            line += " \xA7";
+            const auto tokens = extra.find(store::GetRecordValue(line, "A"));
+            line += (tokens == extra.end() ? "" : " " + tokens->second) + " \xA7";
             records.push_back({line, "", store::GetRecordValue(line, "B")});
         }
         session.games = store::GameDatabase(records);
-    }
-
-    void OpenWindow() {
         window = std::make_unique<MainWindow>(session, feedback);
         gamesPage = InstallBrowsePages(*window, session, feedback).games;
         const SetPages pages = InstallSetPages(*window, *gamesPage, session, feedback);
@@ -120,8 +108,9 @@ protected:
         const auto game = store::FindGameByDescription(session.games, description);
         return game ? session.games.Field(*game, code) : "<no game>";
     }
-    QString CountsPane() const { return window->statusPanes()->PaneText(1); }
+    QString Counts() const { return window->statusPanes()->PaneText(1); }
     QPushButton* PlayButton() const { return gamesPage->findChild<QPushButton*>("playButton"); }
+    static void Click(QAbstractButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
 
     void TypeSourceDirectory(const std::string& text) {
         page->sourceBox()->clear();
@@ -167,7 +156,6 @@ protected:
 };
 
 TEST_F(SetupPageTest, ShowsItsControlsSwitchesBetweenRomsAndSamplesAndSelectsAllGames) {
-    AddGames();
     session.state.lastSamplesDirZipSelection = "/remembered/samples/";
     OpenWindow();
 
@@ -190,7 +178,7 @@ TEST_F(SetupPageTest, ShowsItsControlsSwitchesBetweenRomsAndSamplesAndSelectsAll
 
     page->veryFastBox()->setChecked(true);
     TypeSourceDirectory(source);
-    QTest::mouseClick(page->themeButton(), Qt::LeftButton);
+    Click(page->themeButton());
     EXPECT_EQ(page->themeButton()->text(), "Samples ");
     EXPECT_FALSE(page->veryFastBox()->isEnabled());
     EXPECT_FALSE(page->veryFastBox()->isChecked());
@@ -203,11 +191,11 @@ TEST_F(SetupPageTest, ShowsItsControlsSwitchesBetweenRomsAndSamplesAndSelectsAll
         EXPECT_EQ(start, "/remembered/samples/");
         return ToQString(dir.path() + "chosen");
     });
-    QTest::mouseClick(page->browseButton(), Qt::LeftButton);
+    Click(page->browseButton());
     EXPECT_EQ(ToBytes(page->sourceBox()->text()), Directory("chosen"));
     EXPECT_EQ(session.state.lastSamplesDirZipSelection, Directory("chosen"));
 
-    QTest::mouseClick(page->themeButton(), Qt::LeftButton);
+    Click(page->themeButton());
     EXPECT_EQ(page->themeButton()->text(), "Roms");
     EXPECT_TRUE(page->veryFastBox()->isEnabled());
     EXPECT_TRUE(page->assumptionList()->isEnabled());
@@ -218,31 +206,29 @@ TEST_F(SetupPageTest, ShowsItsControlsSwitchesBetweenRomsAndSamplesAndSelectsAll
     dropped.setUrls({QUrl::fromLocalFile(ToQString(dir.path() + "dropped")),
                      QUrl::fromLocalFile(QStringLiteral("/second"))});
     QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
-    // Offscreen there is no drag in progress for the application to route
-    // the drop through, so the box gets it directly.
+    // Offscreen no drag is in progress to route the drop, so the box gets it directly.
     static_cast<QObject*>(page->sourceBox())->event(&drop);
     EXPECT_EQ(ToBytes(page->sourceBox()->text()), dir.path() + "dropped");
 
-    QTest::mouseClick(page->selectAllButton(), Qt::LeftButton);
+    Click(page->selectAllButton());
     EXPECT_EQ(gamesPage->SelectedDescriptions(),
               (std::vector<std::string>{"Original Game", "Clone One", "Clone Two", "Lonely Game"}));
 }
 
 TEST_F(SetupPageTest, ScanLinksTheZipsShowsTheLogAndCountsTheLinks) {
-    AddGames();
     Zip(source + "orig.zip", {"a.rom", "b.rom"});
     Zip(source + "clone1.zip", {"c.rom"});
     OpenWindow();
     EXPECT_EQ(
-        CountsPane(),
+        Counts(),
         "Games: 0/4 [ Originals: 0/2 ] [ Clones: 0/2 (0 stand alone, 0 splitted, 0 merged) ]");
     EXPECT_FALSE(PlayButton()->isEnabled());
 
     TypeSourceDirectory(source);
-    QTest::mouseClick(page->scanButton(), Qt::LeftButton);
+    Click(page->scanButton());
 
     EXPECT_EQ(
-        CountsPane(),
+        Counts(),
         "Games: 3/1 [ Originals: 1/1 ] [ Clones: 2/0 (0 stand alone, 1 splitted, 1 merged) ]");
     EXPECT_EQ(Field("Original Game", 'C'), source + "orig.zip");
     EXPECT_EQ(Field("Clone One", 'C'), source + "clone1.zip");
@@ -251,8 +237,7 @@ TEST_F(SetupPageTest, ScanLinksTheZipsShowsTheLogAndCountsTheLinks) {
     EXPECT_EQ(Field("Clone Two", 'W'), "Total");
     EXPECT_EQ(Field("Lonely Game", 'C'), "");
 
-    // The zips lie outside the emulator's directory: the user is offered to
-    // gather them there (and says No here).
+    // The zips lie outside the emulator's directory: gathering them there is offered (No).
     EXPECT_EQ(feedback.questions,
               std::vector<std::string>{sets::OptimiseQuestion(sets::NeededFileKind::Roms)});
     ASSERT_EQ(openedLogs, std::vector<std::string>{session.files.romScanLog});
@@ -266,14 +251,27 @@ TEST_F(SetupPageTest, ScanLinksTheZipsShowsTheLogAndCountsTheLinks) {
     EXPECT_TRUE(PlayButton()->isEnabled());
 }
 
-TEST_F(SetupPageTest, MissingDirectoryAndDeclinedFastScanChangeNothing) {
-    AddGames({{"orig", "+:C:" + source + "orig.zip:+"}});
+TEST_F(SetupPageTest, AMissingDirectoryADeclinedFastScanOrACancelledScanChangeNothing) {
     Zip(source + "orig.zip", {"a.rom", "b.rom"});
-    OpenWindow();
-    const QString counts = CountsPane();
+    Zip(source + "clone1.zip", {"a.rom", "c.rom"});
+    Zip(source + "lonely.zip", {"l.rom"});
+    OpenWindow({{"orig", "+:C:" + source + "orig.zip:+"},
+                {"clone1", "+:C:" + source + "gone.zip:+ +:W:Partial:+"}});
+    const std::vector<store::GameRecord> before = session.games.records();
+    const QString counts = Counts();
+    const auto expectNothingChanged = [&]() {
+        ASSERT_EQ(session.games.count(), static_cast<int>(before.size()));
+        for (int i = 0; i < session.games.count(); ++i) {
+            EXPECT_EQ(session.games[i].line, before[static_cast<std::size_t>(i)].line);
+        }
+        EXPECT_EQ(Counts(), counts);
+        EXPECT_TRUE(openedLogs.empty());
+        EXPECT_FALSE(platform::IsReadableFile(session.files.gameDatabase));
+        EXPECT_TRUE(window->isEnabled());
+    };
 
     TypeSourceDirectory(dir.path() + "nowhere");
-    QTest::mouseClick(page->scanButton(), Qt::LeftButton);
+    Click(page->scanButton());
     EXPECT_EQ(feedback.messages,
               std::vector<std::string>{"The specified directory doesn't exist!"});
 
@@ -281,72 +279,48 @@ TEST_F(SetupPageTest, MissingDirectoryAndDeclinedFastScanChangeNothing) {
     page->veryFastBox()->setChecked(true);
     page->rescanAllBox()->setChecked(true);
     feedback.answers = {true, false};
-    QTest::mouseClick(page->scanButton(), Qt::LeftButton);
+    Click(page->scanButton());
     EXPECT_EQ(feedback.questions,
               (std::vector<std::string>{sets::kVeryFastWarning, sets::kVeryFastSure}));
-
-    EXPECT_EQ(Field("Original Game", 'C'), source + "orig.zip");
-    EXPECT_EQ(CountsPane(), counts);
-    EXPECT_TRUE(openedLogs.empty());
-    EXPECT_FALSE(platform::IsReadableFile(session.files.gameDatabase));
-    EXPECT_TRUE(window->isEnabled());
-}
-
-TEST_F(SetupPageTest, CancelDuringTheScanPutsEveryRecordBack) {
-    const std::string kept = source + "orig.zip";
-    const std::string vanished = source + "gone.zip";
-    AddGames({{"orig", "+:C:" + kept + ":+"}, {"clone1", "+:C:" + vanished + ":+ +:W:Partial:+"}});
-    Zip(kept, {"a.rom", "b.rom"});
-    Zip(source + "clone1.zip", {"a.rom", "c.rom"});
-    Zip(source + "lonely.zip", {"l.rom"});
-    OpenWindow();
-    const std::vector<store::GameRecord> before = session.games.records();
-    const QString counts = CountsPane();
+    expectNothingChanged();
 
     // The user presses Cancel as soon as the scanning itself can be cancelled.
+    page->veryFastBox()->setChecked(false);
+    feedback.questions.clear();
+    feedback.messages.clear();
     QStringList progressTexts;
     QTimer user;
     QObject::connect(&user, &QTimer::timeout, [&]() {
         for (auto* progress : window->findChildren<ProgressDialog*>()) {
             progressTexts << progress->text()->text();
             if (progress->isVisible() && progress->cancelButton()->isEnabled()) {
-                QTest::mouseClick(progress->cancelButton(), Qt::LeftButton);
+                Click(progress->cancelButton());
             }
         }
     });
     user.start(0);
     feedback.answers = {true};
-    page->rescanAllBox()->setChecked(true);
-    TypeSourceDirectory(source);
-    QTest::mouseClick(page->scanButton(), Qt::LeftButton);
+    Click(page->scanButton());
     user.stop();
 
     EXPECT_EQ(feedback.questions,
               std::vector<std::string>{"Do you really want to stop the process?"});
     EXPECT_EQ(feedback.messages, std::vector<std::string>{"Scansion cancelled!"});
-    ASSERT_EQ(session.games.count(), static_cast<int>(before.size()));
-    for (int i = 0; i < session.games.count(); ++i) {
-        EXPECT_EQ(session.games[i].line, before[static_cast<std::size_t>(i)].line);
-    }
-    EXPECT_EQ(CountsPane(), counts);
-    EXPECT_TRUE(openedLogs.empty());
-    EXPECT_FALSE(platform::IsReadableFile(session.files.gameDatabase));
-    EXPECT_TRUE(window->isEnabled());
+    expectNothingChanged();
     EXPECT_TRUE(window->findChildren<ProgressDialog*>().isEmpty());
     EXPECT_TRUE(progressTexts.contains("Scanning 'Original Game' ...."));
 }
 
 TEST_F(SetupPageTest, MergedTransformationOfTheSelectedFamily) {
-    AddGames({{"orig", "+:C:" + source + "orig.zip:+"},
-              {"clone1", "+:C:" + source + "clone1.zip:+"},
-              {"clone2", "+:C:" + source + "clone2.zip:+ +:W:Partial:+"}});
     Zip(source + "orig.zip", {"a.rom", "b.rom"});
     Zip(source + "clone1.zip", {"a.rom", "c.rom"});
     Zip(source + "clone2.zip", {"b.rom"});
     // A transformation a crash cut short is told about when the window opens.
     testing::WriteBytes(session.emulator.directory + "TMPQVX/QVXjournal.txt",
                         "Family of 'Original Game' to 'SPLITTED' format:\n");
-    OpenWindow();
+    OpenWindow({{"orig", "+:C:" + source + "orig.zip:+"},
+                {"clone1", "+:C:" + source + "clone1.zip:+"},
+                {"clone2", "+:C:" + source + "clone2.zip:+ +:W:Partial:+"}});
     ASSERT_EQ(feedback.messages.size(), 1u);
     EXPECT_NE(feedback.messages[0].find("Family of 'Original Game' to 'SPLITTED' format:"),
               std::string::npos);
@@ -354,7 +328,7 @@ TEST_F(SetupPageTest, MergedTransformationOfTheSelectedFamily) {
     ClickRow("Clone One");
     // No viewer on this desktop: the user is told where the log is.
     viewerWorks = false;
-    QTest::mouseClick(page->mergedButton(), Qt::LeftButton);
+    Click(page->mergedButton());
 
     const std::string merged = session.emulator.roms + "orig.zip";
     EXPECT_EQ(Field("Original Game", 'C'), merged);
@@ -373,20 +347,21 @@ TEST_F(SetupPageTest, MergedTransformationOfTheSelectedFamily) {
     const std::string log = ReadBytes(session.files.transformLog);
     EXPECT_EQ(log.rfind("Quorvex Roms Transformation\r\nto 'MERGED' format!\r\n\r\n", 0), 0u);
     EXPECT_EQ(
-        CountsPane(),
+        Counts(),
         "Games: 3/1 [ Originals: 1/1 ] [ Clones: 2/0 (0 stand alone, 0 splitted, 2 merged) ]");
     EXPECT_NE(ReadBytes(session.files.gameDatabase).find(merged), std::string::npos);
     EXPECT_TRUE(window->isEnabled());
     EXPECT_EQ(gamesPage->SelectedDescriptions(), std::vector<std::string>{"Clone One"});
 }
 
-TEST_F(SetupPageTest, ReleasingAnOriginalsRomsLinkWarnsAboutTheClonesThatDependOnIt) {
+TEST_F(SetupPageTest, ReleasingAnOriginalsLinkWarnsAboutItsClonesAndAFileChosenByHandIsChecked) {
     const std::string zip = source + "orig.zip";
-    AddGames({{"orig", "+:C:" + zip + ":+"},
-              {"clone1", "+:C:" + zip + ":+ +:W:Total:+"},
-              {"clone2", "+:C:" + source + "clone2.zip:+ +:W:Partial:+"},
-              {"lonely", "+:C:" + source + "lonely.zip:+"}});
-    OpenWindow();
+    Zip(zip, {"a.rom", "b.rom"});
+    Zip(source + "wrong.zip", {"a.rom"});
+    OpenWindow({{"orig", "+:C:" + zip + ":+"},
+                {"clone1", "+:C:" + zip + ":+ +:W:Total:+"},
+                {"clone2", "+:C:" + source + "clone2.zip:+ +:W:Partial:+"},
+                {"lonely", "+:C:" + source + "lonely.zip:+"}});
     ASSERT_TRUE(PlayButton()->isEnabled());
     const std::string warning =
         "Warning!\nBy releasing the roms link of ' Original Game '\nQVX have to release also the "
@@ -406,11 +381,11 @@ TEST_F(SetupPageTest, ReleasingAnOriginalsRomsLinkWarnsAboutTheClonesThatDependO
     EXPECT_EQ(Field("Clone Two", 'W'), "");
     EXPECT_EQ(Field("Lonely Game", 'C'), source + "lonely.zip");
     EXPECT_EQ(
-        CountsPane(),
+        Counts(),
         "Games: 1/3 [ Originals: 1/1 ] [ Clones: 0/2 (0 stand alone, 0 splitted, 0 merged) ]");
     EXPECT_FALSE(PlayButton()->isEnabled());
 
-    // A clone's link goes alone, after the plain question.
+    // A game without clones loses its link alone, after the plain question.
     session.state.lastGameSelection = "Lonely Game";
     gamesPage->SelectCurrentGame();
     feedback.questions.clear();
@@ -419,32 +394,26 @@ TEST_F(SetupPageTest, ReleasingAnOriginalsRomsLinkWarnsAboutTheClonesThatDependO
     EXPECT_EQ(feedback.questions,
               std::vector<std::string>{"Are you sure you want to release this roms link?"});
     EXPECT_EQ(Field("Lonely Game", 'C'), "");
-}
 
-TEST_F(SetupPageTest, ChoosingARomsFileByHandValidatesIt) {
-    AddGames();
-    Zip(source + "orig.zip", {"a.rom", "b.rom"});
-    Zip(source + "wrong.zip", {"a.rom"});
-    OpenWindow();
     std::string chosen = source + "wrong.zip";
     commands->SetZipChooser([&](sets::NeededFileKind theme) {
         EXPECT_EQ(theme, sets::NeededFileKind::Roms);
         return chosen;
     });
-
+    ClickRow("Original Game");
     ChooseFromMenu(GameCommand::SelectRomsFile);
     EXPECT_EQ(feedback.messages, std::vector<std::string>{
                                      "Something went wrong!\nThe roms set found is not valid!\nTry "
                                      "again!"});
     EXPECT_EQ(Field("Original Game", 'C'), "");
 
-    chosen = source + "orig.zip";
+    chosen = zip;
     ChooseFromMenu(GameCommand::SelectRomsFile);
     EXPECT_EQ(feedback.messages.back(),
               "Operation accomplished successfully!\nThe roms set found is valid!\n");
     EXPECT_EQ(Field("Original Game", 'C'), chosen);
     EXPECT_EQ(
-        CountsPane(),
+        Counts(),
         "Games: 1/3 [ Originals: 1/1 ] [ Clones: 0/2 (0 stand alone, 0 splitted, 0 merged) ]");
     EXPECT_TRUE(PlayButton()->isEnabled());
     EXPECT_TRUE(window->isEnabled());
