@@ -67,7 +67,9 @@ snapshot=
 for second in $(seq 60); do
   sleep 1
   kill -0 "$pid" 2>/dev/null || fail "the installed program ended at its second start"
-  snapshot=$(find "$emulator" -iname "$raw*.pcx" -print -quit)
+  # Filed snapshots go to "snapshot", numbered; "snap" only holds the
+  # emulator's own pictures while they are converted.
+  snapshot=$(find "$emulator/snapshot" -name "$raw[0-9][0-9][0-9].pcx" -print -quit)
   [ -n "$snapshot" ] && break
   if [ $((second % 10)) -eq 3 ] && xdotool getwindowfocus getwindowname | grep -q Quorvex; then
     xdotool key Return
