@@ -57,17 +57,13 @@ TEST_F(RomScan, UnpackableEntriesAVanishedOriginalAndAMissingNeoGeoBiosFailTheSe
     EXPECT_EQ(Field("Metal Slug", 'C'), source + "mslug.zip");
 }
 
-TEST_F(RomScan, AChosenFileIsJudgedAloneOrWithTheLinkedOriginalAndWritesNoLog) {
+TEST_F(RomScan, AChosenFileIsJudgedWithoutTheZipsBesideItAndWritesNoLog) {
+    // Without a linked original nothing beside the chosen file is looked at,
+    // not even the original's zip next to it.
+    EXPECT_EQ(Scan("Pac-Man (fast)", source + "pacmanf.zip"), 0);
     Zip(dir.File("my set.zip"), {"PM.6E", "pm.6f", "pm.6h"});
     EXPECT_EQ(Scan("Pac-Man", dir.File("my set.zip")), 1);
     EXPECT_EQ(Field("Pac-Man", 'C'), dir.File("my set.zip"));
-    EXPECT_EQ(Scan("Pac-Man (fast)", source + "pacmanf.zip"), 1);
-    EXPECT_EQ(Field("Pac-Man (fast)", 'W'), "Partial");
-
-    // Without a linked original nothing beside the chosen file is looked at.
-    session.games.SetField(0, 'C', "");
-    session.games.SetField(1, 'C', "");
-    EXPECT_EQ(Scan("Pac-Man (fast)", source + "pacmanf.zip"), 0);
     EXPECT_EQ(Scan("Pac-Man", dir.File("missing.zip")), 0);
     EXPECT_EQ(log, "");
 }
@@ -128,13 +124,6 @@ TEST_F(ScanFixture, AnOriginalsSamplesGoToEveryCloneThatNeedsSamples) {
               "OK \tSpace Invaders --> invaders.zip\r\n"
               "OK \tSpace Invaders Deluxe --> invaders.zip will be used!\r\n"
               "OK \tSpace Invaders Part II --> invaders.zip will be used!\r\n");
-
-    // A linked original gives its link without any file test.
-    clearLinks();
-    session.games.SetField(0, 'D', dir.File("elsewhere.zip"));
-    EXPECT_GE(Scan("Space Invaders Deluxe", dir.File("anything.zip"), NeededFileKind::Samples), 1);
-    EXPECT_EQ(Field("Space Invaders Deluxe", 'D'), dir.File("elsewhere.zip"));
-    EXPECT_EQ(log, "");
 
     Zip(source + "invaddlx.zip", {"nothing.wav"});
     clearLinks();
