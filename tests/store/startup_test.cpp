@@ -137,7 +137,6 @@ TEST_F(Startup, FirstStartAsksWarnsImportsAndRemembers) {
     // The state written at the end keeps the directory and what the main window changed.
     EXPECT_EQ(State("MAME_DIR"), m_emulator);
     EXPECT_EQ(State("LAST_GAME_SELECTION"), "Galaga");
-    EXPECT_EQ(State("LAST_CONV_COMMAND_LINE"), "nconvert -s14 -C2 *.*");
 
     // A second start asks nothing and warns about nothing, and clears away
     // the temporary file of a save that an earlier run died in.
