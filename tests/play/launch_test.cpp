@@ -307,6 +307,7 @@ TEST_F(Launch, ARecordedReplayIsFiledAndItsPlaybackRestoresTheGamesFiles) {
     EXPECT_EQ(played.replaysFiled, 0);
     EXPECT_TRUE(choices.replayToPlay.empty());
     EXPECT_EQ(ReadBytes(paths().hi + "galaxyq.hi"), "my scores");
+    EXPECT_EQ(Names(paths().replay), "galaxyq000.cfg galaxyq000.hi galaxyq000.inp");
     ExpectCleanedUp();
 }
 
