@@ -253,10 +253,6 @@ TEST_F(Launch, AGameInTheRomsDirectoryPlaysAndIsFiled) {
     choices.useUnivbe = true;
     EXPECT_EQ(Play("Galaxy Quest", choices).outcome, LaunchOutcome::Played);
     EXPECT_FALSE(choices.useUnivbe);
-    EXPECT_EQ(Fields("Galaxy Quest", "T"), "T:2");
-    if (converterInstalled) {
-        EXPECT_TRUE(platform::IsReadableFile(paths().snapshot + "galaxyq001.pcx"));
-    }
 }
 
 TEST_F(Launch, AVanishedRomZipWarnsAndUnlinksTheGame) {
@@ -298,10 +294,9 @@ TEST_F(Launch, ARecordedReplayIsFiledAndItsPlaybackRestoresTheGamesFiles) {
     EXPECT_EQ(Play("Galaxy Quest", choices).replaysFiled, 1);
     const std::string replay = paths().replay + "galaxyq000.inp";
     EXPECT_EQ(ReadBytes(replay).substr(0, 15), "QVXINP galaxyq\n");
-    EXPECT_EQ(ReadBytes(paths().replay + "galaxyq000.hi"), ReadBytes(paths().hi + "galaxyq.hi"));
 
+    // How the companions are filed and put back is the after-play tests' part.
     WriteBytes(paths().hi + "galaxyq.hi", "my scores");
-    WriteBytes(paths().cfg + "galaxyq.cfg", "my settings");
     choices.replayToPlay = replay;
     const LaunchResult played = Play("Galaxy Quest", choices);
 
@@ -312,8 +307,6 @@ TEST_F(Launch, ARecordedReplayIsFiledAndItsPlaybackRestoresTheGamesFiles) {
     EXPECT_EQ(played.replaysFiled, 0);
     EXPECT_TRUE(choices.replayToPlay.empty());
     EXPECT_EQ(ReadBytes(paths().hi + "galaxyq.hi"), "my scores");
-    EXPECT_EQ(ReadBytes(paths().cfg + "galaxyq.cfg"), "my settings");
-    EXPECT_EQ(Names(paths().hi) + " / " + Names(paths().cfg), "galaxyq.hi / galaxyq.cfg");
     EXPECT_EQ(Names(paths().replay), "galaxyq000.cfg galaxyq000.hi galaxyq000.inp");
     ExpectCleanedUp();
 }
@@ -414,11 +407,6 @@ TEST_F(TodaysLaunch, AGameWithoutRomsPlaysAndItsPngSnapshotAndReplayAreFiled) {
     EXPECT_EQ(ReadBytes(paths().snapshot + "pong000.pcx"), "older picture");
     EXPECT_EQ(ReadBytes(paths().replay + "pong000.inp"), "QVXINP pong\n");
     ExpectCleanedUp();
-
-    // Played back: the file name carries its extension for today's emulator.
-    choices.replayToPlay = paths().replay + "pong000.inp";
-    EXPECT_FALSE(Play("Pong (Rev E)", choices).emulatorError);
-    EXPECT_NE(Runs().find("-playback pong.inp"), std::string::npos);
 }
 
 TEST_F(TodaysLaunch, UnpackedRomsAreFoundAndTheEmulatorsErrorsAreShown) {
