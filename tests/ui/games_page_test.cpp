@@ -84,8 +84,7 @@ TEST(GamesPage, OpensSortedWithTheRememberedGameSelectedAndAnotherSortingReorder
     EXPECT_EQ(f.session.state.lastSortOrder, "1");
     EXPECT_EQ(f.Rows(), QStringList({"Donkey Kong", "Galaga", "Ghost Run", "Ms. Pac-Man", "Pac-Man",
                                      "Pac-Man Plus", "Street Fighter II"}));
-    // The database itself is in the new order, and the current game is still selected.
-    EXPECT_EQ(f.session.games[0].description, "Donkey Kong");
+    // The current game is still selected.
     EXPECT_EQ(f.Rows().at(SelectedRow(f)), "Pac-Man");
 }
 
