@@ -2,9 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <QMenu>
 #include <QMessageBox>
-#include <QPointer>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTabWidget>
@@ -17,7 +15,6 @@
 #include "test_support.h"
 #include "ui/busy_indicator.h"
 #include "ui/empty_page.h"
-#include "ui/game_commands.h"
 #include "ui/message_box.h"
 #include "ui/status_panes.h"
 #include "ui_test_support.h"
@@ -139,18 +136,8 @@ TEST_F(MainWindowTest, RemembersWhereItWasMovedButNotTheTopLeftCorner) {
     EXPECT_NE(elsewhere.pos(), QPoint(-30000, -30000));
 }
 
-TEST_F(MainWindowTest, NewGamesBringTheSetupPageAndTheWelcomeRemovedOnesDoNot) {
-    session.changes.inserted.push_back(Game("+:A:dkong:+", "Donkey Kong"));
-    MainWindow window(session, feedback);
-    window.Open();
-    EXPECT_EQ(window.rightTabs()->currentIndex(), MainWindow::Setup);
-    ASSERT_EQ(feedback.messages.size(), 1u);
-    EXPECT_EQ(feedback.messages[0].icon, store::MessageIcon::None);
-    EXPECT_EQ(feedback.messages[0].text.substr(0, 35), "Welcome!\nNew games have been found!");
-
-    session.changes.inserted.clear();
+TEST_F(MainWindowTest, GamesNoLongerSupportedBringNeitherTheSetupPageNorTheWelcome) {
     session.changes.removed.push_back(Game("+:A:dkong:+", "Donkey Kong"));
-    feedback.messages.clear();
     MainWindow onlyRemoved(session, feedback);
     onlyRemoved.Open();
     EXPECT_EQ(onlyRemoved.rightTabs()->currentIndex(), MainWindow::Info);
@@ -188,31 +175,6 @@ TEST_F(MainWindowTest, ANewCurrentGameReachesTheVisiblePageAndOthersRefillWhenBr
     EXPECT_EQ(RightEmptyPage(window, MainWindow::Utils)->refillCount(), 0);
 }
 
-TEST_F(MainWindowTest, APageSetInPlaceTakesOverItsTab) {
-    MainWindow window(session, feedback);
-    QPointer<QWidget> old = window.rightTabs()->widget(MainWindow::Info);
-
-    auto* info = new EmptyPage;
-    window.SetRightPage(MainWindow::Info, info, info);
-    EXPECT_TRUE(old.isNull());
-    EXPECT_EQ(window.rightTabs()->widget(MainWindow::Info), info);
-    EXPECT_EQ(window.rightTabs()->tabText(MainWindow::Info), "Info");
-    EXPECT_EQ(window.rightTabs()->currentIndex(), MainWindow::Info);
-    EXPECT_EQ(info->shownGame(), "Pac-Man");
-
-    auto* snaps = new EmptyPage;
-    window.SetRightPage(MainWindow::Snaps, snaps, snaps);
-    EXPECT_EQ(snaps->refillCount(), 0);
-    window.rightTabs()->setCurrentIndex(MainWindow::Snaps);
-    EXPECT_EQ(snaps->shownGame(), "Pac-Man");
-
-    auto* games = new QWidget;
-    window.SetLeftPage(0, games);
-    EXPECT_EQ(window.leftTabs()->widget(0), games);
-    EXPECT_EQ(window.leftTabs()->tabText(0), "Games");
-    EXPECT_EQ(window.leftTabs()->count(), MainWindow::kLeftPageCount);
-}
-
 TEST_F(MainWindowTest, AFailedSaveKeepsTheWindowOpenAndQuitSavesOnceItCan) {
     const std::string database = session.files.gameDatabase;
     session.files.gameDatabase = dir.File("missing-folder/mamegame.qvx");
@@ -238,32 +200,6 @@ TEST_F(MainWindowTest, AFailedSaveKeepsTheWindowOpenAndQuitSavesOnceItCan) {
     const std::string saved = testing::ReadBytes(session.files.gameDatabase);
     EXPECT_EQ(saved.substr(0, 21), "+:GAMES_COUNT:3:+\r\n+:");
     EXPECT_NE(saved.find("+:B:Ms. Pac-Man:+"), std::string::npos);
-}
-
-TEST_F(MainWindowTest, ContextMenuCommandsAreOfferedInOrderAndPassedOn) {
-    QMenu menu;
-    std::vector<GameCommand> chosen;
-    PopulateGameMenu(menu, [&chosen](GameCommand command) { chosen.push_back(command); });
-    QStringList texts;
-    for (const QAction* action : menu.actions()) {
-        texts << (action->isSeparator() ? QStringLiteral("--") : action->text());
-    }
-    EXPECT_EQ(texts,
-              QStringList({"Play", "--", "Release Roms link", "Release Samples link", "--",
-                           "Select Roms file....", "Select Samples file....", "--",
-                           "Try to create Stand Alone zip files for all his family!",
-                           "Try to create Splitted zip files for all his family!",
-                           "Try to create one big Merged file for all his family!", "--",
-                           "Reset High Score table", "Reset Dip-Switch Settings", "--", "Cancel"}));
-    menu.actions()[5]->trigger();
-    EXPECT_EQ(chosen, std::vector<GameCommand>{GameCommand::SelectRomsFile});
-
-    MainWindow window(session, feedback);
-    QSignalSpy requested(&window, &MainWindow::GameCommandRequested);
-    window.RunGameCommand(GameCommand::Cancel);
-    window.RunGameCommand(GameCommand::Play);
-    ASSERT_EQ(requested.count(), 1);
-    EXPECT_EQ(requested[0][0].value<GameCommand>(), GameCommand::Play);
 }
 
 TEST(MessageBoxes, AreYouSureCarriesTheExclamationIconAndDefaultsToNo) {

@@ -44,16 +44,6 @@ TEST(EmulatorDirectoryDialog, AcceptsTheDirectoryTypedLooselyAndStaysOpenWithout
     testing::WriteBytes(path + platform::EmulatorExecutableName(), "#!/bin/sh\n");
     std::filesystem::permissions(path + platform::EmulatorExecutableName(),
                                  std::filesystem::perms::owner_all);
-    for (const std::string& typed :
-         {"  " + dir.File("emu") + "  ", path, path + platform::EmulatorExecutableName()}) {
-        RecordingFeedback feedback;
-        EmulatorDirectoryDialog dialog(feedback);
-        EXPECT_EQ(TypeAndPressOk(dialog, typed), path) << typed;
-        EXPECT_EQ(dialog.result(), QDialog::Accepted) << typed;
-        EXPECT_FALSE(dialog.isVisible());
-        EXPECT_TRUE(feedback.messages.empty());
-    }
-
     RecordingFeedback feedback;
     EmulatorDirectoryDialog dialog(feedback);
     EXPECT_EQ(dialog.windowTitle(), "Quorvex 1.2");
@@ -80,9 +70,11 @@ TEST(EmulatorDirectoryDialog, AcceptsTheDirectoryTypedLooselyAndStaysOpenWithout
               "The file 'mame' is not located in the specified directory");
 #endif
     EXPECT_EQ(feedback.messages[0].icon, store::MessageIcon::Exclamation);
-    // The user mends the text and tries again in the same dialog.
-    EXPECT_EQ(TypeAndPressOk(dialog, path), path);
+    // The user mends the text, loosely typed, and tries again in the same dialog.
+    EXPECT_EQ(TypeAndPressOk(dialog, "  " + dir.File("emu") + "  "), path);
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
     EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(feedback.messages.size(), 1u);
 }
 
 TEST(WhatsNewDialog, ListsBothKindsSortedWithTheirCounters) {
